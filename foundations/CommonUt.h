@@ -1,0 +1,65 @@
+// The small text helpers every part of the game calls: the flag-driven editing function Edit,
+// number texts, run-time error texts, file-name extensions and integer conversion.
+// Texts are 8-bit strings in the Windows-1252 code page.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace Vexlor {
+
+// Flag bits of Edit, combined with "or".
+enum TEdit_Flag : std::uint32_t {
+    Edit_Clear_High_Bit = 0x1,
+    Edit_Remove_Blanks = 0x2,
+    Edit_Remove_Controls = 0x4,
+    Edit_Trim_Leading = 0x8,
+    Edit_Reduce_Blanks = 0x10,
+    Edit_Upper = 0x20,
+    Edit_Square_To_Round = 0x40,
+    Edit_Trim_Trailing = 0x80,
+    Edit_Keep_Quoted = 0x100,
+    Edit_Lower = 0x200,
+    Edit_Square_To_Curly = 0x400,
+    Edit_Round_To_Square = 0x800,
+    Edit_Round_To_Curly = 0x1000,
+    Edit_Curly_To_Round = 0x2000,
+    Edit_Curly_To_Square = 0x4000,
+    Edit_Latin1 = 0x8000,
+    Edit_DOS = 0x10000,
+    Edit_Remove_Accents = 0x20000,
+    Edit_All = 0x3FFFF,
+};
+
+constexpr std::uint32_t Edit_Trim = Edit_Trim_Leading | Edit_Trim_Trailing; // 0x88
+
+// Edits text as the flags say: trimming, case folding, blank handling, bracket mapping.
+std::string Edit(const std::string& text, std::uint32_t flags);
+
+// A number as the shortest plain decimal text: at most 11 decimals, no exponent,
+// no trailing zeros, no decimals for a whole number.
+std::string Num1(long double x);
+
+// The text of a run-time or input/output error code ("Disk write error" for 101).
+std::string Ert(int code);
+
+// The 1-based position of the "." that starts the extension of the last path component, or 0.
+int Extension_Pos(const std::string& path);
+
+// Reads the whole text as a 32-bit integer: an optional sign, then decimal digits or "$" and
+// hexadecimal digits. Returns false, leaving value alone, when the text is anything else.
+bool Str_To_Int(const std::string& text, int& value);
+
+// The same for 64-bit integers, used where a wider field is read.
+bool Str_To_Int64(const std::string& text, std::int64_t& value);
+
+// Removes a leading quote (" or ') and the last character when it is the same quote.
+std::string Trim_Quotes(const std::string& text);
+
+// Case folding of one Windows-1252 character, as the tag readers compare names.
+char Lower_Char(char c);
+std::string Lower_Case(const std::string& text);
+bool Same_Text(std::string_view a, std::string_view b); // equal without regard to case
+
+} // namespace Vexlor

@@ -1,0 +1,28 @@
+// Files as the game keeps them: read whole as bytes, written atomically so that a failed write
+// never leaves a half-written party or catalogue behind, and found whatever the case of the name.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace Vexlor {
+
+// The whole file as bytes, or nothing when it cannot be read.
+std::optional<std::string> Read_File(const std::filesystem::path& path);
+
+// Writes bytes to a temporary file beside path, flushes it and renames it over path.
+// Returns 0 on success, or an input/output error code whose text Ert gives; on failure the
+// old file is untouched and no temporary file is left behind.
+int Write_File_Atomic(const std::filesystem::path& path, const std::string& bytes);
+
+// The file called name in folder, matched exactly first and then without regard to case.
+std::optional<std::filesystem::path> Find_File(const std::filesystem::path& folder, const std::string& name);
+
+// The folder of the running program, where its name files and help live.
+std::filesystem::path Program_Folder();
+
+// The input/output error code (as Ert knows them) of an operating-system error number.
+int IO_Error_Code(int error_number, bool writing);
+
+} // namespace Vexlor

@@ -1,0 +1,95 @@
+// The tagged text in which every record is stored: attribute tags <#key=value>, sections
+// <name>...</name>, the escaping of text values, the tag reader, and the helpers that every
+// record reader shares.
+#pragma once
+
+#include "CommonUt.h"
+#include "Parse.h"
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <type_traits>
+#include <string>
+
+namespace Vexlor {
+
+// The entity name of each character code, or the one-character string of the code itself.
+// Stored texts depend on every entry, quirks included.
+const std::array<std::string, 256>& Entities();
+
+std::string To_HTML(const std::string& text);
+
+// Bit 0 of From_HTML's Keep: keep what cannot be decoded.
+constexpr int Keep_Undecodable = 1;
+std::string From_HTML(const std::string& text, int keep = 0);
+
+// The tag tokenizer: a token is a whole tag or the text up to the next tag.
+class TSHTML_Parser : public TSParser {
+  public:
+    void Init() override;
+    std::string Get_Token() override;
+    // Reads the next token into token (reusing its storage); false when the source is used up.
+    bool Next_Token(std::string& token);
+    void Set_Source(const std::string& text);
+
+    bool Preserve_Whitespace = false;
+
+  private:
+    std::string Source;
+    std::size_t Position = 0; // the unread rest of the source starts here
+};
+
+// The tag reader that record readers create, read to the end (or until they stop) and free.
+class THTML_Parser : public TParser {
+  public:
+    THTML_Parser();
+    void Set_Source(const std::string& text) { Html().Set_Source(text); }
+    void Set_Preserve_Whitespace(bool flag) { Html().Preserve_Whitespace = flag; }
+    // The content of the section name up to its matching end tag, which is consumed.
+    std::string Get_Section(const std::string& name) { return _Get_Section(name, false); }
+    // The same; with XML the section ends at <name/> instead of </name>.
+    std::string _Get_Section(const std::string& name, bool xml);
+
+  private:
+    TSHTML_Parser& Html() { return static_cast<TSHTML_Parser&>(*Parser); }
+    std::string Section_Token; // reused by _Get_Section
+};
+
+// One tag split at its first "=": the name before it ("<#strength", or the whole "<name>" of a
+// section start) and the value after it without the closing character.
+struct TTag {
+    std::string Name;
+    std::string Value;
+};
+TTag Split_Tag(const std::string& token);
+
+// A whole number of the character's tags: trimmed, decimal or "$" hexadecimal, 0 when unreadable.
+int Get_Int(const std::string& value);
+
+// A comma list of whole numbers into consecutive slots from the left: extra pieces are ignored,
+// slots without a piece keep their values.
+template <class Iterator> void Get_Int_List(const std::string& value, Iterator first, Iterator last) {
+    std::size_t from = 0;
+    while (from < value.size() && first != last) {
+        auto comma = value.find(',', from);
+        if (comma == std::string::npos)
+            comma = value.size();
+        *first = static_cast<std::remove_reference_t<decltype(*first)>>(Get_Int(value.substr(from, comma - from)));
+        ++first;
+        from = comma + 1;
+    }
+}
+
+// How a record reader folds each token before it looks at it.
+enum class TTag_Case { Lower, Upper, As_Is };
+
+// Called for every tag of a record; returns false when the tag is not one of the record's.
+// A section tag reads its content from parser with Get_Section.
+using TTag_Handler = std::function<bool(const TTag& tag, THTML_Parser& parser)>;
+
+// The reading loop every Deserialize shares: text between tags is ignored, unknown attribute
+// tags are ignored, and any other unknown tag is skipped together with its content.
+void Read_Tagged_Text(const std::string& text, TTag_Case fold, const TTag_Handler& handler);
+
+} // namespace Vexlor

@@ -100,7 +100,7 @@ std::uint32_t Resolve_Conflicts(std::uint32_t flags) {
     return flags;
 }
 
-// The character maps of one set of flags, built once per call of Edit.
+// The character map of one set of flags.
 struct TEdit_Plan {
     TCode_Map Map = Identity_Map();
 
@@ -146,7 +146,7 @@ bool Is_Blank(char c) { return c == ' ' || c == '\t'; }
 
 bool Is_Control(char c) { return c == 0 || c == 10 || c == 12 || c == 13 || c == 127; }
 
-template <class T> bool Parse_Integer(const std::string& text, T& value) {
+template <class T> bool Parse_Integer(std::string_view text, T& value) {
     std::size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))
@@ -190,7 +190,13 @@ std::string Edit(const std::string& text, std::uint32_t flags) {
     if (text.empty())
         return text;
     flags = Resolve_Conflicts(flags);
-    const TEdit_Plan plan(flags);
+    // The character map of the last flags used: callers edit many texts with the same flags.
+    thread_local std::uint32_t plan_flags = 0;
+    thread_local TEdit_Plan plan(0);
+    if (plan_flags != flags) {
+        plan = TEdit_Plan(flags);
+        plan_flags = flags;
+    }
     const bool keep_quoted = flags & Edit_Keep_Quoted;
     const bool no_break_is_blank = flags & Edit_Latin1;
 
@@ -317,9 +323,9 @@ int Extension_Pos(const std::string& path) {
     return 0;
 }
 
-bool Str_To_Int(const std::string& text, int& value) { return Parse_Integer(text, value); }
+bool Str_To_Int(std::string_view text, int& value) { return Parse_Integer(text, value); }
 
-bool Str_To_Int64(const std::string& text, std::int64_t& value) { return Parse_Integer(text, value); }
+bool Str_To_Int64(std::string_view text, std::int64_t& value) { return Parse_Integer(text, value); }
 
 std::string Trim_Quotes(const std::string& text) {
     if (text.empty() || (text.front() != '"' && text.front() != '\''))
@@ -329,8 +335,6 @@ std::string Trim_Quotes(const std::string& text) {
         result.pop_back();
     return result;
 }
-
-char Lower_Char(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
 std::string Lower_Case(const std::string& text) {
     std::string result = text;

@@ -49,16 +49,17 @@ int Extension_Pos(const std::string& path);
 
 // Reads the whole text as a 32-bit integer: an optional sign, then decimal digits or "$" and
 // hexadecimal digits. Returns false, leaving value alone, when the text is anything else.
-bool Str_To_Int(const std::string& text, int& value);
+bool Str_To_Int(std::string_view text, int& value);
 
 // The same for 64-bit integers, used where a wider field is read.
-bool Str_To_Int64(const std::string& text, std::int64_t& value);
+bool Str_To_Int64(std::string_view text, std::int64_t& value);
 
 // Removes a leading quote (" or ') and the last character when it is the same quote.
 std::string Trim_Quotes(const std::string& text);
 
 // Case folding of one Windows-1252 character, as the tag readers compare names.
-char Lower_Char(char c);
+inline char Lower_Char(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+inline char Upper_Char(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 std::string Lower_Case(const std::string& text);
 bool Same_Text(std::string_view a, std::string_view b); // equal without regard to case
 

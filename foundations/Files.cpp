@@ -61,7 +61,9 @@ bool Write_All(int descriptor, const std::string& bytes) {
 
 int Write_File_Atomic(const fs::path& path, const std::string& bytes) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hidden_name(1, '.');
+    hidden_name.append(path.filename().string()).append(".XXXXXX");
+    std::string temporary = (folder / hidden_name).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
         return IO_Error_Code(errno, true);

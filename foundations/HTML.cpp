@@ -1,6 +1,9 @@
 #include "HTML.h"
 
 #include <unordered_map>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <utility>
 
 namespace Vexlor {
@@ -75,18 +78,61 @@ bool Decode_Reference(const std::string& name, std::string& result) {
 
 bool Is_Blank(char c) { return c == ' ' || c == '\t'; }
 
-// Line breaks become blanks, and unless whitespace is preserved each run of blanks and tabs
-// becomes one blank. Most tokens need neither, so they are only scanned.
-void Normalise_Whitespace(std::string& token, bool preserve) {
-    bool needs_work = false;
-    for (std::size_t i = 0; i < token.size() && !needs_work; ++i) {
-        const char c = token[i];
-        needs_work = c == '\r' || c == '\n' ||
-                     (!preserve && (c == '\t' || (c == ' ' && i + 1 < token.size() && Is_Blank(token[i + 1]))));
+// Finds the end of the token starting at begin (the position of stop, or after it when it is
+// part of the token) and tells whether its whitespace needs editing: a line break always, and
+// unless whitespace is preserved a tab or two blanks in a row. Party files run to megabytes, so
+// sixteen characters are examined at a time where the processor allows.
+std::size_t Find_Token_End(std::string_view source, std::size_t begin, char stop, bool include_stop,
+                           bool preserve, bool& needs_editing) {
+    const char* text = source.data();
+    const std::size_t size = source.size();
+    bool edit = false, previous_blank = false;
+    std::size_t i = begin;
+    bool stopped = false;
+#ifdef __SSE2__
+    const __m128i stops = _mm_set1_epi8(stop), returns = _mm_set1_epi8('\r'), feeds = _mm_set1_epi8('\n'),
+                  tabs = _mm_set1_epi8('\t'), blanks = _mm_set1_epi8(' ');
+    for (; i + 16 <= size; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        const auto mask = [&](__m128i a) { return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, a))); };
+        const unsigned stop_bits = mask(stops);
+        const unsigned before_stop = stop_bits ? (stop_bits & (0u - stop_bits)) - 1 : 0xFFFFu;
+        // Only blanks and control characters can need editing; most chunks of a tag have none.
+        const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(chunk, blanks), chunk);
+        if ((static_cast<unsigned>(_mm_movemask_epi8(low)) & before_stop) == 0) {
+            previous_blank = false;
+        } else {
+            const unsigned tab_bits = mask(tabs) & before_stop;
+            const unsigned blank_bits = (mask(blanks) & before_stop) | tab_bits;
+            edit |= ((mask(returns) | mask(feeds)) & before_stop) != 0;
+            if (!preserve)
+                edit |= tab_bits != 0 || (blank_bits & (blank_bits >> 1)) != 0 ||
+                        (previous_blank && (blank_bits & 1u));
+            previous_blank = (blank_bits >> 15) & 1u;
+        }
+        if (stop_bits) {
+            i += static_cast<std::size_t>(__builtin_ctz(stop_bits));
+            stopped = true;
+            break;
+        }
     }
-    if (!needs_work)
-        return;
-    std::size_t out = 0;
+#endif
+    for (; !stopped && i < size; ++i) {
+        const char c = text[i];
+        if (c == stop)
+            break;
+        const bool blank = c == ' ' || c == '\t';
+        edit |= c == '\r' || c == '\n' || (!preserve && (c == '\t' || (blank && previous_blank)));
+        previous_blank = blank;
+    }
+    needs_editing = edit;
+    return i < size && include_stop ? i + 1 : i;
+}
+
+// Line breaks become blanks, and unless whitespace is preserved each run of blanks and tabs
+// becomes one blank.
+void Edit_Whitespace(std::string_view token, bool preserve, std::string& edited) {
+    edited.clear();
     bool after_blank = false;
     for (char c : token) {
         if (c == '\r' || c == '\n')
@@ -97,17 +143,16 @@ void Normalise_Whitespace(std::string& token, bool preserve) {
             c = ' ';
         }
         after_blank = c == ' ';
-        token[out++] = c;
+        edited += c;
     }
-    token.resize(out);
 }
 
-// "<name" of a tag: the text before its first "=", without a trailing ">".
-std::string_view Tag_Stem(std::string_view token) {
-    token = token.substr(0, token.find('='));
-    if (!token.empty() && token.back() == '>')
-        token.remove_suffix(1);
-    return token;
+// Whether a tag opens a section: "<name" followed by nothing, by "=" or by ">" alone.
+bool Opens_Section(std::string_view token, std::string_view start_prefix) {
+    if (token.size() < start_prefix.size() || !Same_Text(token.substr(0, start_prefix.size()), start_prefix))
+        return false;
+    const std::string_view rest = token.substr(start_prefix.size());
+    return rest.empty() || rest.front() == '=' || rest == ">";
 }
 
 } // namespace
@@ -176,38 +221,59 @@ std::string From_HTML(const std::string& text, int keep) {
 void TSHTML_Parser::Init() {
     TSParser::Init();
     Preserve_Whitespace = false;
-    Source.clear();
-    Position = 0;
+    Set_Source(std::string());
 }
 
-void TSHTML_Parser::Set_Source(const std::string& text) {
+void TSHTML_Parser::Set_Source(std::string text) {
+    Owned_Source = std::move(text);
+    Set_Source_View(Owned_Source);
+}
+
+void TSHTML_Parser::Set_Source_View(std::string_view text) {
     Source = text;
     Position = 0;
 }
 
-bool TSHTML_Parser::Next_Token(std::string& token) {
-    token.clear();
+std::string_view TSHTML_Parser::Next_Token() {
     if (Position >= Source.size())
-        return false;
-    std::size_t end;
-    if (Source[Position] == '<') {
-        const auto close = Source.find('>', Position);
-        end = close == std::string::npos ? Source.size() : close + 1;
-    } else {
-        const auto open = Source.find('<', Position);
-        end = open == std::string::npos ? Source.size() : open;
-    }
-    token.assign(Source, Position, end - Position);
+        return {};
+    bool needs_editing;
+    const bool tag = Source[Position] == '<';
+    const std::size_t begin = tag ? Position + 1 : Position;
+    const std::size_t end = Find_Token_End(Source, begin, tag ? '>' : '<', tag, Preserve_Whitespace, needs_editing);
+    const std::string_view token(Source.data() + Position, end - Position);
     Position = end;
-    Normalise_Whitespace(token, Preserve_Whitespace);
-    return !token.empty();
+    if (!needs_editing)
+        return token;
+    Edit_Whitespace(token, Preserve_Whitespace, Edited);
+    return Edited;
 }
 
 std::string TSHTML_Parser::Get_Token() {
     Token_Error = ParserErr_Success;
-    std::string token;
-    Next_Token(token);
-    return token;
+    return std::string(Next_Token());
+}
+
+std::string TSHTML_Parser::Read_Section(const std::string& end_tag, const std::string& start_prefix) {
+    int depth = 0;
+    std::string result;
+    // Tokens that needed no editing lie side by side in the source: they are copied in one piece.
+    std::size_t span_begin = Position, span_end = Position;
+    for (std::string_view token = Next_Token(); !token.empty(); token = Next_Token()) {
+        if (Same_Text(token, end_tag) && --depth < 0)
+            break;
+        if (token.data() == Source.data() + span_end) {
+            span_end += token.size();
+        } else {
+            result += Source.substr(span_begin, span_end - span_begin);
+            result += token;
+            span_begin = span_end = Position;
+        }
+        if (token.front() == '<' && Opens_Section(token, start_prefix))
+            ++depth;
+    }
+    result += Source.substr(span_begin, span_end - span_begin);
+    return result;
 }
 
 THTML_Parser::THTML_Parser() : TParser(new TSHTML_Parser) {}
@@ -220,50 +286,55 @@ std::string THTML_Parser::_Get_Section(const std::string& name, bool xml) {
         stem.remove_suffix(1);
     stem = stem.substr(0, stem.find('='));
     const std::string lower = Lower_Case(std::string(stem));
-    const std::string end_tag = xml ? "<" + lower + "/>" : "</" + lower + ">";
-    const std::string start_prefix = "<" + lower;
+    return Html().Read_Section(xml ? "<" + lower + "/>" : "</" + lower + ">", "<" + lower);
+}
 
-    int depth = 0;
-    std::string result;
-    std::string& token = Section_Token;
-    while (Html().Next_Token(token)) {
-        if (Same_Text(token, end_tag)) {
-            if (--depth < 0)
-                break;
-        }
-        result += token;
-        if (token.front() == '<' && Same_Text(Tag_Stem(token), start_prefix))
-            ++depth;
+void Split_Tag(const std::string& token, TTag& tag) {
+    const auto equals = token.find('=');
+    if (equals == std::string::npos) {
+        tag.Name.assign(token);
+        tag.Value.clear();
+        return;
     }
-    return result;
+    tag.Name.assign(token, 0, equals);
+    tag.Value.assign(token, equals + 1);
+    if (!tag.Value.empty())
+        tag.Value.pop_back();
 }
 
 TTag Split_Tag(const std::string& token) {
-    const auto equals = token.find('=');
-    if (equals == std::string::npos)
-        return TTag{token, std::string()};
-    TTag tag{token.substr(0, equals), token.substr(equals + 1)};
-    if (!tag.Value.empty())
-        tag.Value.pop_back();
+    TTag tag;
+    Split_Tag(token, tag);
     return tag;
 }
 
 int Get_Int(const std::string& value) {
+    // Leading and trailing blanks and tabs are ignored, as Edit_Trim removes them.
+    std::string_view number = value;
+    const auto first = number.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return 0;
+    number = number.substr(first, number.find_last_not_of(" \t") - first + 1);
     int result = 0;
-    return Str_To_Int(Edit(value, Edit_Trim), result) ? result : 0;
+    return Str_To_Int(number, result) ? result : 0;
 }
 
 void Read_Tagged_Text(const std::string& text, TTag_Case fold, const TTag_Handler& handler) {
     THTML_Parser parser;
-    parser.Set_Source(text);
-    for (std::string token = parser.Token(); !token.empty(); token = parser.Token()) {
-        if (fold == TTag_Case::Lower)
-            token = Lower_Case(token);
-        else if (fold == TTag_Case::Upper)
-            token = Edit(token, Edit_Upper);
+    parser.Set_Source_View(text);
+    std::string token;
+    TTag tag;
+    while (parser.Token_Into(token)) {
         if (token.front() != '<')
             continue;
-        if (handler(Split_Tag(token), parser))
+        if (fold == TTag_Case::Lower)
+            for (char& c : token)
+                c = Lower_Char(c);
+        else if (fold == TTag_Case::Upper)
+            for (char& c : token)
+                c = Upper_Char(c);
+        Split_Tag(token, tag);
+        if (handler(tag, parser))
             continue;
         if (token.compare(0, 2, "<#") != 0)
             parser.Get_Section(token);

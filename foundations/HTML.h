@@ -11,6 +11,7 @@
 #include <functional>
 #include <type_traits>
 #include <string>
+#include <string_view>
 
 namespace Vexlor {
 
@@ -29,23 +30,39 @@ class TSHTML_Parser : public TSParser {
   public:
     void Init() override;
     std::string Get_Token() override;
-    // Reads the next token into token (reusing its storage); false when the source is used up.
-    bool Next_Token(std::string& token);
-    void Set_Source(const std::string& text);
+    // The next token as it will be returned, valid until the next call; empty when the source
+    // is used up. Most tokens are a view into the source itself and cost no copy.
+    std::string_view Next_Token();
+    void Set_Source(std::string text);
+    // Reads text in place: the caller keeps it alive and unchanged while the parser reads.
+    void Set_Source_View(std::string_view text);
+    // The tokens up to the end tag, which is consumed; sections that open with start_prefix
+    // nest, so their own end tags are kept.
+    std::string Read_Section(const std::string& end_tag, const std::string& start_prefix);
 
     bool Preserve_Whitespace = false;
 
   private:
-    std::string Source;
+    std::string Owned_Source;
+    std::string_view Source;
     std::size_t Position = 0; // the unread rest of the source starts here
+    std::string Edited;       // a token whose whitespace had to be edited
 };
 
 // The tag reader that record readers create, read to the end (or until they stop) and free.
 class THTML_Parser : public TParser {
   public:
     THTML_Parser();
-    void Set_Source(const std::string& text) { Html().Set_Source(text); }
+    void Set_Source(std::string text) { Html().Set_Source(std::move(text)); }
+    void Set_Source_View(std::string_view text) { Html().Set_Source_View(text); }
     void Set_Preserve_Whitespace(bool flag) { Html().Preserve_Whitespace = flag; }
+    // The next token; the empty string when the source is used up.
+    std::string Token() { return std::string(Html().Next_Token()); }
+    // The same into token, reusing its storage; false when the source is used up.
+    bool Token_Into(std::string& token) {
+        token.assign(Html().Next_Token());
+        return !token.empty();
+    }
     // The content of the section name up to its matching end tag, which is consumed.
     std::string Get_Section(const std::string& name) { return _Get_Section(name, false); }
     // The same; with XML the section ends at <name/> instead of </name>.
@@ -53,7 +70,6 @@ class THTML_Parser : public TParser {
 
   private:
     TSHTML_Parser& Html() { return static_cast<TSHTML_Parser&>(*Parser); }
-    std::string Section_Token; // reused by _Get_Section
 };
 
 // One tag split at its first "=": the name before it ("<#strength", or the whole "<name>" of a
@@ -63,6 +79,7 @@ struct TTag {
     std::string Value;
 };
 TTag Split_Tag(const std::string& token);
+void Split_Tag(const std::string& token, TTag& tag); // the same into tag, reusing its storage
 
 // A whole number of the character's tags: trimmed, decimal or "$" hexadecimal, 0 when unreadable.
 int Get_Int(const std::string& value);

@@ -74,6 +74,45 @@ TEST(Tag_Tokenizer, Preserves_Whitespace_On_Request_But_Not_Line_Breaks) {
     EXPECT_EQ(All_Tokens(parser), (std::vector<std::string>{"<a>", "x    y", "</a>"}));
 }
 
+// The tokenizer as the format defines it, one plain step after another.
+std::vector<std::string> Reference_Tokens(std::string source, bool preserve) {
+    std::vector<std::string> tokens;
+    while (!source.empty()) {
+        std::size_t p = source.find('<');
+        if (p == 0)
+            p = source.find('>') == std::string::npos ? source.size() : source.find('>') + 1;
+        if (p == std::string::npos)
+            p = source.size();
+        std::string token = source.substr(0, p);
+        source.erase(0, p);
+        for (char& c : token)
+            if (c == '\r' || c == '\n')
+                c = ' ';
+        tokens.push_back(preserve ? token : Edit(token, Edit_Reduce_Blanks));
+    }
+    return tokens;
+}
+
+TEST(Tag_Tokenizer, Agrees_With_Plain_Definition_On_Random_Texts) {
+    // Whitespace at every offset, so runs that straddle the reader's 16-character steps are met.
+    const std::string alphabet = "<>  \t\r\nab=\xA0";
+    std::uint32_t seed = 12345;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(seed % 90);
+        for (int i = 0; i < length; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += alphabet[(seed >> 16) % alphabet.size()];
+        }
+        for (const bool preserve : {false, true}) {
+            THTML_Parser parser;
+            parser.Set_Preserve_Whitespace(preserve);
+            parser.Set_Source(text);
+            ASSERT_EQ(All_Tokens(parser), Reference_Tokens(text, preserve)) << testing::PrintToString(text);
+        }
+    }
+}
+
 TEST(Tag_Tokenizer, Empty_Source_Gives_Empty_Token_At_Once) {
     THTML_Parser parser;
     EXPECT_EQ(parser.Token(), "");

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 #include <limits>
+#include <utility>
+#include <deque>
 
 namespace Vexlor {
 namespace {
@@ -142,6 +144,20 @@ struct TEdit_Plan {
     }
 };
 
+// The character map of each set of flags in use, built on first use: the game edits many texts
+// with the same handful of flag sets. Past that handful the last entry is rebuilt as needed.
+const TEdit_Plan& Edit_Plan(std::uint32_t flags) {
+    constexpr std::size_t Most_Plans = 32;
+    thread_local std::deque<std::pair<std::uint32_t, TEdit_Plan>> plans;
+    for (const auto& [plan_flags, plan] : plans)
+        if (plan_flags == flags)
+            return plan;
+    if (plans.size() == Most_Plans)
+        plans.pop_back();
+    plans.emplace_back(flags, TEdit_Plan(flags));
+    return plans.back().second;
+}
+
 bool Is_Blank(char c) { return c == ' ' || c == '\t'; }
 
 bool Is_Control(char c) { return c == 0 || c == 10 || c == 12 || c == 13 || c == 127; }
@@ -190,13 +206,7 @@ std::string Edit(const std::string& text, std::uint32_t flags) {
     if (text.empty())
         return text;
     flags = Resolve_Conflicts(flags);
-    // The character map of the last flags used: callers edit many texts with the same flags.
-    thread_local std::uint32_t plan_flags = 0;
-    thread_local TEdit_Plan plan(0);
-    if (plan_flags != flags) {
-        plan = TEdit_Plan(flags);
-        plan_flags = flags;
-    }
+    const TEdit_Plan& plan = Edit_Plan(flags);
     const bool keep_quoted = flags & Edit_Keep_Quoted;
     const bool no_break_is_blank = flags & Edit_Latin1;
 

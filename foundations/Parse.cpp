@@ -2,12 +2,58 @@
 
 #include "CommonUt.h"
 
+#include <array>
+#include <string_view>
+
 namespace Vexlor {
 namespace {
 // Control characters out, trimmed, blank runs reduced, upper case, brackets to "(" ")",
 // quoted literals untouched; the second set leaves the case alone.
 constexpr std::uint32_t Line_Flags = 0x21FC;
 constexpr std::uint32_t Case_Sensitive_Line_Flags = 0x21DC;
+
+// What Edit with every flag set makes of each character standing alone: nothing (blanks,
+// control characters) or one character (upper case, brackets turned). A token of one character,
+// or of characters that each stay one character and are not quotes, is edited character by
+// character, so the tokenizer looks it up here instead of editing it: the expression evaluator
+// reads thousands of tokens per press of a referee tool.
+struct TToken_Characters {
+    std::array<char, 256> Edited{};
+    std::array<bool, 256> Kept{};  // edited to one character
+    std::array<bool, 256> Plain{}; // kept, and not a quote that would protect what follows it
+
+    TToken_Characters() {
+        for (int code = 0; code < 256; ++code) {
+            const char c = static_cast<char>(code);
+            const std::string edited = Edit(std::string(1, c), Edit_All);
+            Kept[code] = edited.size() == 1;
+            Plain[code] = Kept[code] && c != '"' && c != '\'';
+            Edited[code] = Kept[code] ? edited.front() : '\0';
+        }
+    }
+};
+
+const TToken_Characters& Token_Characters() {
+    static const TToken_Characters characters;
+    return characters;
+}
+
+// Edit(raw, Edit_All) for a raw token.
+std::string Edit_Token(std::string_view raw) {
+    const TToken_Characters& characters = Token_Characters();
+    if (raw.size() == 1) {
+        const auto code = static_cast<unsigned char>(raw.front());
+        return characters.Kept[code] ? std::string(1, characters.Edited[code]) : std::string();
+    }
+    std::string token(raw.size(), '\0');
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const auto code = static_cast<unsigned char>(raw[i]);
+        if (!characters.Plain[code])
+            return Edit(std::string(raw), Edit_All);
+        token[i] = characters.Edited[code];
+    }
+    return token;
+}
 } // namespace
 
 void TSParser::Init() {
@@ -62,15 +108,25 @@ std::string TSParser::Scan_Token() {
         } else {
             length = close + 1;
         }
-    } else if (Non_Terminals.find(first) == std::string::npos) {
+    } else if (!Is_Word_Character(first)) {
         length = 1;
     } else {
-        const auto stop = Command.find_first_not_of(Non_Terminals);
-        length = stop == std::string::npos ? Command.size() : stop;
+        length = 1;
+        while (length < Command.size() && Is_Word_Character(Command[length]))
+            ++length;
     }
-    std::string token = Command.substr(0, length);
+    std::string token = Edit_Token(std::string_view(Command).substr(0, length));
     Command.erase(0, length);
     return token;
+}
+
+bool TSParser::Is_Word_Character(char c) const {
+    if (Non_Terminals.find(c) != std::string::npos)
+        return true;
+    // Pushed-back text is not folded to upper case like the lines read, so a parser that ignores
+    // case takes its small letters as the capitals they stand for (3d6 is one word, like 3D6).
+    return !Case_Sensitive && c >= 'a' && c <= 'z' &&
+           Non_Terminals.find(static_cast<char>(c - 32)) != std::string::npos;
 }
 
 std::string TSParser::Get_Token() {
@@ -79,7 +135,7 @@ std::string TSParser::Get_Token() {
     while (token.empty()) {
         if (!Fill_Command())
             return std::string();
-        token = Edit(Scan_Token(), Edit_All);
+        token = Scan_Token();
     }
     if (Returned_Tokens > 0) {
         Pop_Token_Line();
@@ -112,8 +168,10 @@ void TSParser::Put_Token(const std::string& token) {
     if (token.empty())
         return;
     ++Returned_Tokens;
-    const bool separate = !Command.empty() && Command.front() != ' ';
-    Command = token + (separate ? " " : "") + Command;
+    // In place: the unread text keeps its buffer, so pushing back costs no allocation.
+    if (!Command.empty() && Command.front() != ' ')
+        Command.insert(Command.begin(), ' ');
+    Command.insert(0, token);
     Push_Token_Line();
 }
 

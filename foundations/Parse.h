@@ -58,7 +58,9 @@ class TSParser {
     bool Fill_Command();
 
   private:
+    // Takes the next raw token off the front of Command and edits it (Edit with every flag).
     std::string Scan_Token();
+    bool Is_Word_Character(char c) const;
 };
 
 // The generic parser wrapper: owns one tokenizer and forwards every operation to it.

@@ -1,0 +1,206 @@
+#include "sheet/Character_RTF.h"
+
+#include "foundations/Files.h"
+#include "foundations/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace Vexlor {
+namespace {
+
+// A character with every score set and no class, as a game master types one in.
+std::unique_ptr<TVexlor_Character> Plain_Character(const std::string& name) {
+    auto made = std::make_unique<TVexlor_Character>();
+    TVexlor_Character& character = *made;
+    character._Set_Name(name);
+    character.Strength = 12;
+    character.Constitution = 14;
+    character.Dexterity = 11;
+    character.Cognitive = 9;
+    character.Perception = 8;
+    character.Wisdom = 10;
+    character.Charisma = 13;
+    character.Comeliness = 7;
+    character.Will = 15;
+    character.Age = 27;
+    character.Height = 70;
+    character.Weight = 168;
+    character.Hit_Points = 23;
+    character.Credits = 450;
+    character.Siblings = 5;
+    character.Child = 3;
+    for (int slot = 1; slot <= 6; ++slot)
+        character.Set_Class(slot, -1);
+    return made;
+}
+
+std::string Sheet(const TVexlor_Character& character) {
+    std::string text;
+    Character_RTF_String(character, text);
+    return text;
+}
+
+// The text between a label and the end of its table cell.
+std::string Cell(const std::string& sheet, const std::string& label) {
+    const auto start = sheet.find(label);
+    if (start == std::string::npos)
+        return "<no " + label + ">";
+    const auto from = start + label.size();
+    return sheet.substr(from, sheet.find("\\cell", from) - from);
+}
+
+class Sheet_Test : public testing::Test {
+  protected:
+    void SetUp() override {
+        QID_Array.Fill(nullptr);
+        Compound_Array.Fill(nullptr);
+    }
+    void TearDown() override { SetUp(); }
+    TFunction_Random Lowest{[](int) { return 0; }};
+    TRandom_Override Dice{Lowest};
+};
+
+TEST_F(Sheet_Test, Template_Has_Landscape_Page_Fonts_And_Every_Placeholder) {
+    const std::string_view sheet = Character_Sheet_Template();
+    for (const char* part : {"\\ansicpg1252", "\\paperw15840", "\\paperh12240", "\\margl101", "\\margr720",
+                             "\\margt360", "\\margb360", "Times New Roman;", "Arial;", "Impact;", "Symbol;",
+                             "Wingdings;", "V  E  X  L  O  R", "C H A R A C T E R   S H E E T", "~Armor Adj1~",
+                             "~Weapon Name3~", "~Activation5~", "~Enhancements5~", "~Armor Enhancements2~"})
+        EXPECT_NE(sheet.find(part), std::string_view::npos) << part;
+    EXPECT_EQ(std::count(sheet.begin(), sheet.end(), '~') / 2, 98);
+    EXPECT_NE(sheet.find("~Hit Points~", sheet.find("~Hit Points~") + 1), std::string_view::npos);
+}
+
+TEST_F(Sheet_Test, Fills_Scores_Family_And_Leaves_No_Placeholder) {
+    const auto made = Plain_Character("Mara Voss");
+    TVexlor_Character& character = *made;
+    const std::string sheet = Sheet(character);
+    EXPECT_EQ(sheet.find('~'), std::string::npos);
+    EXPECT_EQ(Cell(sheet, "Name: "), "Mara Voss");
+    EXPECT_EQ(Cell(sheet, "Age: "), "27");
+    EXPECT_EQ(Cell(sheet, "Gender: "), "M");
+    EXPECT_EQ(Cell(sheet, "Height: "), "70\"");
+    EXPECT_EQ(Cell(sheet, "Strength: "), "12");
+    EXPECT_EQ(Cell(sheet, "Physical: "), std::to_string(character.Get_Physical()));
+    EXPECT_EQ(Cell(sheet, "Intellect: "), std::to_string(character.Get_Intellect()));
+    EXPECT_EQ(Cell(sheet, "Weight Cap: "), std::to_string(character.Get_Carry()));
+    EXPECT_EQ(Cell(sheet, "Detect Lies: "), std::to_string(character.Get_Detect_Lie()));
+    EXPECT_EQ(Cell(sheet, "Base Hit Points: "), "23");
+    EXPECT_EQ(Cell(sheet, "Current Hit Points: "), "23");
+    EXPECT_EQ(Cell(sheet, "Family & Background: "), "3rd child of 5 children");
+    EXPECT_EQ(Cell(sheet, "Funds: "), "450");
+    EXPECT_EQ(Cell(sheet, "Level: "), "");
+    EXPECT_EQ(Cell(sheet, "Experience Points: "), "");
+    EXPECT_EQ(Cell(sheet, "20 Vocations: "), "");
+    EXPECT_EQ(Cell(sheet, "Description: "), "");
+}
+
+TEST_F(Sheet_Test, Class_Slots_Join_Levels_Experience_And_Vocations) {
+    const auto made = Plain_Character("Ines Quell");
+    TVexlor_Character& character = *made;
+    character.Set_Gender(Gender_Female);
+    character.Siblings = 1;
+    character.Set_Class(1, Class_Biologist);
+    character.Set_Level(1, 3);
+    character.Set_Class(2, Class_Medic);
+    character.Set_Level(2, 2);
+    const std::string sheet = Sheet(character);
+    EXPECT_EQ(Cell(sheet, "20 Vocations: "), "Biologist/Medic (Botany)");
+    EXPECT_EQ(Cell(sheet, "Level: "), "3/2");
+    EXPECT_EQ(Cell(sheet, "Experience Points: "), "1/1");
+    EXPECT_EQ(Cell(sheet, "Gender: "), "F");
+    EXPECT_EQ(Cell(sheet, "Family & Background: "), "Only child");
+
+    character.Specialty = 1;
+    EXPECT_EQ(Cell(Sheet(character), "20 Vocations: "), "Biologist/Medic (Zoology)");
+}
+
+TEST_F(Sheet_Test, Every_Class_Fills_Its_Vocation_And_Leaves_No_Placeholder) {
+    for (int class_index = 0; class_index < Max_Classes; ++class_index) {
+        const auto made = Plain_Character("Any");
+        made->Set_Class(1, class_index);
+        made->Set_Level(1, 2);
+        const std::string sheet = Sheet(*made);
+        EXPECT_EQ(sheet.find('~'), std::string::npos) << Class_Name[class_index];
+        EXPECT_EQ(Cell(sheet, "20 Vocations: ").substr(0, Class_Name[class_index].size()), Class_Name[class_index]);
+    }
+}
+
+TEST_F(Sheet_Test, Values_Are_Escaped_And_Never_Searched_Again) {
+    const auto made = Plain_Character("~Name~ ~Age~ Rex {the} \\ \xC9lodie");
+    TVexlor_Character& character = *made;
+    const std::string sheet = Sheet(character);
+    EXPECT_EQ(Cell(sheet, "Name: "), "~Name~ ~Age~ Rex \\{the\\} \\\\ \\'c9lodie");
+    EXPECT_EQ(Cell(sheet, "Age: "), "27");
+}
+
+TEST(Ordinal, Follows_English_Endings) {
+    const std::pair<int, const char*> cases[] = {{0, "0th"},    {1, "1st"},    {2, "2nd"},     {3, "3rd"},
+                                                 {4, "4th"},    {11, "11th"},  {12, "12th"},   {13, "13th"},
+                                                 {21, "21st"},  {22, "22nd"},  {100, "100th"}, {111, "111th"},
+                                                 {112, "112th"}, {123, "123rd"}, {-1, ""}};
+    for (const auto& [number, text] : cases)
+        EXPECT_EQ(Ordinal(number), text) << number;
+}
+
+TEST_F(Sheet_Test, Selected_Compounds_Then_QIDs_Fill_Four_Rows_At_Most) {
+    const auto made = Plain_Character("Oren Tal");
+    TVexlor_Character& character = *made;
+    character.Set_Class(1, Class_Chemist);
+    character.Set_Class(2, Class_General_Engineer);
+    const TSelection_List compounds1{{"Stimulant", true}, {"Sedative", false}, {"Blight", true}};
+    const TSelection_List compounds3{{"Acid Mist", true}};
+    const TSelection_List qids2{{"Force Field", true}, {"Phase Step", true}};
+    Compound_Array[1] = &compounds1;
+    Compound_Array[3] = &compounds3;
+    QID_Array[2] = &qids2;
+    const std::string sheet = Sheet(character);
+    EXPECT_EQ(sheet.find('~'), std::string::npos);
+    for (const char* text : {"Stimulant", "Blight", "Acid Mist", "Force Field"})
+        EXPECT_NE(sheet.find(std::string(" ") + text + "\\cell"), std::string::npos) << text;
+    EXPECT_EQ(sheet.find("Sedative"), std::string::npos);
+    EXPECT_EQ(sheet.find("Phase Step"), std::string::npos);
+
+    // Neither chemist nor engineer: the lists are not read.
+    character.Set_Class(1, Class_Historian);
+    character.Set_Class(2, -1);
+    EXPECT_EQ(Sheet(character).find("Stimulant"), std::string::npos);
+}
+
+// Runs a command and returns what it printed.
+std::string Output_Of(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+    std::string output;
+    std::array<char, 4096> buffer;
+    std::size_t count;
+    while (pipe && (count = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
+        output.append(buffer.data(), count);
+    return output;
+}
+
+TEST_F(Sheet_Test, Reads_In_A_Real_RTF_Reader) {
+    const auto made = Plain_Character("Rex {the} \\ Bold \xC9lodie");
+    TVexlor_Character& character = *made;
+    character.Set_Class(1, Class_Commando);
+    character.Set_Level(1, 4);
+    character.Hit_Points = 23;
+    const auto file = std::filesystem::temp_directory_path() / ("vexlor-sheet-" + std::to_string(::getpid()) + ".rtf");
+    ASSERT_EQ(Write_File_Atomic(file, Sheet(character)), 0);
+    // unrtf writes the text in the sheet's own code page, so the accented letter comes back as one byte.
+    const std::string text = Output_Of("unrtf --text '" + file.string() + "' 2>/dev/null");
+    std::filesystem::remove(file);
+    for (const std::string expected :
+         {"Name: Rex {the} \\ Bold \xC9lodie", "Race: Human", "Age: 27", "Strength: 12", "Vocations: Commando",
+          "Level: 4", "Family & Background: 3rd child of 5 children", "Funds: 450", "QIDS & Compounds:",
+          "Charges/Rounds:", "Base Hit Points: 23"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    EXPECT_EQ(text.find('~'), std::string::npos);
+}
+
+} // namespace
+} // namespace Vexlor

@@ -1,0 +1,93 @@
+// The catalogues as the program reaches them: one registry per catalogue, obtained from the
+// catalogue library's exports, and the character-creation export. The order of the virtual
+// operations is the library's binary interface: never reorder them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace Vexlor {
+
+class TItem_Template;
+class TCreature_Profile;
+class TQID_Plan;
+class TCompound_Plan;
+class TEffect_Template;
+class TPoison_Template;
+class TVexlor_Character;
+
+// A catalogue of records of one kind, owned by the catalogue library and never freed by callers.
+template <class T> class TCatalogue_Registry {
+  public:
+    // Stores a record the caller just built; the registry owns it from then on. A record whose
+    // name equals a stored name replaces that entry.
+    virtual void Add(T* record) = 0;
+    virtual std::int32_t Count() = 0;
+    // The entry at a 0-based index, borrowed; null outside 0..Count-1.
+    virtual T* Get(std::int32_t index) = 0;
+    // The entry whose name equals name exactly, borrowed; null when there is none.
+    virtual T* Get(const char* name) = 0;
+    virtual void Delete(std::int32_t index) = 0;
+    virtual void Delete(const char* name) = 0;
+    // Puts the entries in listing order: by name without regard to case.
+    virtual void Sort() = 0;
+
+  protected:
+    ~TCatalogue_Registry() = default;
+};
+
+class TItem_Registry : public TCatalogue_Registry<TItem_Template> {
+  protected:
+    ~TItem_Registry() = default;
+};
+class TCreature_Registry : public TCatalogue_Registry<TCreature_Profile> {
+  protected:
+    ~TCreature_Registry() = default;
+};
+class TQID_Registry : public TCatalogue_Registry<TQID_Plan> {
+  protected:
+    ~TQID_Registry() = default;
+};
+class TCompound_Registry : public TCatalogue_Registry<TCompound_Plan> {
+  protected:
+    ~TCompound_Registry() = default;
+};
+class TEffect_Registry : public TCatalogue_Registry<TEffect_Template> {
+  protected:
+    ~TEffect_Registry() = default;
+};
+class TPoison_Registry : public TCatalogue_Registry<TPoison_Template> {
+  protected:
+    ~TPoison_Registry() = default;
+};
+
+// What the program offers an interactive character creator: the inventory dialog, and adding
+// named QIDs or compounds to the inventory.
+class TCharacter_Edit_Interface {
+  public:
+    // Shows the inventory dialog; unless it is closed with OK, the inventory is read back from
+    // _Image.
+    virtual void Items() = 0;
+    virtual void QIDs(const char* text) = 0;
+    virtual void Compounds(const char* text) = 0;
+
+    std::string _Image; // the inventory's saved tagged text
+
+  protected:
+    ~TCharacter_Edit_Interface() = default;
+};
+
+} // namespace Vexlor
+
+extern "C" {
+Vexlor::TItem_Registry* Get_Item_Registry();
+Vexlor::TCreature_Registry* Get_Creature_Registry();
+Vexlor::TQID_Registry* Get_QID_Registry();
+Vexlor::TCompound_Registry* Get_Compound_Registry();
+Vexlor::TEffect_Registry* Get_Effect_Registry();
+Vexlor::TPoison_Registry* Get_Poison_Registry();
+// Mode -1 (with empty texts, 0 and null) makes a random character; mode 2 runs the interactive
+// creator with the program's callbacks, and null means the user gave up. The caller frees it.
+Vexlor::TVexlor_Character* Create_Character(int mode, const char* text1, int value, const char* text2,
+                                            Vexlor::TCharacter_Edit_Interface* edit);
+}

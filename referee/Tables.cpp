@@ -1,0 +1,272 @@
+#include "Tables.h"
+
+#include "evaluator/Express.h"
+#include "foundations/CommonUt.h"
+#include "foundations/Dice.h"
+#include "foundations/Files.h"
+
+#include <cmath>
+#include <filesystem>
+#include <optional>
+
+namespace Vexlor {
+
+TTable Master_Table;
+
+namespace {
+
+constexpr std::size_t Longest_Line = 255;
+// References are followed this deep, and one roll rolls on at most this many tables: a table
+// that refers to itself gives a finite result in a moment instead of running without end.
+constexpr int Deepest_Reference = 64;
+constexpr int Most_Tables_Per_Roll = 10000;
+// Tables kept in the cache; the oldest are forgotten and read again when asked for.
+constexpr std::size_t Most_Cached_Tables = 4096;
+
+// The file's lines, each cut to 255 characters, without their line ends.
+class TTable_Lines {
+  public:
+    explicit TTable_Lines(const std::string& file_name) {
+        if (const auto path = Find_File(std::filesystem::current_path(), file_name)) {
+            if (auto bytes = Read_File(*path)) {
+                Text = std::move(*bytes);
+                Opened = true;
+            }
+        }
+    }
+
+    bool Opened = false;
+
+    bool Next(std::string& line) {
+        if (Position >= Text.size())
+            return false;
+        auto end = Text.find('\n', Position);
+        if (end == std::string::npos)
+            end = Text.size();
+        std::size_t length = end - Position;
+        if (length > 0 && Text[Position + length - 1] == '\r')
+            --length;
+        line.assign(Text, Position, std::min(length, Longest_Line));
+        Position = end + 1;
+        return true;
+    }
+
+    // Skips lines up to and including the next empty line.
+    void Skip_Block() {
+        std::string line;
+        while (Next(line) && !line.empty()) {
+        }
+    }
+
+  private:
+    std::string Text;
+    std::size_t Position = 0;
+};
+
+// A whole number read as far as it is valid: an optional sign and the digits that follow.
+int Leading_Number(const std::string& text) {
+    std::size_t end = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
+    while (end < text.size() && end < 10 && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    int value = 0;
+    Str_To_Int(text.substr(0, end), value);
+    return value;
+}
+
+TTable_Entry Read_Entry(const std::string& line) {
+    const auto tab = line.find('\t');
+    const std::string range = line.substr(0, tab);
+    TTable_Entry entry;
+    if (tab != std::string::npos)
+        entry.Text = line.substr(tab + 1);
+    const auto dash = range.find('-');
+    const std::string low = range.substr(0, dash);
+    const std::string high = dash == std::string::npos ? low : range.substr(dash + 1);
+    entry.Low = Leading_Number(low);
+    entry.High = Leading_Number(high);
+    // 00 stands for 100 and 0 for 10, as percentile dice show them.
+    if (entry.High == 0)
+        entry.High = Leading_Number("1" + high);
+    return entry;
+}
+
+// The table's block read from its header line on, or nothing when the file has no such table.
+std::optional<TTable_Record> Read_Table(int number, const std::string& file_name) {
+    TTable_Lines lines(file_name);
+    const std::string header = std::to_string(number) + "\t";
+    std::string line;
+    for (;;) {
+        if (!lines.Next(line))
+            return std::nullopt;
+        // Empty lines between blocks are only separators, so extra ones never hide a table.
+        if (line.empty())
+            continue;
+        if (line.compare(0, header.size(), header) == 0)
+            break;
+        lines.Skip_Block();
+    }
+    TTable_Record record;
+    record.Number = number;
+    std::string roll;
+    lines.Next(roll);
+    roll = Edit(roll, Edit_All);
+    if (!roll.empty() && roll.front() == '@') {
+        record.Alias = Leading_Number(roll.substr(1));
+        return record;
+    }
+    record.Roll = roll;
+    while (lines.Next(line) && !line.empty())
+        record.Entries.push_back(Read_Entry(line));
+    return record;
+}
+
+// The number right after "@" and where it ends; nothing when no digit follows.
+std::optional<int> Reference_Number(const std::string& piece, std::size_t& end) {
+    end = 1;
+    while (end < piece.size() && end < 10 && piece[end] >= '0' && piece[end] <= '9')
+        ++end;
+    if (end == 1)
+        return std::nullopt;
+    return std::stoi(piece.substr(1, end - 1));
+}
+
+} // namespace
+
+void TTable::Init() {
+    Records.clear();
+    By_Number.clear();
+}
+
+void TTable::Done() {
+    while (!Records.empty())
+        Free_Memory();
+}
+
+void TTable::Free_Memory() {
+    if (Records.empty())
+        return;
+    By_Number.erase(Records.front().Number);
+    Records.pop_front();
+}
+
+const TTable_Record* TTable::Find_Table(int number, const std::string& file_name) {
+    if (const auto found = By_Number.find(number); found != By_Number.end())
+        return found->second;
+    auto record = Read_Table(number, file_name);
+    if (!record)
+        return nullptr;
+    while (Records.size() >= Most_Cached_Tables)
+        Free_Memory();
+    Records.push_back(std::move(*record));
+    By_Number[number] = &Records.back();
+    return &Records.back();
+}
+
+void TTable::Start_Roll() {
+    if (Depth == 0)
+        Budget_Used = 0;
+}
+
+bool TTable::Reference_Allowed() { return Depth < Deepest_Reference && Budget_Used < Most_Tables_Per_Roll; }
+
+std::string TTable::Generate_Entry(int number, const std::string& file_name) {
+    Start_Roll();
+    const TTable_Record* table = Find_Table(number, file_name);
+    if (!table)
+        return std::string();
+    int roll = 0;
+    if (table->Alias == 0) {
+        long double value, imaginary;
+        int position, error;
+        Eval(table->Roll, value, imaginary, position, error);
+        if (error == 0 && std::isfinite(value) && std::fabs(value) < 2147483647.0L)
+            roll = static_cast<int>(value);
+    }
+    return Get_Entry(number, roll, file_name);
+}
+
+std::string TTable::Get_Entry(int number, int roll, const std::string& file_name) {
+    Start_Roll();
+    const TTable_Record* table = Find_Table(number, file_name);
+    if (!table)
+        return " ";
+    if (table->Entries.empty()) {
+        if (table->Alias == 0)
+            return Standard_Encounter_Text;
+        if (!Reference_Allowed())
+            return std::string();
+        ++Depth;
+        ++Budget_Used;
+        const int alias = table->Alias;
+        std::string result = Generate_Entry(alias, file_name);
+        --Depth;
+        return result;
+    }
+    for (const TTable_Entry& entry : table->Entries) {
+        if (entry.Low <= roll && roll <= entry.High) {
+            if (entry.Text == "@0")
+                return Standard_Encounter_Text;
+            const std::string text = entry.Text; // the cache may forget the table while resolving
+            const std::string resolved = Resolve_References(text, file_name);
+            return resolved.empty() ? text : resolved;
+        }
+    }
+    return " ";
+}
+
+std::string TTable::Resolve_References(const std::string& text, const std::string& file_name) {
+    std::string accumulated;
+    std::string rest = text;
+    while (!rest.empty() && rest.front() == '@') {
+        const auto comma = rest.find(',');
+        const std::string piece = rest.substr(0, comma);
+        rest = comma == std::string::npos ? std::string() : rest.substr(comma + 1);
+        std::size_t end;
+        const auto number = Reference_Number(piece, end);
+        if (!number)
+            continue;
+        int times = 0;
+        if (end < piece.size() && (piece[end] == 'x' || piece[end] == 'X'))
+            times = Do_Die(piece.substr(end + 1));
+        else if (end == piece.size())
+            times = 1;
+        for (int i = 0; i < times && Reference_Allowed(); ++i) {
+            ++Depth;
+            ++Budget_Used;
+            Append_String(accumulated, Generate_Entry(*number, file_name));
+            --Depth;
+        }
+    }
+    if (!rest.empty())
+        Append_String(accumulated, rest);
+    return accumulated;
+}
+
+void Append_String(std::string& text, const std::string& item) {
+    if (item.find_first_not_of(' ') == std::string::npos)
+        return;
+    if (text.size() + item.size() < 256) {
+        if (!text.empty())
+            text += ", ";
+        text += item;
+    } else if (text.size() < 253) {
+        text += "...";
+    }
+}
+
+bool Load_Table_List(const std::string& file_name, std::vector<std::string>& headers) {
+    headers.clear();
+    TTable_Lines lines(file_name);
+    if (!lines.Opened)
+        return false;
+    std::string line;
+    while (lines.Next(line)) {
+        if (line.empty())
+            continue;
+        headers.push_back(line);
+        lines.Skip_Block();
+    }
+    return true;
+}
+
+} // namespace Vexlor

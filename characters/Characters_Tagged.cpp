@@ -3,7 +3,8 @@
 
 #include "foundations/HTML.h"
 
-#include <unordered_map>
+#include <array>
+#include <utility>
 #include <variant>
 
 namespace Vexlor {
@@ -124,15 +125,25 @@ void TVexlor_Character::Deserialize(const char* text) {
 }
 
 bool TVexlor_Character::Read_Tag(const TTag& tag, THTML_Parser& parser) {
-    static const auto attributes = [] {
-        std::unordered_map<std::string, const TAttribute_Tag*> map;
-        for (const TAttribute_Tag& attribute : Attribute_Tags())
-            map.emplace("<#" + Lower_Case(std::string(attribute.Key)), &attribute);
-        return map;
+    // The attribute tags as read ("<#age"), grouped by the length of the name: a lookup compares a
+    // handful of names of the same length and hashes nothing.
+    using TKeys = std::array<std::vector<std::pair<std::string, const TAttribute_Tag*>>, 32>;
+    static const TKeys attributes = [] {
+        TKeys keys;
+        for (const TAttribute_Tag& attribute : Attribute_Tags()) {
+            const std::string name = "<#" + Lower_Case(std::string(attribute.Key));
+            keys.at(name.size()).emplace_back(name, &attribute);
+        }
+        return keys;
     }();
+    const TAttribute_Tag* attribute = nullptr;
+    if (tag.Name.size() < attributes.size())
+        for (const auto& [name, candidate] : attributes[tag.Name.size()])
+            if (name == tag.Name)
+                attribute = candidate;
 
-    if (const auto found = attributes.find(tag.Name); found != attributes.end()) {
-        std::visit([&](auto field) { Store(this->*field, Get_Int(tag.Value)); }, found->second->Field);
+    if (attribute) {
+        std::visit([&](auto field) { Store(this->*field, Get_Int(tag.Value)); }, attribute->Field);
     } else if (const int slot = Slot_Of(tag.Name, "<#class")) {
         __Class[slot] = Class_Index(Trim_Quotes(tag.Value));
     } else if (const int slot = Slot_Of(tag.Name, "<#level")) {

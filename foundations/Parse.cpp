@@ -108,40 +108,48 @@ std::string TSParser::Scan_Token() {
         } else {
             length = close + 1;
         }
-    } else if (!Is_Word_Character(first)) {
-        length = 1;
     } else {
+        const std::array<bool, 256>& words = Word_Characters();
         length = 1;
-        while (length < Command.size() && Is_Word_Character(Command[length]))
-            ++length;
+        if (words[static_cast<unsigned char>(first)])
+            while (length < Command.size() && words[static_cast<unsigned char>(Command[length])])
+                ++length;
     }
     std::string token = Edit_Token(std::string_view(Command).substr(0, length));
     Command.erase(0, length);
     return token;
 }
 
-bool TSParser::Is_Word_Character(char c) const {
-    if (Non_Terminals.find(c) != std::string::npos)
-        return true;
-    // Pushed-back text is not folded to upper case like the lines read, so a parser that ignores
-    // case takes its small letters as the capitals they stand for (3d6 is one word, like 3D6).
-    return !Case_Sensitive && c >= 'a' && c <= 'z' &&
-           Non_Terminals.find(static_cast<char>(c - 32)) != std::string::npos;
+const std::array<bool, 256>& TSParser::Word_Characters() {
+    if (Non_Terminals != Word_Table_Source || Case_Sensitive != Word_Table_Case_Sensitive) {
+        Word_Table.fill(false);
+        for (const char c : Non_Terminals) {
+            Word_Table[static_cast<unsigned char>(c)] = true;
+            // Pushed-back text is not folded to upper case like the lines read, so a parser that
+            // ignores case takes small letters as the capitals they stand for (3d6 is one word).
+            if (!Case_Sensitive && c >= 'A' && c <= 'Z')
+                Word_Table[static_cast<unsigned char>(c + 32)] = true;
+        }
+        Word_Table_Source = Non_Terminals;
+        Word_Table_Case_Sensitive = Case_Sensitive;
+    }
+    return Word_Table;
 }
 
 std::string TSParser::Get_Token() {
     Token_Error = ParserErr_Success;
-    std::string token;
-    while (token.empty()) {
+    for (;;) {
         if (!Fill_Command())
             return std::string();
-        token = Scan_Token();
+        std::string token = Scan_Token();
+        if (token.empty())
+            continue; // the line held only blanks here
+        if (Returned_Tokens > 0) {
+            Pop_Token_Line();
+            --Returned_Tokens;
+        }
+        return token;
     }
-    if (Returned_Tokens > 0) {
-        Pop_Token_Line();
-        --Returned_Tokens;
-    }
-    return token;
 }
 
 std::string TSParser::Token() {
@@ -169,9 +177,9 @@ void TSParser::Put_Token(const std::string& token) {
         return;
     ++Returned_Tokens;
     // In place: the unread text keeps its buffer, so pushing back costs no allocation.
-    if (!Command.empty() && Command.front() != ' ')
-        Command.insert(Command.begin(), ' ');
-    Command.insert(0, token);
+    const bool separate = !Command.empty() && Command.front() != ' ';
+    Command.insert(0, token.size() + (separate ? 1 : 0), ' ');
+    Command.replace(0, token.size(), token);
     Push_Token_Line();
 }
 

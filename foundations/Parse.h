@@ -2,6 +2,7 @@
 // characters, with push-back. The tag reader and the expression evaluator are built on it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -60,7 +61,13 @@ class TSParser {
   private:
     // Takes the next raw token off the front of Command and edits it (Edit with every flag).
     std::string Scan_Token();
-    bool Is_Word_Character(char c) const;
+    // The characters of Non_Terminals as a table, rebuilt when Non_Terminals or Case_Sensitive
+    // change.
+    const std::array<bool, 256>& Word_Characters();
+
+    std::array<bool, 256> Word_Table{};
+    std::string Word_Table_Source;
+    bool Word_Table_Case_Sensitive = false;
 };
 
 // The generic parser wrapper: owns one tokenizer and forwards every operation to it.

@@ -1,0 +1,266 @@
+#include "Express.h"
+
+#include "evaluator/Literals.h"
+#include "foundations/Random.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace Vexlor {
+namespace {
+
+bool Is_Blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Visits every node of the tree below root, children before their parent and left before right,
+// without recursion: a chain such as 1+1+1+... or 5!!!! makes a tree as deep as the text is long.
+// Stops when visit returns false.
+template <class TVisit> void Post_Order(pExpression_Node root, TVisit visit) {
+    const auto lowest_below = [](pExpression_Node node) {
+        while (node->Left != nullptr || node->Right != nullptr)
+            node = node->Left != nullptr ? node->Left : node->Right;
+        return node;
+    };
+    pExpression_Node node = lowest_below(root);
+    while (visit(*node) && node != root) {
+        const pExpression_Node parent = node->Parent;
+        node = node == parent->Left && parent->Right != nullptr ? lowest_below(parent->Right) : parent;
+    }
+}
+
+bool Is_Foldable(int operation) {
+    switch (operation) {
+    case Op_Negate_Stack:
+    case Op_Add:
+    case Op_Subtract:
+    case Op_Multiply:
+    case Op_Divide:
+    case Op_Percent:
+    case Op_Exponent:
+    case Op_Factorial:
+    case Op_Min:
+    case Op_Max:
+    case Op_Shift_Left:
+    case Op_Shift_Right:
+    case Op_And:
+    case Op_Or:
+    case Op_Xor:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Is_Literal(pExpression_Node node) {
+    return node == nullptr || node->Kind == Node_Literal;
+}
+
+} // namespace
+
+pExpression_Node TNode_Pool::New_Node(tNode_type kind) {
+    const std::size_t block = Used / Block_Size;
+    if (block == Blocks.size())
+        Blocks.push_back(std::make_unique<tExpression_Node[]>(Block_Size));
+    tExpression_Node& node = Blocks[block][Used % Block_Size];
+    ++Used;
+    node.Kind = kind;
+    node.Operation = 0;
+    node.Precedence = 0;
+    node.Parent = node.Left = node.Right = nullptr;
+    node.Literal.clear();
+    return &node;
+}
+
+void TNode_Pool::Release_All() {
+    Used = 0;
+    // A huge formula should not hold its nodes for the rest of the session.
+    if (Blocks.size() > Blocks_Kept)
+        Blocks.resize(Blocks_Kept);
+}
+
+void TExpression_Evaluator::Init() {
+    Error_Code = Error_None;
+    Depth = 0;
+}
+
+bool TExpression_Evaluator::Evaluate(const std::string& text) {
+    Init();
+    Error_Position = 0;
+    // A plain number never reaches the parser.
+    const auto first = std::find_if_not(text.begin(), text.end(), Is_Blank);
+    const std::string_view number(text.data() + (first - text.begin()),
+                                  static_cast<std::size_t>(text.end() - first));
+    if (Is_Real_Text(number)) {
+        long double value;
+        if (Text_To_Real(number, value)) {
+            Push(value);
+        } else {
+            Error_Code = Error_Floating_point_error;
+            Error_Position = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+        }
+        return Error_Code == Error_None;
+    }
+    Tokens.Load(text);
+    Input_Length = text.size();
+    Nesting = 0;
+    Dice_Rolled = 0;
+    Expression();
+    if (Error_Code == Error_None && (!Next_Token().empty() || Depth != 1))
+        Fail(Error_Syntax_Error); // text left over, or a stack that does not hold one value
+    const auto unread = static_cast<long long>(Tokens.Unread_Length());
+    Error_Position =
+        static_cast<int>(std::min<long long>(static_cast<long long>(Input_Length) - unread, INT_MAX));
+    return Error_Code == Error_None;
+}
+
+bool TExpression_Evaluator::Expression() {
+    Randomize();
+    const pExpression_Node root = Parse_Expression();
+    if (Error_Code == Error_None)
+        Optimize_Tree(root);
+    if (Error_Code == Error_None)
+        Generate_Tree(root);
+    Zero_Expression_Tree();
+    return Error_Code == Error_None;
+}
+
+void TExpression_Evaluator::Fail(int code) {
+    if (Error_Code == Error_None)
+        Error_Code = code;
+}
+
+void TExpression_Evaluator::Push(long double value) {
+    if (Depth == Stack_Size) {
+        Fail(Error_Syntax_Error);
+        return;
+    }
+    Stack[++Depth] = value;
+}
+
+long double TExpression_Evaluator::Pop() {
+    if (Depth == 0) {
+        Fail(Error_Syntax_Error);
+        return 0;
+    }
+    return Stack[Depth--];
+}
+
+bool TExpression_Evaluator::Read_Literal(const tExpression_Node& node, long double& value) {
+    return Text_To_Real(node.Literal, value);
+}
+
+void TExpression_Evaluator::Optimize_Tree(pExpression_Node root) {
+    Post_Order(root, [this](tExpression_Node& node) {
+        if (node.Kind == Node_Operator && Is_Foldable(node.Operation) && Is_Literal(node.Left) &&
+            Is_Literal(node.Right))
+            Fold(node);
+        return true;
+    });
+}
+
+// Turns an operator on constants into a literal holding its value. A fold that fails sets its
+// error (the last failure stands) and folding carries on.
+void TExpression_Evaluator::Fold(tExpression_Node& node) {
+    long double a = 0;
+    long double b = 0;
+    if (!Read_Literal(*node.Left, a) || (node.Right != nullptr && !Read_Literal(*node.Right, b))) {
+        Error_Code = Error_Floating_point_error;
+        return;
+    }
+    long double value = 0;
+    const int error = Compute(node.Operation, a, b, value);
+    if (error != Error_None) {
+        Error_Code = error;
+        return;
+    }
+    node.Kind = Node_Literal;
+    node.Literal = Real_To_Text(value);
+    node.Left = node.Right = nullptr;
+}
+
+void TExpression_Evaluator::Generate_Tree(pExpression_Node root) {
+    Post_Order(root, [this](tExpression_Node& node) {
+        if (node.Kind != Node_Literal)
+            return !Calculate(node.Operation);
+        long double value;
+        if (!Read_Literal(node, value)) {
+            Fail(Error_Floating_point_error);
+            return false;
+        }
+        Push(value);
+        return Error_Code == Error_None;
+    });
+    if (Error_Code != Error_None)
+        Depth = 0;
+}
+
+void TExpression_Evaluator::Zero_Expression_Tree() {
+    Nodes.Release_All();
+}
+
+pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precedence, pExpression_Node left) {
+    const pExpression_Node node = Nodes.New_Node(Node_Operator);
+    node->Operation = operation;
+    node->Precedence = precedence;
+    node->Left = left;
+    left->Parent = node;
+    return node;
+}
+
+pExpression_Node TExpression_Evaluator::Literal_Node(std::string text) {
+    const pExpression_Node node = Nodes.New_Node(Node_Literal);
+    node->Literal = std::move(text);
+    return node;
+}
+
+std::string TExpression_Evaluator::ERT(int code) {
+    return EERT(code);
+}
+
+std::string EERT(int code) {
+    switch (code) {
+    case Error_Expected_Comma:
+        return "Expected comma";
+    case Error_Syntax_Error:
+        return "Syntax error";
+    case Error_Illegal_Symbol:
+        return "Illegal symbol";
+    case Error_Expected_Left_Parenthesis:
+        return "Expected left parenthesis";
+    case Error_Division_By_Zero:
+        return "Division by zero";
+    case Error_Illegal_Number_for_factorial:
+        return "Illegal number for factorial";
+    case Error_Floating_point_error:
+        return "Floating point error";
+    case Error_Illegal_Number:
+        return "Illegal number";
+    case Error_Illegal_Argument:
+        return "Illegal argument";
+    case Error_Imaginary_Number:
+        return "Imaginary number";
+    case Error_Illegal_Argument_in_LOG:
+        return "Illegal argument in LOG";
+    case Error_Argument_Too_large_in_EXP:
+        return "Argument too large in EXP";
+    case Error_Missing_Right_Parenthesis:
+        return "Missing right parenthesis";
+    default:
+        return std::string();
+    }
+}
+
+void Eval(const std::string& expression, long double& value, long double& imaginary, int& position,
+          int& error) {
+    // One evaluator per thread, used again and again: an evaluation carries nothing over from the
+    // last, and the evaluator's buffers (tokenizer, tree nodes) stay allocated between calls.
+    thread_local TExpression_Evaluator evaluator;
+    const bool success = evaluator.Evaluate(expression);
+    value = success ? evaluator.Get_Result() : 0;
+    imaginary = 0;
+    position = success ? 0 : evaluator.Get_Position();
+    error = evaluator.Last_Error();
+}
+
+} // namespace Vexlor

@@ -1,0 +1,396 @@
+// Reading a formula into its expression tree.
+#include "Express.h"
+
+#include "evaluator/Literals.h"
+
+#include <algorithm>
+#include <array>
+
+namespace Vexlor {
+namespace {
+
+constexpr int Min_Max_Precedence = 10000;
+constexpr int Additive_Precedence = 16000;
+constexpr int Multiplicative_Precedence = 24000;
+constexpr int Power_Precedence = 26000;
+constexpr int Unary_Precedence = 28000;
+
+struct TSymbol {
+    std::string_view Name;
+    int Kind;
+    int Precedence; // for a function: its number of arguments
+    int Operation;
+};
+
+constexpr TSymbol Function(std::string_view name, int operation, int arguments = 1) {
+    return {name, SF_Function, arguments, operation};
+}
+
+constexpr std::array Symbols = {
+    TSymbol{"+", SF_Binary_Operator, Additive_Precedence, Op_Add},
+    TSymbol{"-", SF_Binary_Operator, Additive_Precedence, Op_Subtract},
+    TSymbol{"*", SF_Binary_Operator, Multiplicative_Precedence, Op_Multiply},
+    TSymbol{"/", SF_Binary_Operator, Multiplicative_Precedence, Op_Divide},
+    TSymbol{"MOD", SF_Binary_Operator, Multiplicative_Precedence, Op_Mod},
+    TSymbol{"REM", SF_Binary_Operator, Multiplicative_Precedence, Op_Rem},
+    TSymbol{"DIV", SF_Binary_Operator, Multiplicative_Precedence, Op_Div},
+    TSymbol{"SHL", SF_Binary_Operator, Multiplicative_Precedence, Op_Shift_Left},
+    TSymbol{"SHR", SF_Binary_Operator, Multiplicative_Precedence, Op_Shift_Right},
+    TSymbol{"AND", SF_Binary_Operator, Multiplicative_Precedence, Op_And},
+    TSymbol{"OR", SF_Binary_Operator, Multiplicative_Precedence, Op_Or},
+    TSymbol{"XOR", SF_Binary_Operator, Multiplicative_Precedence, Op_Xor},
+    TSymbol{"^", SF_Binary_Operator, Power_Precedence, Op_Exponent},
+    TSymbol{"D", SF_Binary_Operator, Power_Precedence, Op_D},
+    TSymbol{"MIN", SF_Binary_Operator, Min_Max_Precedence, Op_Min},
+    TSymbol{"MAX", SF_Binary_Operator, Min_Max_Precedence, Op_Max},
+    TSymbol{"%", SF_Left_Unary_Operator, Unary_Precedence, Op_Percent},
+    TSymbol{"!", SF_Left_Unary_Operator, Unary_Precedence, Op_Factorial},
+    Function("RAD", Op_Rad),
+    Function("DEG", Op_Deg),
+    Function("ABS", Op_Abs),
+    Function("COS", Op_Cos),
+    Function("COT", Op_Cot),
+    Function("CSC", Op_Csc),
+    Function("EXP", Op_Exp),
+    Function("INT", Op_Int),
+    Function("LOG", Op_Log),
+    Function("SEC", Op_Sec),
+    Function("SIN", Op_Sin),
+    Function("TAN", Op_Tan),
+    Function("FIX", Op_Fix),
+    Function("SQR", Op_Sqr),
+    Function("SGN", Op_Sgn),
+    Function("FIB", Op_Fib),
+    Function("ARCCOS", Op_Arccos),
+    Function("ARCCOT", Op_Arccot),
+    Function("ARCCSC", Op_Arccsc),
+    Function("ARCSEC", Op_Arcsec),
+    Function("ARCSIN", Op_Arcsin),
+    Function("ARCTAN", Op_Arctan),
+    Function("HYPCOS", Op_Hypcos),
+    Function("HYPCOT", Op_Hypcot),
+    Function("HYPCSC", Op_Hypcsc),
+    Function("HYPSEC", Op_Hypsec),
+    Function("HYPSIN", Op_Hypsin),
+    Function("HYPTAN", Op_Hyptan),
+    Function("HYPARCCOS", Op_Hyparccos),
+    Function("ARCHYPCOS", Op_Hyparccos),
+    Function("HYPARCCOT", Op_Hyparccot),
+    Function("ARCHYPCOT", Op_Hyparccot),
+    Function("HYPARCSEC", Op_Hyparcsec),
+    Function("ARCHYPSEC", Op_Hyparcsec),
+    Function("HYPARCSIN", Op_Hyparcsin),
+    Function("ARCHYPSIN", Op_Hyparcsin),
+    Function("HYPARCTAN", Op_Hyparctan),
+    Function("ARCHYPTAN", Op_Hyparctan),
+    Function("LOG10", Op_Log10),
+    Function("RND", Op_Rnd),
+    Function("ROOT", Op_Root, 2),
+    Function("PI", Op_PI, 0),
+};
+
+// The symbols grouped by their first character, so a look-up compares a handful of names.
+class TSymbol_Index {
+  public:
+    TSymbol_Index() {
+        std::array<const TSymbol*, Symbols.size()> sorted{};
+        for (std::size_t i = 0; i < Symbols.size(); ++i)
+            sorted[i] = &Symbols[i];
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const TSymbol* a, const TSymbol* b) { return a->Name < b->Name; });
+        Sorted = sorted;
+        for (std::size_t i = Sorted.size(); i-- > 0;) {
+            const auto first = static_cast<unsigned char>(Sorted[i]->Name.front());
+            Begin[first] = i;
+            End[first] = std::max(End[first], i + 1);
+        }
+    }
+
+    const TSymbol* Find(std::string_view text) const {
+        if (text.empty())
+            return nullptr;
+        const auto first = static_cast<unsigned char>(text.front());
+        for (std::size_t i = Begin[first]; i < End[first]; ++i)
+            if (Sorted[i]->Name == text)
+                return Sorted[i];
+        return nullptr;
+    }
+
+  private:
+    std::array<const TSymbol*, Symbols.size()> Sorted{};
+    std::array<std::size_t, 256> Begin{};
+    std::array<std::size_t, 256> End{};
+};
+
+// The token is the one character c.
+bool Is(const std::string& token, char c) {
+    return token.size() == 1 && token.front() == c;
+}
+
+bool Is_Opening_Bracket(const std::string& token) {
+    return Is(token, '(') || Is(token, '[') || Is(token, '{');
+}
+
+bool Is_Closing_Bracket(const std::string& token) {
+    return Is(token, ')') || Is(token, ']') || Is(token, '}');
+}
+
+bool Is_Digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether a token may take part in the number read so far. One that cannot (an operator, a
+// bracket, a name that neither starts nor ends like an exponent) ends the number unread, which is
+// the same as reading it, finding that it does not belong and pushing it back.
+bool Could_Go_On_With_A_Number(const std::string& token) {
+    return !token.empty() &&
+           (Is_Digit(token.front()) || token.front() == '.' || token.front() == 'E' || token.back() == 'E');
+}
+
+} // namespace
+
+void TExpression_Evaluator::Get_Symbol(std::string_view text, int& kind, bool& unknown, int& precedence,
+                                       int& operation) {
+    static const TSymbol_Index index;
+    const TSymbol* symbol = index.Find(text);
+    unknown = symbol == nullptr;
+    if (unknown)
+        return;
+    kind = symbol->Kind;
+    precedence = symbol->Precedence;
+    operation = symbol->Operation;
+}
+
+pExpression_Node TExpression_Evaluator::Parse_Expression() {
+    pExpression_Node operand = Get_Subexpression();
+    pExpression_Node root = nullptr;
+    pExpression_Node last = nullptr;
+    while (operand != nullptr) {
+        int operation = 0;
+        int precedence = 0;
+        if (!Read_Binary_Operator(operation, precedence)) {
+            if (last == nullptr)
+                return operand;
+            last->Right = operand;
+            operand->Parent = last;
+            return root;
+        }
+        const pExpression_Node node = Operator_Node(operation, precedence, operand);
+        Attach_Operator(node, root, last);
+        last = node;
+        if (Tokens.Peek().empty()) {
+            // A formula that ends with an operator takes 0 as its last operand: 2+ is 2, 2* is 0.
+            last->Right = Literal_Node("0");
+            last->Right->Parent = last;
+            return root;
+        }
+        operand = Get_Subexpression();
+    }
+    return nullptr;
+}
+
+bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence) {
+    const std::string& token = Tokens.Peek();
+    int kind = 0;
+    bool unknown = true;
+    Get_Symbol(token, kind, unknown, precedence, operation);
+    if (!unknown) {
+        if (kind != SF_Binary_Operator)
+            return false;
+        Tokens.Next();
+        return true;
+    }
+    // A word that ends in digits may be an operator written against its operand: D6 is "D" then
+    // 6, MOD3 is "MOD" then 3.
+    for (std::size_t length = token.size(); length > 1 && Is_Digit(token[length - 1]); --length) {
+        Get_Symbol(std::string_view(token).substr(0, length - 1), kind, unknown, precedence, operation);
+        if (!unknown && kind == SF_Binary_Operator) {
+            std::string digits = token.substr(length - 1);
+            Tokens.Next();
+            Put_Back(std::move(digits));
+            return true;
+        }
+    }
+    return false;
+}
+
+// Hangs a new operator node below the last one and moves it up as far as precedence says: an
+// operator binding no tighter than those above it takes their place and they become its left
+// operand, so equal precedences group from the left.
+void TExpression_Evaluator::Attach_Operator(pExpression_Node node, pExpression_Node& root,
+                                            pExpression_Node last) {
+    if (root == nullptr) {
+        root = node;
+        return;
+    }
+    last->Right = node;
+    node->Parent = last;
+    if (node->Precedence > last->Precedence)
+        return;
+    pExpression_Node top = last;
+    while (top->Parent != nullptr && top->Parent->Precedence >= node->Precedence)
+        top = top->Parent;
+    last->Right = node->Left;
+    node->Left->Parent = last;
+    const pExpression_Node above = top->Parent;
+    if (above == nullptr)
+        root = node;
+    else if (above->Left == top)
+        above->Left = node;
+    else
+        above->Right = node;
+    node->Parent = above;
+    node->Left = top;
+    top->Parent = node;
+}
+
+pExpression_Node TExpression_Evaluator::Get_Subexpression() {
+    if (Nesting == Deepest_Nesting) {
+        Fail(Error_Syntax_Error);
+        return nullptr;
+    }
+    ++Nesting;
+    const pExpression_Node operand = Read_Operand();
+    --Nesting;
+    return operand == nullptr ? nullptr : Postfix_Operators(operand);
+}
+
+pExpression_Node TExpression_Evaluator::Read_Operand() {
+    std::string token = Next_Token();
+    while (Is(token, '+'))
+        token = Next_Token();
+    if (token.empty()) {
+        Fail(Error_Syntax_Error);
+        return nullptr;
+    }
+    if (Is_Opening_Bracket(token)) {
+        const pExpression_Node inner = Parse_Expression();
+        if (inner == nullptr)
+            return nullptr;
+        token = Next_Token();
+        if (!Is_Closing_Bracket(token)) {
+            Put_Back(token);
+            Fail(Error_Missing_Right_Parenthesis);
+            return nullptr;
+        }
+        return inner;
+    }
+    if (Is(token, '-')) {
+        // The sign takes the operand with its own postfix operators: -3! is -(3!), -2^2 is 4.
+        const pExpression_Node operand = Get_Subexpression();
+        if (operand == nullptr) {
+            Fail(Error_Syntax_Error);
+            return nullptr;
+        }
+        return Operator_Node(Op_Negate_Stack, Unary_Precedence, operand);
+    }
+    Put_Back(std::move(token));
+    if (Number())
+        return Literal_Node(std::move(Current_Literal));
+    token = Next_Token();
+    int kind = 0;
+    bool unknown = true;
+    int arguments = 0;
+    int operation = 0;
+    Get_Symbol(token, kind, unknown, arguments, operation);
+    if (unknown || kind != SF_Function) {
+        Fail(Error_Syntax_Error);
+        return nullptr;
+    }
+    const pExpression_Node function = Nodes.New_Node(Node_Function);
+    function->Operation = operation;
+    return Function_Reference(arguments, *function) ? function : nullptr;
+}
+
+pExpression_Node TExpression_Evaluator::Postfix_Operators(pExpression_Node operand) {
+    for (;;) {
+        int kind = 0;
+        bool unknown = true;
+        int precedence = 0;
+        int operation = 0;
+        Get_Symbol(Tokens.Peek(), kind, unknown, precedence, operation);
+        if (unknown || kind != SF_Left_Unary_Operator)
+            return operand;
+        Tokens.Next();
+        operand = Operator_Node(operation, precedence, operand);
+    }
+}
+
+bool TExpression_Evaluator::Number() {
+    std::string literal = Next_Token();
+    while (Is(literal, '+'))
+        literal = Next_Token();
+    bool negative = false;
+    while (Is(literal, '-')) {
+        negative = !negative;
+        literal = Next_Token();
+    }
+    if (Is(literal, '.'))
+        literal = "0.";
+    Take_Exponent(literal);
+    // The tokenizer splits 12.5E-3 into 12, the point, 5E, the sign and 3: join them again.
+    std::size_t length = Real_Prefix_Length(literal);
+    while (length > 0 && length == literal.size() && Tokens.Literal_Continues() &&
+           Could_Go_On_With_A_Number(Tokens.Peek())) {
+        const std::size_t before = literal.size();
+        literal += Next_Token();
+        Take_Exponent(literal);
+        if (literal.size() == before)
+            break;
+        length = Real_Prefix_Length(literal);
+    }
+    // What follows the number goes back to the input (2D6 reads 2 and leaves D6; 1E with no
+    // exponent digits reads 1 and leaves the E).
+    if (length < literal.size())
+        Put_Back(literal.substr(length));
+    if (length == 0)
+        return false;
+    literal.resize(length);
+    Current_Literal = negative ? "-" + literal : std::move(literal);
+    return true;
+}
+
+void TExpression_Evaluator::Take_Exponent(std::string& literal) {
+    if (literal.empty() || literal.back() != 'E' || !Tokens.Literal_Continues())
+        return;
+    const std::string sign = Next_Token();
+    if ((Is(sign, '-') || Is(sign, '+')) && Tokens.Literal_Continues())
+        literal += sign + Next_Token();
+    else
+        Put_Back(sign);
+}
+
+bool TExpression_Evaluator::Function_Reference(int count, tExpression_Node& function) {
+    if (count == 0)
+        return true;
+    std::string token = Next_Token();
+    if (!Is_Opening_Bracket(token)) {
+        Put_Back(token);
+        Fail(Error_Expected_Left_Parenthesis);
+        return false;
+    }
+    for (int argument = 1; argument <= count; ++argument) {
+        const pExpression_Node tree = Parse_Expression();
+        if (tree == nullptr)
+            return false;
+        (argument == 1 ? function.Left : function.Right) = tree;
+        tree->Parent = &function;
+        token = Next_Token();
+        if (Is(token, ','))
+            continue;
+        if (!Is_Closing_Bracket(token))
+            Put_Back(token);
+        if (argument < count) {
+            Fail(Error_Expected_Comma);
+            return false;
+        }
+        break;
+    }
+    if (!Is_Closing_Bracket(token)) {
+        Fail(Error_Missing_Right_Parenthesis); // also a comma after the last argument
+        return false;
+    }
+    return true;
+}
+
+} // namespace Vexlor

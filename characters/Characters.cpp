@@ -16,13 +16,17 @@ std::size_t Checked_Index(int i, std::size_t size) {
 
 TVexlor_Character::TVexlor_Character() = default;
 
-TBitmap_Handle TVexlor_Character::Get_Bitmap() const { return _Bitmap ? _Bitmap->Get_Handle() : nullptr; }
+TBitmap_Handle TVexlor_Character::Get_Bitmap() const {
+    return _Bitmap ? _Bitmap->Get_Handle() : nullptr;
+}
 
 void TVexlor_Character::Set_Bitmap(TBitmap_Handle handle) {
     _Set_Bitmap(std::make_unique<TPicture>(std::move(handle)));
 }
 
-void TVexlor_Character::_Set_Bitmap(std::unique_ptr<TPicture> picture) { _Bitmap = std::move(picture); }
+void TVexlor_Character::_Set_Bitmap(std::unique_ptr<TPicture> picture) {
+    _Bitmap = std::move(picture);
+}
 
 void TVexlor_Character::Assign(const TCharacter& source) {
     const auto* other = dynamic_cast<const TVexlor_Character*>(&source);
@@ -83,7 +87,9 @@ int TVexlor_Character::Get_Classes() const {
     return filled;
 }
 
-int TVexlor_Character::Get_Class(int slot) const { return __Class[slot]; }
+int TVexlor_Character::Get_Class(int slot) const {
+    return __Class[slot];
+}
 
 void TVexlor_Character::Set_Class(int slot, int class_index) {
     if (class_index < -1 || class_index > Max_Class_Offset)
@@ -91,15 +97,25 @@ void TVexlor_Character::Set_Class(int slot, int class_index) {
     __Class[slot] = class_index;
 }
 
-int TVexlor_Character::Get_Level(int slot) const { return _Level[slot]; }
+int TVexlor_Character::Get_Level(int slot) const {
+    return _Level[slot];
+}
 
-int TVexlor_Character::Get_Experience(int slot) const { return _Experience[slot]; }
+int TVexlor_Character::Get_Experience(int slot) const {
+    return _Experience[slot];
+}
 
-void TVexlor_Character::Set_Experience(int slot, int points) { _Experience[slot] = points; }
+void TVexlor_Character::Set_Experience(int slot, int points) {
+    _Experience[slot] = points;
+}
 
-void TVexlor_Character::Set_Max_QIDS(int qid_level, int count) { _Max_QIDS[qid_level] = count; }
+void TVexlor_Character::Set_Max_QIDS(int qid_level, int count) {
+    _Max_QIDS[qid_level] = count;
+}
 
-void TVexlor_Character::Set_Max_CompoundS(int compound_level, int count) { _Max_Compounds[compound_level] = count; }
+void TVexlor_Character::Set_Max_CompoundS(int compound_level, int count) {
+    _Max_Compounds[compound_level] = count;
+}
 
 TVexlor_Character* TVexlor_Party::Get_Member(int index) const {
     if (index < 0)
@@ -107,7 +123,9 @@ TVexlor_Character* TVexlor_Party::Get_Member(int index) const {
     return Members.at(static_cast<std::size_t>(index));
 }
 
-TInformation* TInformation_Collection::Get_Index(int i) const { return Items[Checked_Index(i, Items.size())].get(); }
+TInformation* TInformation_Collection::Get_Index(int i) const {
+    return Items[Checked_Index(i, Items.size())].get();
+}
 
 void TInformation_Collection::Set_Index(int i, std::shared_ptr<TInformation> item) {
     Items[Checked_Index(i, Items.size())] = std::move(item);
@@ -137,6 +155,8 @@ int TInformation_Collection::Remove(const TInformation* item) {
     return index;
 }
 
-void TInformation_Collection::Assign(const TInformation_Collection& source) { Items = source.Items; }
+void TInformation_Collection::Assign(const TInformation_Collection& source) {
+    Items = source.Items;
+}
 
 } // namespace Vexlor

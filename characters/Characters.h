@@ -149,23 +149,24 @@ inline constexpr int Max_Class_Offset = 18;
 template <class T> using TClass_Table = TArray<T, 0, Max_Class_Offset>;
 
 // The full name: what the tagged form stores and the class summary shows.
-inline constexpr TClass_Table<std::string_view> Class_Name{{
-    "Architect", "Biologist", "Chemist", "Commando", "Communications Specialist", "Computer Scientist",
-    "Engineer, Electrical", "Engineer, General", "Engineer, Mechanical", "Engineer, Planet",
-    "Engineer, Production", "Historian", "Linguist", "Mathematician", "Medic", "Mercenary", "Physicist",
-    "Weapons Specialist", "Rogue"}};
+inline constexpr TClass_Table<std::string_view> Class_Name{
+    {"Architect", "Biologist", "Chemist", "Commando", "Communications Specialist", "Computer Scientist",
+     "Engineer, Electrical", "Engineer, General", "Engineer, Mechanical", "Engineer, Planet",
+     "Engineer, Production", "Historian", "Linguist", "Mathematician", "Medic", "Mercenary", "Physicist",
+     "Weapons Specialist", "Rogue"}};
 
 // The short name for narrow displays.
-inline constexpr TClass_Table<std::string_view> Abbreviated_Class_Name{{
-    "Architect", "Biologist", "Chemist", "Commando", "Communications Spc.", "C. Scientist", "E. Engineer",
-    "G. Engineer", "M. Engineer", "Pl. Engineer", "Pr. Engineer", "Historian", "Linguist", "Mathematician",
-    "Medic", "Mercenary", "Physicist", "Weapons Spc.", "Rogue"}};
+inline constexpr TClass_Table<std::string_view> Abbreviated_Class_Name{
+    {"Architect", "Biologist", "Chemist", "Commando", "Communications Spc.", "C. Scientist", "E. Engineer",
+     "G. Engineer", "M. Engineer", "Pl. Engineer", "Pr. Engineer", "Historian", "Linguist", "Mathematician",
+     "Medic", "Mercenary", "Physicist", "Weapons Spc.", "Rogue"}};
 
 // How many of the character's vocations a class takes up.
 inline constexpr TClass_Table<int> Class_Count{{1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 1, 1, 1, 1, 2, 1, 1, 1, 1}};
 
 // The Intellect a character needs for the class.
-inline constexpr TClass_Table<int> Class_Intellect{{4, 4, 5, 4, 5, 4, 5, 5, 5, 12, 5, 5, 5, 5, 12, 3, 5, 3, 1}};
+inline constexpr TClass_Table<int> Class_Intellect{
+    {4, 4, 5, 4, 5, 4, 5, 5, 5, 12, 5, 5, 5, 5, 12, 3, 5, 3, 1}};
 
 // The years a class adds to a generated character's age; an empty slot (-1) adds none.
 inline constexpr TArray<int, -1, Max_Class_Offset> Class_Age{

@@ -16,11 +16,13 @@ using TScores = std::array<int, 9>;
 
 // The nine scores in rolling order: the physical, the intellectual and the influence group.
 constexpr std::array<int TVexlor_Character::*, 9> Score_Fields{
-    &TVexlor_Character::Strength, &TVexlor_Character::Constitution, &TVexlor_Character::Dexterity,
-    &TVexlor_Character::Cognitive, &TVexlor_Character::Perception, &TVexlor_Character::Wisdom,
-    &TVexlor_Character::Charisma, &TVexlor_Character::Comeliness, &TVexlor_Character::Will};
+    &TVexlor_Character::Strength,  &TVexlor_Character::Constitution, &TVexlor_Character::Dexterity,
+    &TVexlor_Character::Cognitive, &TVexlor_Character::Perception,   &TVexlor_Character::Wisdom,
+    &TVexlor_Character::Charisma,  &TVexlor_Character::Comeliness,   &TVexlor_Character::Will};
 
-int Roll_Die() { return Die(1, 6); }
+int Roll_Die() {
+    return Die(1, 6);
+}
 
 template <std::size_t N> std::array<int, N> Roll_Dice() {
     std::array<int, N> dice;
@@ -30,7 +32,9 @@ template <std::size_t N> std::array<int, N> Roll_Dice() {
 }
 
 // Method 0: one die per score.
-TScores Roll_Single() { return Roll_Dice<9>(); }
+TScores Roll_Single() {
+    return Roll_Dice<9>();
+}
 
 // Method 1: per group three dice and a spare; a score below the spare swaps with it.
 TScores Roll_With_Spare_Die() {
@@ -58,7 +62,8 @@ TScores Roll_With_Spare_Set() {
     for (std::size_t group = 0; group < 3; ++group) {
         if (total(sets[group]) < total(sets[3]))
             std::swap(sets[group], sets[3]);
-        std::copy(sets[group].begin(), sets[group].end(), scores.begin() + static_cast<std::ptrdiff_t>(group * 3));
+        std::copy(sets[group].begin(), sets[group].end(),
+                  scores.begin() + static_cast<std::ptrdiff_t>(group * 3));
     }
     return scores;
 }
@@ -135,12 +140,23 @@ constexpr int Least_Rolled_Intellect() {
 void TVexlor_Character::Roll_Scores(int method) {
     TScores scores;
     switch (method) {
-    case 0: scores = Roll_Single(); break;
-    case 1: scores = Roll_With_Spare_Die(); break;
-    case 2: scores = Roll_With_Spare_Set(); break;
-    case 3: scores = Roll_Twelve_Drop_Three(); break;
-    case 4: scores = Roll_Six_Keep_Three(); break;
-    default: throw std::out_of_range("Range check error: rolling method " + std::to_string(method));
+    case 0:
+        scores = Roll_Single();
+        break;
+    case 1:
+        scores = Roll_With_Spare_Die();
+        break;
+    case 2:
+        scores = Roll_With_Spare_Set();
+        break;
+    case 3:
+        scores = Roll_Twelve_Drop_Three();
+        break;
+    case 4:
+        scores = Roll_Six_Keep_Three();
+        break;
+    default:
+        throw std::out_of_range("Range check error: rolling method " + std::to_string(method));
     }
     for (std::size_t i = 0; i < scores.size(); ++i)
         this->*Score_Fields[i] = scores[i];
@@ -231,7 +247,9 @@ void TVexlor_Character::Adjust_Special_Abilities() {
         AC = Get_Level(slot);
 }
 
-void TVexlor_Character::Check_Classes() { Adjust_Special_Abilities(); }
+void TVexlor_Character::Check_Classes() {
+    Adjust_Special_Abilities();
+}
 
 void TVexlor_Character::Generate(int method) {
     Choose_Name();

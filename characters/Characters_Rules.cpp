@@ -18,8 +18,9 @@ template <std::size_t N> struct TScore_Table {
     int Rest;
 
     int operator()(int score) const {
-        return score >= 1 && static_cast<std::size_t>(score) <= N ? By_Score[static_cast<std::size_t>(score - 1)]
-                                                                   : Rest;
+        return score >= 1 && static_cast<std::size_t>(score) <= N
+                   ? By_Score[static_cast<std::size_t>(score - 1)]
+                   : Rest;
     }
 };
 
@@ -30,8 +31,8 @@ constexpr TScore_Table<14> Hit_Table{{-1, 0, 0, 1, 2, 4, 6, 8, 10, 12, 14, 16, 1
 constexpr TScore_Table<14> Damage_Table{{-1, -1, 0, 0, 1, 2, 2, 3, 4, 5, 6, 7, 8, 9}, 10};
 constexpr TScore_Table<14> Movement_Table{{0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 11};
 constexpr TScore_Table<11> Open_Table{{16, 33, 50, 66, 83, 91, 93, 95, 96, 97, 98}, 99};
-constexpr TScore_Table<14> Carry_Table{{15, 60, 120, 180, 250, 400, 600, 800, 1200, 2000, 3000, 4500, 6000, 9000},
-                                       15000};
+constexpr TScore_Table<14> Carry_Table{
+    {15, 60, 120, 180, 250, 400, 600, 800, 1200, 2000, 3000, 4500, 6000, 9000}, 15000};
 constexpr TScore_Table<12> Offensive_Table{{-10, -5, 0, 5, 10, 15, 20, 25, 30, 30, 35, 35}, 40};
 constexpr TScore_Table<12> Defensive_Table{{0, 0, 0, -1, -2, -3, -4, -5, -6, -6, -7, -7}, -8};
 constexpr TScore_Table<8> Languages_Table{{1, 2, 4, 6, 8, 10, 12, 14}, 16};
@@ -75,7 +76,9 @@ struct TSkill {
     bool Total_Level_Floor;
 };
 
-bool Has_Class(const TVexlor_Character& character, std::string_view name) { return character.Is_Class(name) > 0; }
+bool Has_Class(const TVexlor_Character& character, std::string_view name) {
+    return character.Is_Class(name) > 0;
+}
 
 // The character's level in a class it has; a negative level counts as level 0.
 int Class_Level(const TVexlor_Character& character, std::string_view name) {
@@ -111,8 +114,8 @@ int Skill(const TVexlor_Character& character, const TSkill& skill) {
         value = std::max(value, total_level);
     if (skill.Level_Bonus) {
         value = Checked_Add(value, Commando_Level_Abilities[skill.Row][std::clamp(total_level, 1, 20)]);
-        value = Checked_Add(value,
-                            Commando_Dexterity_Adjustments[skill.Row][std::clamp(character.Dexterity, 1, 12)]);
+        value = Checked_Add(
+            value, Commando_Dexterity_Adjustments[skill.Row][std::clamp(character.Dexterity, 1, 12)]);
     }
     return value;
 }
@@ -129,7 +132,8 @@ bool Interprets(const TVexlor_Character& character) {
 
 // The level at which the character fights unarmed: as a mercenary, or as a rogue.
 int Fighting_Level(const TVexlor_Character& character) {
-    return std::max(Class_Level(character, "Mercenary"), Rogue_Level(character, character.Rogue_Mercenary_Level));
+    return std::max(Class_Level(character, "Mercenary"),
+                    Rogue_Level(character, character.Rogue_Mercenary_Level));
 }
 
 // The level at which the character makes antidotes: as a weapons specialist above level 9, as a
@@ -146,66 +150,118 @@ int Antidote_Level(const TVexlor_Character& character) {
 
 } // namespace
 
-int TVexlor_Character::Get_Physical() const { return Checked_Add(Checked_Add(Strength, Constitution), Dexterity); }
+int TVexlor_Character::Get_Physical() const {
+    return Checked_Add(Checked_Add(Strength, Constitution), Dexterity);
+}
 
-int TVexlor_Character::Get_Intellect() const { return Checked_Add(Checked_Add(Cognitive, Perception), Wisdom); }
+int TVexlor_Character::Get_Intellect() const {
+    return Checked_Add(Checked_Add(Cognitive, Perception), Wisdom);
+}
 
-int TVexlor_Character::Get_Influence() const { return Checked_Add(Checked_Add(Charisma, Comeliness), Will); }
+int TVexlor_Character::Get_Influence() const {
+    return Checked_Add(Checked_Add(Charisma, Comeliness), Will);
+}
 
-int TVexlor_Character::Get_System_Shock() const { return System_Shock_Table(Constitution); }
+int TVexlor_Character::Get_System_Shock() const {
+    return System_Shock_Table(Constitution);
+}
 
-int TVexlor_Character::Get_Poison() const { return Poison_Table(Constitution); }
+int TVexlor_Character::Get_Poison() const {
+    return Poison_Table(Constitution);
+}
 
-int TVexlor_Character::Get_Regeneration() const { return Regeneration_Table(Constitution); }
+int TVexlor_Character::Get_Regeneration() const {
+    return Regeneration_Table(Constitution);
+}
 
-int TVexlor_Character::Get_Hit() const { return Hit_Table(Strength); }
+int TVexlor_Character::Get_Hit() const {
+    return Hit_Table(Strength);
+}
 
-int TVexlor_Character::Get_Damage() const { return Damage_Table(Strength); }
+int TVexlor_Character::Get_Damage() const {
+    return Damage_Table(Strength);
+}
 
-int TVexlor_Character::Get_Movement() const { return Movement_Table(Strength); }
+int TVexlor_Character::Get_Movement() const {
+    return Movement_Table(Strength);
+}
 
-int TVexlor_Character::Get_Open() const { return Open_Table(Strength); }
+int TVexlor_Character::Get_Open() const {
+    return Open_Table(Strength);
+}
 
-int TVexlor_Character::Get_Carry() const { return Carry_Table(Strength); }
+int TVexlor_Character::Get_Carry() const {
+    return Carry_Table(Strength);
+}
 
-int TVexlor_Character::Get_Offensive() const { return Offensive_Table(Dexterity); }
+int TVexlor_Character::Get_Offensive() const {
+    return Offensive_Table(Dexterity);
+}
 
-int TVexlor_Character::Get_Defensive() const { return Defensive_Table(Dexterity); }
+int TVexlor_Character::Get_Defensive() const {
+    return Defensive_Table(Dexterity);
+}
 
-int TVexlor_Character::Get_Languages() const { return Languages_Table(Cognitive); }
+int TVexlor_Character::Get_Languages() const {
+    return Languages_Table(Cognitive);
+}
 
-int TVexlor_Character::Get_AC_Adjustment() const { return 0; }
+int TVexlor_Character::Get_AC_Adjustment() const {
+    return 0;
+}
 
-int TVexlor_Character::Get_AC() const { return 0; }
+int TVexlor_Character::Get_AC() const {
+    return 0;
+}
 
-int TVexlor_Character::Get_Henchmen() const { return Henchmen_Table(Charisma); }
+int TVexlor_Character::Get_Henchmen() const {
+    return Henchmen_Table(Charisma);
+}
 
-int TVexlor_Character::Get_Vocations() const { return Vocations_Table(Cognitive); }
+int TVexlor_Character::Get_Vocations() const {
+    return Vocations_Table(Cognitive);
+}
 
-int TVexlor_Character::Get_Attack_Adjustment() const { return Attack_Adjustment_Table(Cognitive); }
+int TVexlor_Character::Get_Attack_Adjustment() const {
+    return Attack_Adjustment_Table(Cognitive);
+}
 
 int TVexlor_Character::Get_Constitution_Bonus() const {
     switch (Constitution) {
-    case 1: return 1;
-    case 2: return std::min(Random(3), 1);
-    case 3: return std::min(Random(4), 1);
-    case 4: return Random(4) + 1;
-    case 5: return Random(4) + 2;
-    case 6: return std::min(Random(6), 1);
-    case 7: return Random(12) + 1;
-    case 8: return Random(12) + 2;
-    case 9: return std::min(Random(20), 1);
-    case 10: return Random(20) + 1;
-    case 11: return Random(20) + 2;
-    case 12: return Random(12) + Random(12) + 2;
-    default: return Random(12) + Random(12) + 3;
+    case 1:
+        return 1;
+    case 2:
+        return std::min(Random(3), 1);
+    case 3:
+        return std::min(Random(4), 1);
+    case 4:
+        return Random(4) + 1;
+    case 5:
+        return Random(4) + 2;
+    case 6:
+        return std::min(Random(6), 1);
+    case 7:
+        return Random(12) + 1;
+    case 8:
+        return Random(12) + 2;
+    case 9:
+        return std::min(Random(20), 1);
+    case 10:
+        return Random(20) + 1;
+    case 11:
+        return Random(20) + 2;
+    case 12:
+        return Random(12) + Random(12) + 2;
+    default:
+        return Random(12) + Random(12) + 3;
     }
 }
 
 int Child_Table() {
     constexpr std::array<int, 12> Highest_Roll{10, 20, 35, 50, 65, 80, 85, 90, 94, 97, 99, 100};
     const int roll = Random(100) + 1;
-    return static_cast<int>(std::lower_bound(Highest_Roll.begin(), Highest_Roll.end(), roll) - Highest_Roll.begin()) +
+    return static_cast<int>(std::lower_bound(Highest_Roll.begin(), Highest_Roll.end(), roll) -
+                            Highest_Roll.begin()) +
            1;
 }
 
@@ -286,7 +342,8 @@ int TVexlor_Character::Get_Interpretation_Time() const {
     if (!Interprets(*this))
         return 0;
     // Hours by interpretation level 1..19; level 20 and above, and 0 or below, take one hour.
-    constexpr TScore_Table<19> Hours_Table{{24, 24, 12, 12, 10, 10, 9, 9, 8, 8, 7, 7, 6, 6, 5, 5, 4, 3, 2}, 1};
+    constexpr TScore_Table<19> Hours_Table{{24, 24, 12, 12, 10, 10, 9, 9, 8, 8, 7, 7, 6, 6, 5, 5, 4, 3, 2},
+                                           1};
     const int minutes = Hours_Table(Interpretation_Level(*this)) * 60;
     const int intellect = Get_Intellect();
     if (intellect < 6)
@@ -311,9 +368,9 @@ int TVexlor_Character::Get_Attacks() const {
 
 int TVexlor_Character::Get_Hand_Damage() const {
     // The damage range by fighting level 0..20; above 20 as at 20.
-    constexpr std::array<TRange, 21> Hand_Damage{{{1, 1},  {1, 2},  {1, 3},  {1, 4},  {1, 6},  {1, 8},  {1, 10},
-                                                  {1, 12}, {2, 12}, {3, 12}, {2, 16}, {4, 16}, {3, 18}, {1, 20},
-                                                  {2, 20}, {5, 20}, {2, 24}, {3, 24}, {6, 24}, {7, 28}, {5, 30}}};
+    constexpr std::array<TRange, 21> Hand_Damage{
+        {{1, 1},  {1, 2},  {1, 3},  {1, 4},  {1, 6},  {1, 8},  {1, 10}, {1, 12}, {2, 12}, {3, 12}, {2, 16},
+         {4, 16}, {3, 18}, {1, 20}, {2, 20}, {5, 20}, {2, 24}, {3, 24}, {6, 24}, {7, 28}, {5, 30}}};
     const TRange& range = Hand_Damage[static_cast<std::size_t>(std::min(Fighting_Level(*this), 20))];
     return Pack_Range(range.Low, range.High);
 }

@@ -12,15 +12,22 @@ namespace Vexlor {
 // One attribute tag <#key=n> and the field it holds, in the order Serialize writes them.
 struct TVexlor_Character::TAttribute_Tag {
     std::string_view Key;
-    std::variant<int TVexlor_Character::*, TGender TVexlor_Character::*, TMarital_Status TVexlor_Character::*> Field;
+    std::variant<int TVexlor_Character::*, TGender TVexlor_Character::*, TMarital_Status TVexlor_Character::*>
+        Field;
 };
 
 namespace {
 
 // Stored numbers of the two-valued fields: 0 is the first value, any other number the second.
-void Store(int& field, int value) { field = value; }
-void Store(TGender& field, int value) { field = value == 0 ? Gender_Male : Gender_Female; }
-void Store(TMarital_Status& field, int value) { field = value == 0 ? Married : Unmarried; }
+void Store(int& field, int value) {
+    field = value;
+}
+void Store(TGender& field, int value) {
+    field = value == 0 ? Gender_Male : Gender_Female;
+}
+void Store(TMarital_Status& field, int value) {
+    field = value == 0 ? Married : Unmarried;
+}
 
 // The slot 1..6 of a slot tag such as "<#class3" with the given prefix, or 0.
 int Slot_Of(std::string_view name, std::string_view prefix) {
@@ -95,7 +102,8 @@ const char* TVexlor_Character::Serialize() {
     Temp.append("<name>").append(To_HTML(_Name)).append("</name><allnames>");
     Temp.append(To_HTML(All_Names)).append("</allnames>");
     for (const TAttribute_Tag& tag : Attribute_Tags())
-        std::visit([&](auto field) { Append_Attribute(Temp, tag.Key, static_cast<int>(this->*field)); }, tag.Field);
+        std::visit([&](auto field) { Append_Attribute(Temp, tag.Key, static_cast<int>(this->*field)); },
+                   tag.Field);
     for (int slot = TClass_Slots::Low_Index; slot <= TClass_Slots::High_Index; ++slot) {
         if (__Class[slot] < 0)
             continue;

@@ -17,15 +17,30 @@ void Fill(TVexlor_Character& character) {
     character._Set_Name("Mara Voss");
     character.All_Names = "Mara Marika Mariska";
     int value = 3;
-    for (int* score : {&character.Strength, &character.Constitution, &character.Dexterity, &character.Cognitive,
-                       &character.Perception, &character.Wisdom, &character.Charisma, &character.Comeliness,
-                       &character.Will, &character.Age, &character.Height, &character.Weight, &character.Child,
-                       &character.Siblings, &character.Hit_Points, &character.AC, &character.Credits,
-                       &character.Rogue_Points, &character.Rogue_Build_Robots_Level, &character.Rogue_Open_Lock,
+    for (int* score : {&character.Strength,
+                       &character.Constitution,
+                       &character.Dexterity,
+                       &character.Cognitive,
+                       &character.Perception,
+                       &character.Wisdom,
+                       &character.Charisma,
+                       &character.Comeliness,
+                       &character.Will,
+                       &character.Age,
+                       &character.Height,
+                       &character.Weight,
+                       &character.Child,
+                       &character.Siblings,
+                       &character.Hit_Points,
+                       &character.AC,
+                       &character.Credits,
+                       &character.Rogue_Points,
+                       &character.Rogue_Build_Robots_Level,
+                       &character.Rogue_Open_Lock,
                        &character.Rogue_Climb})
         *score = value++;
-    const int classes[] = {Class_Chemist, Class_Medic, Class_General_Engineer, Class_Physicist, Class_Rogue,
-                           Class_Linguist};
+    const int classes[] = {Class_Chemist,   Class_Medic, Class_General_Engineer,
+                           Class_Physicist, Class_Rogue, Class_Linguist};
     for (int slot = 1; slot <= 6; ++slot) {
         character.Set_Class(slot, classes[slot - 1]);
         character.Set_Level(slot, slot + 3);

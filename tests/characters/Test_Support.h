@@ -4,12 +4,13 @@
 
 #include "characters/Characters.h"
 #include "foundations/Files.h"
+#include "foundations/CommonUt.h"
 #include "foundations/Random.h"
 
 #include <filesystem>
-#include <unistd.h>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace Vexlor::Testing {

@@ -1,0 +1,156 @@
+#include "Catalogue_Set.h"
+
+#include "foundations/Files.h"
+
+#include <exception>
+#include <optional>
+
+namespace Vexlor {
+namespace {
+
+bool Blank(const std::string& line) { return line.find_first_not_of(" \t\r") == std::string::npos; }
+
+// The lines of a starter file, CR LF or LF, each with its line number.
+std::vector<std::pair<int, std::string>> Numbered_Lines(const std::string& text) {
+    std::vector<std::pair<int, std::string>> lines;
+    std::size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.emplace_back(number, std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
+
+TCatalogue_Set::TCatalogue_Set(std::vector<TStored_Catalogue*> catalogues, const std::filesystem::path& database,
+                               std::filesystem::path starter_folder)
+    : Catalogues(std::move(catalogues)), File_Name(database.filename().string()),
+      Starter_Folder(std::move(starter_folder)) {
+    std::string reason;
+    Store = TCatalogue_Store::Open(database, reason);
+    if (!Store) {
+        Log.Report("The catalogue file \"" + File_Name + "\" could not be used (" + reason +
+                   "). It is left as it was; the starter catalogue is in use and changes to the catalogues "
+                   "will not be saved.");
+        for (TStored_Catalogue* catalogue : Catalogues)
+            Load_Starter(*catalogue);
+    } else {
+        bool writable = !Store->Read_Only();
+        if (!writable)
+            Log.Report("The catalogue file \"" + File_Name +
+                       "\" is write-protected: changes to the catalogues will not be saved.");
+        if (writable)
+            writable = Fill_Missing_Tables();
+        if (!Read_Tables())
+            writable = false;
+        if (!writable)
+            Store.reset();
+    }
+    for (TStored_Catalogue* catalogue : Catalogues) {
+        catalogue->Sort();
+        catalogue->Attach(Store.get(), Log);
+    }
+}
+
+// Creates the table of every catalogue the file lacks (all of them in a new file) and fills it
+// from the starter catalogue, in one transaction: a second copy of the program starting at the
+// same moment waits and then finds the file complete.
+bool TCatalogue_Set::Fill_Missing_Tables() {
+    std::string error = Store->Begin_Writing();
+    for (auto catalogue = Catalogues.begin(); error.empty() && catalogue != Catalogues.end(); ++catalogue)
+        if (!Store->Has_Table((*catalogue)->Names.Table))
+            error = Fill_Table(**catalogue);
+    if (error.empty())
+        error = Store->Commit();
+    if (error.empty())
+        return true;
+    Store->Roll_Back();
+    Log.Report("The catalogue file \"" + File_Name + "\" could not be prepared (" + error +
+               "): changes to the catalogues will not be saved.");
+    return false;
+}
+
+std::string TCatalogue_Set::Fill_Table(const TStored_Catalogue& catalogue) {
+    std::string error = Store->Create_Table(catalogue.Names.Table);
+    for (const TRecord_Text& record : Starter_Records(catalogue)) {
+        if (!error.empty())
+            break;
+        error = Store->Put(catalogue.Names.Table, record.Name, record.Text);
+    }
+    return error;
+}
+
+// Reads every catalogue in one read transaction, so that all six come from the same moment;
+// false when a table could not be read to its end.
+bool TCatalogue_Set::Read_Tables() {
+    Store->Begin_Reading();
+    bool intact = true;
+    for (TStored_Catalogue* catalogue : Catalogues) {
+        if (!Store->Has_Table(catalogue->Names.Table))
+            Load_Starter(*catalogue);
+        else if (!Read_Table(*catalogue))
+            intact = false;
+    }
+    Store->Roll_Back();
+    return intact;
+}
+
+// A damaged row is skipped and reported and the others load. When the table itself cannot be
+// read to its end, the records read so far stay.
+bool TCatalogue_Set::Read_Table(TStored_Catalogue& catalogue) {
+    const std::string& kind = catalogue.Names.Kind;
+    int count = 0;
+    const std::string error = Store->Read_Rows(catalogue.Names.Table, [&](const TStored_Row& row) {
+        if (row.Readable && catalogue.Load(row.Name, row.Text.data()))
+            ++count;
+        else
+            Log.Report("A damaged " + kind + " record (stored as \"" + std::string(row.Name) + "\") was skipped.");
+    });
+    if (error.empty())
+        return true;
+    Log.Report("The " + kind + " catalogue in \"" + File_Name + "\" is damaged (" + error + "); " +
+               std::to_string(count) +
+               " records could be read. The file is left as it was and changes to the catalogues will not be saved.");
+    return false;
+}
+
+void TCatalogue_Set::Load_Starter(TStored_Catalogue& catalogue) {
+    for (const TRecord_Text& record : Starter_Records(catalogue))
+        if (!catalogue.Load(record.Name, record.Text.c_str()))
+            Log.Report("The starter " + catalogue.Names.Kind + " \"" + record.Name +
+                       "\" does not read back as it is written and was left out.");
+}
+
+// The starter records of a catalogue, one for each line of its starter file that is not blank,
+// in the form their record writes them.
+std::vector<TRecord_Text> TCatalogue_Set::Starter_Records(const TStored_Catalogue& catalogue) {
+    const std::string& file_name = catalogue.Names.Starter_File;
+    const std::optional<std::filesystem::path> path = Find_File(Starter_Folder, file_name);
+    const std::optional<std::string> text = path ? Read_File(*path) : std::nullopt;
+    if (!text) {
+        Log.Report("The starter catalogue file \"" + file_name + "\" could not be read from \"" +
+                   Starter_Folder.string() + "\".");
+        return {};
+    }
+    std::vector<TRecord_Text> records;
+    for (const auto& [number, line] : Numbered_Lines(*text)) {
+        if (Blank(line))
+            continue;
+        try {
+            records.push_back(catalogue.Canonical(line));
+        } catch (const std::exception& error) {
+            Log.Report("Line " + std::to_string(number) + " of the starter catalogue file \"" + file_name +
+                       "\" could not be read (" + error.what() + ").");
+        }
+    }
+    return records;
+}
+
+} // namespace Vexlor

@@ -1,0 +1,41 @@
+// The catalogues of the library brought up together from one catalogue file. On first use the
+// file is created and each catalogue filled from its starter file; afterwards the catalogues are
+// read from it and every change is written to it. A file that cannot be used is left exactly as
+// it was: the catalogues then work in memory (from the starter catalogue when nothing could be
+// read) and the game master is told why in the status text.
+#pragma once
+
+#include "Catalogue_Store.h"
+#include "Stored_Catalogue.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Vexlor {
+
+class TCatalogue_Set {
+  public:
+    TCatalogue_Set(std::vector<TStored_Catalogue*> catalogues, const std::filesystem::path& database,
+                   std::filesystem::path starter_folder);
+
+    // Every problem since start-up, one line each; empty when there was none.
+    const std::string& Status() const { return Log.Text(); }
+
+  private:
+    bool Fill_Missing_Tables();
+    std::string Fill_Table(const TStored_Catalogue& catalogue);
+    bool Read_Tables();
+    bool Read_Table(TStored_Catalogue& catalogue);
+    void Load_Starter(TStored_Catalogue& catalogue);
+    std::vector<TRecord_Text> Starter_Records(const TStored_Catalogue& catalogue);
+
+    std::vector<TStored_Catalogue*> Catalogues;
+    std::string File_Name;
+    std::filesystem::path Starter_Folder;
+    std::unique_ptr<TCatalogue_Store> Store;
+    TProblem_Log Log;
+};
+
+} // namespace Vexlor

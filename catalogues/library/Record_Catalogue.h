@@ -1,0 +1,136 @@
+// One catalogue of records of type T as the program reaches it through its registry interface:
+// the records in memory, in listing order once sorted, found by index or by exact name, each
+// change written through to the catalogue file before the call returns.
+// T needs a default constructor, Get_Name, Serialize and Deserialize.
+#pragma once
+
+#include "Stored_Catalogue.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace Vexlor {
+
+template <class T, class Registry> class TRecord_Catalogue final : public Registry, public TStored_Catalogue {
+  public:
+    using TStored_Catalogue::TStored_Catalogue;
+
+    // A record whose name is already held replaces that entry, in its place in the list. A record
+    // the catalogue already holds (handed back after a change) is stored again as it now stands.
+    void Add(T* record) override {
+        if (!record)
+            return;
+        std::string name = record->Get_Name();
+        const std::string text = record->Serialize();
+        const auto held = Entry_Of(record);
+        if (held == Entries.end()) {
+            Save(name, text);
+            Insert(std::move(name), std::unique_ptr<T>(record));
+        } else if (held->Name == name) {
+            Save(name, text);
+        } else {
+            Rename_Held(record, held->Name, std::move(name), text);
+        }
+    }
+
+    std::int32_t Count() override { return static_cast<std::int32_t>(Entries.size()); }
+
+    T* Get(std::int32_t index) override { return In_Range(index) ? Entries[Position(index)].Record.get() : nullptr; }
+
+    T* Get(const char* name) override {
+        if (!name)
+            return nullptr;
+        const auto found = By_Name.find(std::string_view(name));
+        return found == By_Name.end() ? nullptr : found->second;
+    }
+
+    void Delete(std::int32_t index) override {
+        if (In_Range(index))
+            Delete_Entry(Entries.begin() + index);
+    }
+
+    void Delete(const char* name) override {
+        if (T* record = Get(name))
+            Delete_Entry(Entry_Of(record));
+    }
+
+    void Sort() override {
+        std::sort(Entries.begin(), Entries.end(),
+                  [](const TEntry& a, const TEntry& b) { return Listing_Before(a.Name, b.Name); });
+    }
+
+    TRecord_Text Canonical(const std::string& text) const override {
+        T record;
+        record.Deserialize(text.c_str());
+        return {record.Get_Name(), record.Serialize()};
+    }
+
+    bool Load(std::string_view name, const char* text) override {
+        auto record = std::make_unique<T>();
+        try {
+            record->Deserialize(text);
+        } catch (const std::exception&) {
+            return false;
+        }
+        if (name != record->Get_Name())
+            return false;
+        Insert(std::string(name), std::move(record));
+        return true;
+    }
+
+  private:
+    // A record and the name it was stored under, its key in the catalogue file.
+    struct TEntry {
+        std::string Name;
+        std::unique_ptr<T> Record;
+    };
+    using TEntries = std::vector<TEntry>;
+
+    bool In_Range(std::int32_t index) const { return index >= 0 && Position(index) < Entries.size(); }
+    static std::size_t Position(std::int32_t index) { return static_cast<std::size_t>(index); }
+
+    typename TEntries::iterator Entry_Of(const T* record) {
+        return std::find_if(Entries.begin(), Entries.end(),
+                            [record](const TEntry& entry) { return entry.Record.get() == record; });
+    }
+
+    void Insert(std::string name, std::unique_ptr<T> record) {
+        const auto found = By_Name.find(name);
+        if (found == By_Name.end()) {
+            By_Name.emplace(name, record.get());
+            Entries.push_back({std::move(name), std::move(record)});
+            return;
+        }
+        const auto entry = Entry_Of(found->second);
+        found->second = record.get();
+        entry->Record = std::move(record);
+    }
+
+    void Rename_Held(T* record, std::string old_name, std::string name, const std::string& text) {
+        Save_Renamed(old_name, name, text);
+        if (const auto replaced = By_Name.find(name); replaced != By_Name.end())
+            Remove(Entry_Of(replaced->second));
+        By_Name.erase(old_name);
+        By_Name.emplace(name, record);
+        Entry_Of(record)->Name = std::move(name);
+    }
+
+    void Delete_Entry(typename TEntries::iterator entry) {
+        Erase(entry->Name);
+        Remove(entry);
+    }
+
+    void Remove(typename TEntries::iterator entry) {
+        By_Name.erase(entry->Name);
+        Entries.erase(entry);
+    }
+
+    TEntries Entries;
+    std::unordered_map<std::string, T*, TName_Hash, std::equal_to<>> By_Name;
+};
+
+} // namespace Vexlor

@@ -29,7 +29,8 @@ const char* TCompound_Plan::Serialize() {
 }
 
 void TCompound_Plan::Deserialize(const char* text) {
-    Read_Tagged_Text(Text_Of(text), TTag_Case::As_Is, [this](const TTag& tag, THTML_Parser&) { return Read_Tag(tag); });
+    Read_Tagged_Text(Text_Of(text), TTag_Case::As_Is,
+                     [this](const TTag& tag, THTML_Parser&) { return Read_Tag(tag); });
 }
 
 bool TCompound_Plan::Read_Tag(const TTag& tag) {

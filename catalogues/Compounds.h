@@ -21,7 +21,14 @@ inline constexpr TChoice_Texts<2> Compound_Class_String{{"Other", "Defensive", "
 
 namespace Compounds {
 // Whom a compound affects.
-enum TEffect : std::uint8_t { E_None = 0, E_User = 1, E_Individual = 2, E_Group = 3, E_Area = 4, E_Special = 5 };
+enum TEffect : std::uint8_t {
+    E_None = 0,
+    E_User = 1,
+    E_Individual = 2,
+    E_Group = 3,
+    E_Area = 4,
+    E_Special = 5
+};
 inline constexpr TChoice_Texts<5> Effect_String{{"None", "User", "Individual", "Group", "Area", "Special"}};
 } // namespace Compounds
 

@@ -34,7 +34,8 @@ std::string Chances_Of(const std::string& text) {
     std::size_t from = 0;
     for (;;) {
         const auto comma = text.find(',', from);
-        const int chance = Get_Int(text.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
+        const int chance =
+            Get_Int(text.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
         chances += static_cast<char>(static_cast<unsigned char>(std::clamp(chance, 0, 255)));
         if (comma == std::string::npos)
             return chances;
@@ -65,32 +66,47 @@ std::string Surviving_Letters(std::string letters, const std::string& chances) {
 
 int Kind_Level(int level, int kind) {
     switch (kind) {
-    case CK_Giant: return Checked_Add(level, 1);
-    case CK_Huge: return Checked_Add(level, 2);
-    case CK_Pygmy: return Checked_Sub(level, 1);
-    case CK_Young: return level / 2;
-    default: return level;
+    case CK_Giant:
+        return Checked_Add(level, 1);
+    case CK_Huge:
+        return Checked_Add(level, 2);
+    case CK_Pygmy:
+        return Checked_Sub(level, 1);
+    case CK_Young:
+        return level / 2;
+    default:
+        return level;
     }
 }
 
 int Kind_Experience(int experience, int kind) {
     switch (kind) {
-    case CK_Giant: return Checked_Add(experience, experience / 2);
-    case CK_Huge: return Checked_Mul(experience, 2);
-    case CK_Pygmy: return Checked_Sub(experience, experience / 4);
-    case CK_Young: return experience / 2;
-    default: return experience;
+    case CK_Giant:
+        return Checked_Add(experience, experience / 2);
+    case CK_Huge:
+        return Checked_Mul(experience, 2);
+    case CK_Pygmy:
+        return Checked_Sub(experience, experience / 4);
+    case CK_Young:
+        return experience / 2;
+    default:
+        return experience;
     }
 }
 
 // Size and weight by kind.
 int Kind_Measure(int measure, int kind) {
     switch (kind) {
-    case CK_Giant: return Checked_Mul(measure, 10);
-    case CK_Huge: return Checked_Mul(measure, 100);
-    case CK_Pygmy: return Checked_Sub(measure, measure / 4);
-    case CK_Young: return measure / 2;
-    default: return measure;
+    case CK_Giant:
+        return Checked_Mul(measure, 10);
+    case CK_Huge:
+        return Checked_Mul(measure, 100);
+    case CK_Pygmy:
+        return Checked_Sub(measure, measure / 4);
+    case CK_Young:
+        return measure / 2;
+    default:
+        return measure;
     }
 }
 
@@ -138,10 +154,18 @@ std::span<const TNumber_Field<TCreature_Profile>> TCreature_Profile::Number_Tags
 std::span<const TFlag_Field<TCreature_Profile>> TCreature_Profile::Flag_Tags() {
     using P = TCreature_Profile;
     static const TFlag_Field<P> tags[] = {
-        {"byweapon", &P::_By_Weapon},       {"mountable", &P::_Mountable},       {"nocturnal", &P::_Nocturnal},
-        {"domesticate", &P::_Domesticate},  {"breatheair", &P::_Breathe_Air},    {"breathewater", &P::_Breathe_Water},
-        {"sterile", &P::_Sterile},          {"fisson", &P::_Fisson},             {"parasite", &P::_Parasite},
-        {"shapechange", &P::_Shape_Change}, {"survivevacuum", &P::_Survive_Vacuum}, {"chameleon", &P::_Chameleon},
+        {"byweapon", &P::_By_Weapon},
+        {"mountable", &P::_Mountable},
+        {"nocturnal", &P::_Nocturnal},
+        {"domesticate", &P::_Domesticate},
+        {"breatheair", &P::_Breathe_Air},
+        {"breathewater", &P::_Breathe_Water},
+        {"sterile", &P::_Sterile},
+        {"fisson", &P::_Fisson},
+        {"parasite", &P::_Parasite},
+        {"shapechange", &P::_Shape_Change},
+        {"survivevacuum", &P::_Survive_Vacuum},
+        {"chameleon", &P::_Chameleon},
     };
     return tags;
 }
@@ -221,8 +245,8 @@ bool TCreature_Profile::Read_Tag(const TTag& tag, THTML_Parser& parser) {
     else if (name == "<description>")
         _Description = From_HTML(parser.Get_Section("description"));
     else
-        return Read_Number_Field(name, value, *this, Number_Tags()) || Read_Flag_Field(name, *this, Flag_Tags()) ||
-               Read_Slot(name, value);
+        return Read_Number_Field(name, value, *this, Number_Tags()) ||
+               Read_Flag_Field(name, *this, Flag_Tags()) || Read_Slot(name, value);
     return true;
 }
 
@@ -267,8 +291,10 @@ std::unique_ptr<TCreature> TCreature_Profile::Generate(int level, bool in_lair, 
     const int hit_dice = Hit_Dice(level);
     made.Level = std::max(Kind_Level(_Level, kind), 1);
     made.HP = _Fixed_HP > 0 ? _Fixed_HP : Checked_Add(Die(hit_dice, 10), _Add_HP);
-    made.Experience = Checked_Add(Kind_Experience(_Experience_Base, kind), Checked_Mul(_Experience_Per_HP, made.HP));
-    made.Defensive_Bonus = kind == CK_Pygmy ? Checked_Sub(_Defensive_Bonus, _Defensive_Bonus / 4) : _Defensive_Bonus;
+    made.Experience =
+        Checked_Add(Kind_Experience(_Experience_Base, kind), Checked_Mul(_Experience_Per_HP, made.HP));
+    made.Defensive_Bonus =
+        kind == CK_Pygmy ? Checked_Sub(_Defensive_Bonus, _Defensive_Bonus / 4) : _Defensive_Bonus;
     made.Movement_Land = _Movement_Land;
     made.Movement_Fly = _Movement_Fly;
     made.Movement_Dive = _Movement_Dive;
@@ -279,8 +305,10 @@ std::unique_ptr<TCreature> TCreature_Profile::Generate(int level, bool in_lair, 
     made.Damage = _Damage;
     made.Weight = Kind_Measure(_Weight, kind);
     made.Size = Kind_Measure(_Size, kind);
-    made.Treasure_Type_Carried = Surviving_Letters(_Treasure_Type_Carried, _Treasure_Type_Carried_Percentages);
-    made.Treasure_Type_In_Lair = Surviving_Letters(_Treasure_Type_In_Lair, _Treasure_Type_In_Lair_Percentages);
+    made.Treasure_Type_Carried =
+        Surviving_Letters(_Treasure_Type_Carried, _Treasure_Type_Carried_Percentages);
+    made.Treasure_Type_In_Lair =
+        Surviving_Letters(_Treasure_Type_In_Lair, _Treasure_Type_In_Lair_Percentages);
     made.Intelligence = _Intelligence;
     made.Poison_Flesh = _Poison_Flesh;
     made.Mountable = _Mountable;

@@ -41,12 +41,19 @@ enum THabitat : std::uint8_t {
     H_Woodland = 20,
 };
 inline constexpr TChoice_Texts<20> Habitat_Strings{
-    {"Unknown", "Any", "Aquatic", "Cave", "Cliff", "Desert", "Domestic", "Freshwater", "Forest", "Islands",
-     "Plains", "Swamp", "Lake", "Land", "Mountains", "Ocean", "Polar", "River", "Tombs", "Underground",
-     "Woodland"}};
+    {"Unknown",    "Any",    "Aquatic", "Cave",   "Cliff", "Desert",      "Domestic",
+     "Freshwater", "Forest", "Islands", "Plains", "Swamp", "Lake",        "Land",
+     "Mountains",  "Ocean",  "Polar",   "River",  "Tombs", "Underground", "Woodland"}};
 
-enum THabitat_Climate : std::uint8_t { HC_Unknown = 0, HC_Any = 1, HC_Polar = 2, HC_Temperate = 3, HC_Tropical = 4 };
-inline constexpr TChoice_Texts<4> Habitat_Climate_Strings{{"Unknown", "Any", "Polar", "Temperate", "Tropical"}};
+enum THabitat_Climate : std::uint8_t {
+    HC_Unknown = 0,
+    HC_Any = 1,
+    HC_Polar = 2,
+    HC_Temperate = 3,
+    HC_Tropical = 4
+};
+inline constexpr TChoice_Texts<4> Habitat_Climate_Strings{
+    {"Unknown", "Any", "Polar", "Temperate", "Tropical"}};
 
 enum TAttack_Class : std::uint8_t {
     AC_Unknown = 0,
@@ -220,13 +227,17 @@ class TCreature_Profile {
     // The chances hold one character per treasure letter whose code is the chance in percent.
     // A chance of 0 is the character code 0, so they cross as strings of their own length rather
     // than as zero-terminated texts.
-    const std::string& Get_Treasure_Type_Carried_Percentages() const { return _Treasure_Type_Carried_Percentages; }
+    const std::string& Get_Treasure_Type_Carried_Percentages() const {
+        return _Treasure_Type_Carried_Percentages;
+    }
     void Set_Treasure_Type_Carried_Percentages(std::string value) {
         _Treasure_Type_Carried_Percentages = std::move(value);
     }
     const char* Get_Treasure_Type_In_Lair() const { return _Treasure_Type_In_Lair.c_str(); }
     void Set_Treasure_Type_In_Lair(const char* value) { _Treasure_Type_In_Lair = Text_Of(value); }
-    const std::string& Get_Treasure_Type_In_Lair_Percentages() const { return _Treasure_Type_In_Lair_Percentages; }
+    const std::string& Get_Treasure_Type_In_Lair_Percentages() const {
+        return _Treasure_Type_In_Lair_Percentages;
+    }
     void Set_Treasure_Type_In_Lair_Percentages(std::string value) {
         _Treasure_Type_In_Lair_Percentages = std::move(value);
     }
@@ -293,7 +304,9 @@ class TCreature_Profile {
   private:
     static std::span<const TNumber_Field<TCreature_Profile>> Number_Tags();
     static std::span<const TFlag_Field<TCreature_Profile>> Flag_Tags();
-    static char Poison_Type(char value) { return static_cast<unsigned char>(value) < ' ' ? No_Poison : value; }
+    static char Poison_Type(char value) {
+        return static_cast<unsigned char>(value) < ' ' ? No_Poison : value;
+    }
     void Append_Choices(std::string& text) const;
     void Append_Attacks(std::string& text) const;
     void Append_Treasure(std::string& text) const;

@@ -16,18 +16,18 @@ struct TEquip_Word {
 };
 
 // The words EC_To_String writes after the torso words, in their order.
-constexpr TEquip_Word Limb_Words[] = {{EC_Head, "head"},   {EC_Neck, "neck"},     {EC_Leg, "leg"},
-                                      {EC_Arm, "arm"},     {EC_Foot, "foot"},     {EC_Hand, "hand"},
-                                      {EC_Toe, "toe"},     {EC_Finger, "finger"}, {EC_Tail, "tail"},
-                                      {EC_Wing, "wing"},   {EC_Face, "face"},     {EC_Eye, "eye"},
-                                      {EC_Ear, "ear"}};
+constexpr TEquip_Word Limb_Words[] = {
+    {EC_Head, "head"}, {EC_Neck, "neck"}, {EC_Leg, "leg"},       {EC_Arm, "arm"},   {EC_Foot, "foot"},
+    {EC_Hand, "hand"}, {EC_Toe, "toe"},   {EC_Finger, "finger"}, {EC_Tail, "tail"}, {EC_Wing, "wing"},
+    {EC_Face, "face"}, {EC_Eye, "eye"},   {EC_Ear, "ear"}};
 
 // Every word String_To_EC knows except "all".
-constexpr TEquip_Word Equip_Words[] = {
-    {EC_Head, "HEAD"}, {EC_Neck, "NECK"}, {EC_Back, "BACK"},     {EC_Chest, "CHEST"}, {EC_Abdomen, "ABDOMEN"},
-    {EC_Torso, "TORSO"}, {EC_Leg, "LEG"}, {EC_Arm, "ARM"},       {EC_Foot, "FOOT"},   {EC_Hand, "HAND"},
-    {EC_Toe, "TOE"},   {EC_Finger, "FINGER"}, {EC_Tail, "TAIL"}, {EC_Wing, "WING"},   {EC_Face, "FACE"},
-    {EC_Eye, "EYE"},   {EC_Ear, "EAR"}};
+constexpr TEquip_Word Equip_Words[] = {{EC_Head, "HEAD"},   {EC_Neck, "NECK"},       {EC_Back, "BACK"},
+                                       {EC_Chest, "CHEST"}, {EC_Abdomen, "ABDOMEN"}, {EC_Torso, "TORSO"},
+                                       {EC_Leg, "LEG"},     {EC_Arm, "ARM"},         {EC_Foot, "FOOT"},
+                                       {EC_Hand, "HAND"},   {EC_Toe, "TOE"},         {EC_Finger, "FINGER"},
+                                       {EC_Tail, "TAIL"},   {EC_Wing, "WING"},       {EC_Face, "FACE"},
+                                       {EC_Eye, "EYE"},     {EC_Ear, "EAR"}};
 
 void Append_Word(std::string& text, std::string_view word) {
     if (!text.empty())
@@ -257,6 +257,8 @@ bool TItem_Template::Read_Class_Slot(const std::string& name, const std::string&
     return true;
 }
 
-bool TItem_Template::Is_Type(const char* name) const { return name && std::strcmp(name, "item template") == 0; }
+bool TItem_Template::Is_Type(const char* name) const {
+    return name && std::strcmp(name, "item template") == 0;
+}
 
 } // namespace Vexlor

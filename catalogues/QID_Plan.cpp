@@ -121,11 +121,14 @@ void TQID_Plan::Read_Area(const std::string& value) {
         if (from > value.size())
             break;
         const auto comma = value.find(',', from);
-        Read_Number(value.substr(from, comma == std::string::npos ? std::string::npos : comma - from), *measure);
+        Read_Number(value.substr(from, comma == std::string::npos ? std::string::npos : comma - from),
+                    *measure);
         from = comma == std::string::npos ? value.size() + 1 : comma + 1;
     }
 }
 
-bool TQID_Plan::Is_Type(const char* name) const { return name && std::strcmp(name, "qid plan") == 0; }
+bool TQID_Plan::Is_Type(const char* name) const {
+    return name && std::strcmp(name, "qid plan") == 0;
+}
 
 } // namespace Vexlor

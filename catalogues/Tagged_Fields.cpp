@@ -52,7 +52,9 @@ std::string Range_Text(const TRange& range) {
     return Range_To_String(range);
 }
 
-bool Is_Zero(const TRange& range) { return range.Low == 0 && range.High == 0; }
+bool Is_Zero(const TRange& range) {
+    return range.Low == 0 && range.High == 0;
+}
 
 bool Is_Attribute(std::string_view name, std::string_view key) {
     return name.size() == key.size() + 2 && name.starts_with("<#") && name.substr(2) == key;
@@ -63,6 +65,11 @@ bool Is_Flag(std::string_view name, std::string_view key) {
            name.substr(2, key.size()) == key;
 }
 
+bool Is_Section(std::string_view name, std::string_view key) {
+    return name.size() == key.size() + 2 && name.front() == '<' && name.back() == '>' &&
+           name.substr(1, key.size()) == key;
+}
+
 std::optional<int> Slot_Number(std::string_view name, std::string_view prefix) {
     int slot = 0;
     if (!name.starts_with(prefix) || !Str_To_Int(name.substr(prefix.size()), slot))
@@ -70,7 +77,9 @@ std::optional<int> Slot_Number(std::string_view name, std::string_view prefix) {
     return slot;
 }
 
-bool Read_Number(const std::string& value, int& field) { return Str_To_Int(value, field); }
+bool Read_Number(const std::string& value, int& field) {
+    return Str_To_Int(value, field);
+}
 
 bool Read_Range(const std::string& value, TRange& field) {
     const char separator = value.find(',') != std::string::npos ? ',' : '-';

@@ -14,7 +14,9 @@
 namespace Vexlor {
 
 // A text handed to a record's setter; null counts as the empty text.
-inline std::string Text_Of(const char* text) { return text ? std::string(text) : std::string(); }
+inline std::string Text_Of(const char* text) {
+    return text ? std::string(text) : std::string();
+}
 
 // The text of a record's last Serialize. It belongs to the record object itself: copying or
 // resetting a record leaves it alone, so a text handed out stays valid until the next Serialize.
@@ -55,9 +57,11 @@ void Append_Section(std::string& text, std::string_view name, const std::string&
 std::string Range_Text(const TRange& range);
 bool Is_Zero(const TRange& range);
 
-// Whether a tag name, folded to lower case, is the attribute tag "<#key" or the flag tag "<#key>".
+// Whether a tag name, folded to lower case, is the attribute tag "<#key", the flag tag "<#key>" or
+// the section start "<key>".
 bool Is_Attribute(std::string_view name, std::string_view key);
 bool Is_Flag(std::string_view name, std::string_view key);
+bool Is_Section(std::string_view name, std::string_view key);
 
 // A whole number as it stands (decimal, or "$" hexadecimal); false, leaving field alone, otherwise.
 bool Read_Number(const std::string& value, int& field);

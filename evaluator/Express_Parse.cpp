@@ -89,6 +89,16 @@ constexpr std::array Symbols = {
     Function("PI", Op_PI, 0),
 };
 
+// Names are a few characters long: comparing them here is cheaper than calling memcmp.
+bool Same_Name(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 // The symbols grouped by their first character, so a look-up compares a handful of names.
 class TSymbol_Index {
   public:
@@ -111,7 +121,7 @@ class TSymbol_Index {
             return nullptr;
         const auto first = static_cast<unsigned char>(text.front());
         for (std::size_t i = Begin[first]; i < End[first]; ++i)
-            if (Sorted[i]->Name == text)
+            if (Same_Name(Sorted[i]->Name, text))
                 return Sorted[i];
         return nullptr;
     }
@@ -256,26 +266,27 @@ pExpression_Node TExpression_Evaluator::Get_Subexpression() {
 }
 
 pExpression_Node TExpression_Evaluator::Read_Operand() {
-    std::string token = Next_Token();
-    while (Is(token, '+'))
-        token = Next_Token();
+    while (Is(Tokens.Peek(), '+'))
+        Tokens.Skip();
+    const std::string& token = Tokens.Peek();
     if (token.empty()) {
         Fail(Error_Syntax_Error);
         return nullptr;
     }
     if (Is_Opening_Bracket(token)) {
+        Tokens.Skip();
         const pExpression_Node inner = Parse_Expression();
         if (inner == nullptr)
             return nullptr;
-        token = Next_Token();
-        if (!Is_Closing_Bracket(token)) {
-            Put_Back(token);
+        if (!Is_Closing_Bracket(Tokens.Peek())) {
             Fail(Error_Missing_Right_Parenthesis);
             return nullptr;
         }
+        Tokens.Skip();
         return inner;
     }
     if (Is(token, '-')) {
+        Tokens.Skip();
         // The sign takes the operand with its own postfix operators: -3! is -(3!), -2^2 is 4.
         const pExpression_Node operand = Get_Subexpression();
         if (operand == nullptr) {
@@ -284,15 +295,15 @@ pExpression_Node TExpression_Evaluator::Read_Operand() {
         }
         return Operator_Node(Op_Negate_Stack, Unary_Precedence, operand);
     }
-    Put_Back(std::move(token));
+    // The token stays unread for Number.
     if (Number())
         return Literal_Node(std::move(Current_Literal));
-    token = Next_Token();
     int kind = 0;
     bool unknown = true;
     int arguments = 0;
     int operation = 0;
-    Get_Symbol(token, kind, unknown, arguments, operation);
+    Get_Symbol(Tokens.Peek(), kind, unknown, arguments, operation);
+    Tokens.Skip();
     if (unknown || kind != SF_Function) {
         Fail(Error_Syntax_Error);
         return nullptr;
@@ -363,34 +374,34 @@ void TExpression_Evaluator::Take_Exponent(std::string& literal) {
 bool TExpression_Evaluator::Function_Reference(int count, tExpression_Node& function) {
     if (count == 0)
         return true;
-    std::string token = Next_Token();
-    if (!Is_Opening_Bracket(token)) {
-        Put_Back(token);
+    if (!Is_Opening_Bracket(Tokens.Peek())) {
         Fail(Error_Expected_Left_Parenthesis);
         return false;
     }
-    for (int argument = 1; argument <= count; ++argument) {
+    Tokens.Skip();
+    for (int argument = 1;; ++argument) {
         const pExpression_Node tree = Parse_Expression();
         if (tree == nullptr)
             return false;
         (argument == 1 ? function.Left : function.Right) = tree;
         tree->Parent = &function;
-        token = Next_Token();
-        if (Is(token, ','))
+        const std::string& separator = Tokens.Peek();
+        const bool comma = Is(separator, ',');
+        const bool closing = Is_Closing_Bracket(separator);
+        if (comma || closing)
+            Tokens.Skip();
+        if (comma && argument < count)
             continue;
-        if (!Is_Closing_Bracket(token))
-            Put_Back(token);
         if (argument < count) {
             Fail(Error_Expected_Comma);
             return false;
         }
-        break;
+        if (!closing) {
+            Fail(Error_Missing_Right_Parenthesis); // also a comma after the last argument
+            return false;
+        }
+        return true;
     }
-    if (!Is_Closing_Bracket(token)) {
-        Fail(Error_Missing_Right_Parenthesis); // also a comma after the last argument
-        return false;
-    }
-    return true;
 }
 
 } // namespace Vexlor

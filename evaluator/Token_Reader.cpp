@@ -13,11 +13,14 @@ bool Is_Word_Character(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '$' || c == '_';
 }
 
-// The tokenizer reads the token back as it stands: one word of capitals and digits, or one sign
-// that its editing leaves alone (brackets it would turn, so they are written back for real).
-bool Reads_Back_Unchanged(const std::string& token) {
-    if (token.size() == 1 && std::string_view("+-*/^%!,.").find(token.front()) != std::string_view::npos)
-        return true;
+// The tokenizer would read the token back as one token of the same meaning: a word of capitals and
+// digits, or one printable sign other than a quote. (A bracket comes back turned, "(" as "[",
+// but still opening or closing, and the evaluator takes all bracket shapes alike.)
+bool Reads_Back_Alike(const std::string& token) {
+    if (token.size() == 1) {
+        const char c = token.front();
+        return c > ' ' && c < 127 && c != '"' && c != '\'' && !(c >= 'a' && c <= 'z');
+    }
     return std::all_of(token.begin(), token.end(), Is_Word_Character);
 }
 
@@ -27,16 +30,11 @@ void TToken_Reader::Load(const std::string& text) {
     Parser.Init();
     Parser.Put_Token(text);
     Typed_Left = Parser.Command.size();
-    Has_Pending = false;
+    Held = Held_None;
     Separating_Blank = false;
 }
 
-std::string TToken_Reader::Next() {
-    if (Has_Pending) {
-        Has_Pending = false;
-        Separating_Blank = Separating_Blank || Would_Separate();
-        return std::move(Pending);
-    }
+std::string TToken_Reader::Read_Tokenizer() {
     Separating_Blank = false; // the tokenizer would skip it on its way to the next token
     const std::size_t before = Parser.Command.size();
     std::string token = Parser.Token();
@@ -47,49 +45,78 @@ std::string TToken_Reader::Next() {
     return token;
 }
 
-void TToken_Reader::Put_Back(std::string token) {
-    if (token.empty())
-        return;
-    if (Has_Pending)
-        Write_Pending();
-    const bool unchanged = Reads_Back_Unchanged(token);
-    Pending = std::move(token);
-    Has_Pending = true;
-    if (!unchanged)
-        Write_Pending();
+std::string TToken_Reader::Next() {
+    if (Held == Held_None)
+        return Read_Tokenizer();
+    if (Held == Held_Pushed)
+        Take_Pushed();
+    Held = Held_None;
+    return std::move(Pending);
+}
+
+void TToken_Reader::Skip() {
+    if (Held == Held_None)
+        Read_Tokenizer();
+    else if (Held == Held_Pushed)
+        Take_Pushed();
+    Held = Held_None;
 }
 
 const std::string& TToken_Reader::Peek() {
-    // A token already held stays held: reading it and holding it again changes nothing the
-    // evaluator can see.
-    if (Has_Pending)
-        return Pending;
-    std::string token = Next();
-    if (token.empty())
-        Pending.clear(); // nothing to hold: the input is used up
-    else
-        Put_Back(std::move(token));
+    Settle_Peek(); // looked at twice: the first look pushed it back
+    if (Held == Held_None) {
+        Pending = Read_Tokenizer();
+        if (!Pending.empty())
+            Held = Held_Peeked;
+    }
     return Pending;
+}
+
+void TToken_Reader::Put_Back(std::string token) {
+    if (token.empty())
+        return;
+    Settle_Peek();
+    if (Held == Held_Pushed)
+        Write_Pending();
+    Pending = std::move(token);
+    Hold_Pushed();
+}
+
+void TToken_Reader::Settle_Peek() {
+    if (Held == Held_Peeked)
+        Hold_Pushed();
+}
+
+void TToken_Reader::Hold_Pushed() {
+    Held = Held_Pushed;
+    if (!Reads_Back_Alike(Pending))
+        Write_Pending();
 }
 
 void TToken_Reader::Write_Pending() {
     // In front of a separating blank the tokenizer adds none of its own, so writing the token
     // into text that lacks that blank gives the same unread text.
     Parser.Put_Token(Pending);
-    Has_Pending = false;
+    Held = Held_None;
     Separating_Blank = false;
+}
+
+void TToken_Reader::Take_Pushed() {
+    Separating_Blank = Separating_Blank || Would_Separate();
 }
 
 bool TToken_Reader::Would_Separate() const {
     return !Parser.Command.empty() && Parser.Command.front() != ' ';
 }
 
-bool TToken_Reader::At_End() const {
-    return !Has_Pending && !Separating_Blank && Parser.Token_EOL();
+bool TToken_Reader::At_End() {
+    Settle_Peek();
+    return Held == Held_None && !Separating_Blank && Parser.Token_EOL();
 }
 
-bool TToken_Reader::Literal_Continues() const {
-    if (Has_Pending)
+bool TToken_Reader::Literal_Continues() {
+    Settle_Peek();
+    if (Held == Held_Pushed)
         return true;
     if (At_End())
         return false;
@@ -99,9 +126,10 @@ bool TToken_Reader::Literal_Continues() const {
     return blanks <= unread.size() - Typed_Left;
 }
 
-std::size_t TToken_Reader::Unread_Length() const {
+std::size_t TToken_Reader::Unread_Length() {
+    Settle_Peek();
     std::size_t length = Parser.Command.size() + (Separating_Blank ? 1 : 0);
-    if (Has_Pending)
+    if (Held == Held_Pushed)
         length += Pending.size() + (!Separating_Blank && Would_Separate() ? 1 : 0);
     return length;
 }

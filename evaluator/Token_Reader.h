@@ -11,8 +11,8 @@ namespace Vexlor {
 
 // The parser pushes tokens back constantly (a number is read to see what follows it, an operator
 // is read to see whether it ends the operand). A token pushed back that the tokenizer would read
-// back unchanged is held here instead of being written in front of the tokenizer's unread text
-// and scanned again. Everything the evaluator observes (the tokens, whether the input is used up,
+// back alike is held here instead of being written in front of the tokenizer's unread text and
+// scanned again. Everything the evaluator observes (the tokens, whether the input is used up,
 // where a literal ends, how much text is left) comes out exactly as if it had been written: the
 // tokenizer would put a blank after such a token when the text behind it does not start with one,
 // and that blank is tracked here as well.
@@ -22,28 +22,44 @@ class TToken_Reader {
     void Load(const std::string& text);
     std::string Next();
     void Put_Back(std::string token);
-    // The next token, left unread: the same as reading it and pushing it back. The reference holds
-    // until the next call.
+    // Reads the next token without deciding yet whether to keep it: Skip keeps it (a plain read);
+    // anything else first pushes it back. The reference holds until the next call.
     const std::string& Peek();
+    // Reads the next token and drops it.
+    void Skip();
     // No unread input left, not even blanks.
-    bool At_End() const;
+    bool At_End();
     // The unread input goes on with the literal just read: it is not used up and does not start
     // with a blank typed in the formula. Blanks the tokenizer put after pushed-back tokens do not
     // count, so 2 3 is two numbers but the parts of 12.5E-3 stay one.
-    bool Literal_Continues() const;
+    bool Literal_Continues();
     // How many characters of input are left unread.
-    std::size_t Unread_Length() const;
+    std::size_t Unread_Length();
 
   private:
+    enum THeld {
+        Held_None,
+        Held_Peeked, // read by Peek, not yet kept or pushed back
+        Held_Pushed, // pushed back: the tokenizer's text would start with it
+    };
+
+    std::string Read_Tokenizer();
+    // A token peeked and then left stands pushed back.
+    void Settle_Peek();
+    // Holds Pending as pushed back, or writes it into the tokenizer's text when the tokenizer
+    // would not read it back alike.
+    void Hold_Pushed();
+    void Write_Pending();
+    // Reading the held token again: the blank the tokenizer would have put after it is left.
+    void Take_Pushed();
     // The tokenizer would put a blank between a token pushed back now and its unread text.
     bool Would_Separate() const;
-    void Write_Pending();
 
     TSParser Parser;
     std::string Pending;
-    bool Has_Pending = false;
-    // A blank the tokenizer would have left in front of its unread text after the held token was
-    // read again.
+    THeld Held = Held_None;
+    // A blank the tokenizer would have left in front of its unread text after a pushed-back token
+    // was read again.
     bool Separating_Blank = false;
     // How much of the tokenizer's unread text is formula text, as opposed to tokens pushed back
     // in front of it; the formula text is always its end.

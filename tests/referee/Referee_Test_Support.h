@@ -33,3 +33,35 @@ class TCampaign_Folder {
 };
 
 } // namespace Vexlor
+
+#include "catalogues/Catalogue_Registry.h"
+
+#include <memory>
+#include <vector>
+
+namespace Vexlor {
+
+// A catalogue held in memory, as the catalogue library holds one, for the tools under test.
+template <class T, class Registry> class TMemory_Registry : public Registry {
+  public:
+    virtual ~TMemory_Registry() = default;
+    void Add(T* record) override { Records.emplace_back(record); }
+    std::int32_t Count() override { return static_cast<std::int32_t>(Records.size()); }
+    T* Get(std::int32_t index) override {
+        return index >= 0 && index < Count() ? Records[static_cast<std::size_t>(index)].get() : nullptr;
+    }
+    T* Get(const char* name) override {
+        for (auto& record : Records)
+            if (std::string(record->Get_Name()) == name)
+                return record.get();
+        return nullptr;
+    }
+    void Delete(std::int32_t index) override { Records.erase(Records.begin() + index); }
+    void Delete(const char*) override {}
+    void Sort() override {}
+
+  private:
+    std::vector<std::unique_ptr<T>> Records;
+};
+
+} // namespace Vexlor

@@ -1,0 +1,64 @@
+// The referee's text expansion and the dice and table tools, without any window: every tool of
+// the GM helper calls these and shows the lines they give.
+#pragma once
+
+#include "catalogues/Catalogue_Registry.h"
+#include "referee/Output_File.h"
+#include "referee/Tables.h"
+
+#include <string>
+#include <vector>
+
+namespace Vexlor {
+
+// The catalogues the referee tools read (the program passes the catalogue library's
+// registries); any of them may be missing (null).
+struct TReferee_Catalogues {
+    TItem_Registry* Items = nullptr;
+    TCreature_Registry* Creatures = nullptr;
+    TQID_Registry* QIDs = nullptr;
+    TCompound_Registry* Compounds = nullptr;
+    TEffect_Registry* Effects = nullptr;
+    TPoison_Registry* Poisons = nullptr;
+};
+
+class TReferee {
+  public:
+    TReferee(TTable& tables, const TReferee_Catalogues& catalogues, TOutput_File& output)
+        : Tables(tables), Catalogues(catalogues), Output(output) {}
+
+    // The result of table n with its codes expanded: @Q, @P, @C, @R, @W and table numbers.
+    std::string Generate(int n);
+    // Each expression between "<" and ">" replaced by its value.
+    static std::string Evaluate(const std::string& text);
+    // The whole part of an expression's value; 0 when it does not evaluate.
+    static int Int_Eval(const std::string& text);
+    static int Dice(int count, int sides);
+    // A plan's name chosen at random among the plans of the level; empty when there is none.
+    std::string Random_QID(int level);
+    std::string Random_Compound(int level);
+
+    // The Dice tab's "Roll": 20 rolls of die_roll; a range such as "3-18" is first turned into
+    // dice with exactly that range, written back into die_roll.
+    std::vector<std::string> Roll(std::string& die_roll);
+    // The Tables tab's "Generate": the raw result of the table typed in table; nothing when the
+    // text is not a whole number.
+    std::vector<std::string> Generate_Table(const std::string& table);
+
+    TTable& Get_Tables() { return Tables; }
+    const TReferee_Catalogues& Get_Catalogues() const { return Catalogues; }
+    TOutput_File& Get_Output() { return Output; }
+
+  private:
+    std::string Expand(int n, int depth);
+    std::string Random_Weapon();
+
+    TTable& Tables;
+    TReferee_Catalogues Catalogues;
+    TOutput_File& Output;
+};
+
+// The dice with exactly the range low..high ("3d6", "3d3+1"); empty when low < 1 or low >= high.
+std::string Range_To_Dice(int low, int high);
+
+} // namespace Vexlor

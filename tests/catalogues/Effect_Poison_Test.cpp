@@ -1,0 +1,220 @@
+// Effect and poison templates: their stored forms, the adjustments' rolls and limits, and the
+// effects and poisons generated from them.
+#include "catalogues/Effect_Template.h"
+#include "catalogues/Poison_Template.h"
+#include "foundations/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace Vexlor {
+namespace {
+
+TAdjustment_Template Adjustment(const std::string& amount, int limit = 0) {
+    TAdjustment_Template adjustment;
+    adjustment.Amount = amount;
+    adjustment.Limit = limit;
+    return adjustment;
+}
+
+TEST(Calculate, TakesTheWholePartTowardZero) {
+    EXPECT_EQ(Calculate("7/2"), 3);
+    EXPECT_EQ(Calculate("-7/2"), -3);
+    EXPECT_EQ(Calculate(""), 0);
+    EXPECT_EQ(Calculate("2+"), 2);
+    EXPECT_EQ(Calculate("(((1"), 0);
+    EXPECT_EQ(Calculate("Heal"), 0);
+    EXPECT_THROW(Calculate("3000000000"), std::out_of_range);
+    EXPECT_THROW(Calculate("-2147483649"), std::out_of_range);
+    EXPECT_EQ(Calculate("-2147483648"), -2147483647 - 1);
+}
+
+TEST(Adjustment_Template, EmptyOrUnreadableAmountIsZero) {
+    for (const char* amount : {"", "%", "((", "Heal"}) {
+        const TAdjustment made = Adjustment(amount).Generate(0);
+        EXPECT_EQ(made.Amount, 0) << amount;
+    }
+}
+
+TEST(Adjustment_Template, PercentageOfTwoDice) {
+    TScripted_Random dice({2, 4});
+    TRandom_Override override(dice);
+    TAdjustment_Template adjustment = Adjustment("2d6%");
+    adjustment.Permanent = true;
+    const TAdjustment made = adjustment.Generate(0);
+    EXPECT_EQ(made.Amount, 8);
+    EXPECT_TRUE(made.Percentage);
+    EXPECT_TRUE(made.Permanent);
+    EXPECT_FALSE(made.Relative);
+    EXPECT_EQ(dice.Requests(), (std::vector<int>{6, 6}));
+}
+
+struct TLimit_Case {
+    const char* Amount;
+    int Limit;
+    int Result;
+};
+class Adjustment_Limit : public testing::TestWithParam<TLimit_Case> {};
+
+// The side of the cap depends on the sign of the rolled amount only.
+TEST_P(Adjustment_Limit, CapsTheAmount) {
+    const TAdjustment made = Adjustment(GetParam().Amount, GetParam().Limit).Generate(0);
+    EXPECT_EQ(made.Amount, GetParam().Result);
+    EXPECT_EQ(made.Limit, GetParam().Limit);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, Adjustment_Limit,
+                         testing::Values(TLimit_Case{"9", 5, 5}, TLimit_Case{"3", 5, 3},
+                                         TLimit_Case{"-9", -5, -5}, TLimit_Case{"-3", -5, -3},
+                                         TLimit_Case{"-9", 5, 5}, TLimit_Case{"3", -5, -5},
+                                         TLimit_Case{"0", -5, -5}, TLimit_Case{"9", 0, 9},
+                                         TLimit_Case{"9%", 5, 5}));
+
+TEST(Adjustment_Template, StoredForm) {
+    TAdjustment_Template adjustment = Adjustment("1d4<2", -3);
+    adjustment.Relative = true;
+    EXPECT_STREQ(adjustment.Serialize(), "<#amount=1d4&lt;2><#limit=-3><#relative>");
+    TAdjustment_Template again = Adjustment("9", 1);
+    again.Permanent = true;
+    again.Deserialize(adjustment.Serialize());
+    EXPECT_EQ(again.Amount, "1d4<2");
+    EXPECT_EQ(again.Limit, -3);
+    EXPECT_TRUE(again.Relative);
+    EXPECT_FALSE(again.Permanent);
+    EXPECT_STREQ(TAdjustment_Template().Serialize(), "");
+}
+
+TEffect_Template Full_Effect() {
+    TEffect_Template effect;
+    effect.Set_Name("Nerve Fire");
+    effect.Set_Time("1d4*60");
+    effect.Set_Duration("2d6*600");
+    effect.Set_Repeat_Time("600");
+    effect.Set_QIDs("Fear|");
+    effect.Set_Effects("Tremors|");
+    effect.Set_Diseases("Nervous system|Mouth/tongue|");
+    effect.Set_Description("Burns <inside>.");
+    effect.Set_Minimum_Ability(3);
+    effect.Set_Speed(-6);
+    effect.Set_Strength(Adjustment("-1d3", -3));
+    effect.Get_Experience().Amount = "-100";
+    effect.Get_Hit_Adjustment().Relative = true;
+    effect.Get_HP().Amount = "10%";
+    for (auto flag :
+         {&TEffect_Template::Set_Unconciousness, &TEffect_Template::Set_Sense_Lifeform,
+          &TEffect_Template::Set_Sense_QIDs, &TEffect_Template::Set_Sense_Chemicals,
+          &TEffect_Template::Set_Sense_Secret_Doors, &TEffect_Template::Set_Death,
+          &TEffect_Template::Set_Dizziness, &TEffect_Template::Set_Helpless, &TEffect_Template::Set_Blind,
+          &TEffect_Template::Set_Deaf, &TEffect_Template::Set_Sterility, &TEffect_Template::Set_Mild,
+          &TEffect_Template::Set_Chain, &TEffect_Template::Set_Hair_Loss, &TEffect_Template::Set_Bleeding,
+          &TEffect_Template::Set_Memory_Loss, &TEffect_Template::Set_Nausea,
+          &TEffect_Template::Set_Hallucinations})
+        (effect.*flag)(true);
+    return effect;
+}
+
+const std::string Full_Effect_Text =
+    "<#name=Nerve Fire><#time=1d4*60><#duration=2d6*600><#repeattime=600><#minimumability=3><#speed=-6>"
+    "<#unconciousness><#senselife><#senseqids><#sensechemicals><#sensesecret><#death><#dizziness><#helpless>"
+    "<#blind><#deaf><#sterility><#mild><#chain><#hairloss><#bleeding><#memoryloss><#nausea><#hallucinations>"
+    "<experience><#amount=-100></experience><strength><#amount=-1d3><#limit=-3></strength><hp><#amount=10%></"
+    "hp>"
+    "<hitadjust><#relative></hitadjust><qids>Fear|</qids><effects>Tremors|</effects>"
+    "<diseases>Nervous system|Mouth/tongue|</diseases><description>Burns &lt;inside&gt;.</description>";
+
+TEST(Effect_Template, WritesEveryTagInItsOrder) {
+    TEffect_Template effect = Full_Effect();
+    EXPECT_EQ(std::string(effect.Serialize()), Full_Effect_Text);
+    TEffect_Template again;
+    again.Deserialize(Full_Effect_Text.c_str());
+    EXPECT_EQ(std::string(again.Serialize()), Full_Effect_Text);
+    EXPECT_EQ(again.Get_Strength().Limit, -3);
+    EXPECT_STREQ(again.Get_Description(), "Burns <inside>.");
+}
+
+TEST(Effect_Template, ReadingStartsFromANewTemplate) {
+    TEffect_Template effect = Full_Effect();
+    effect.Deserialize("<#name=Itch><wisdom><#amount=1></wisdom><#blind=yes><unknown><#death></unknown>");
+    EXPECT_STREQ(effect.Serialize(), "<#name=Itch><wisdom><#amount=1></wisdom>");
+}
+
+// Onset and duration first, then the adjustments in the order of the scores, level, experience,
+// armour bonus, hit points and hit adjustment, then the repetition.
+TEST(Effect_Template, GenerateRollsInItsOrder) {
+    TEffect_Template effect;
+    effect.Set_Name("Order");
+    effect.Set_Time("1d2");
+    effect.Set_Duration("1d3");
+    effect.Set_Repeat_Time("1d30");
+    int sides = 4;
+    for (auto adjustment :
+         {&TEffect_Template::Get_Experience, &TEffect_Template::Get_Strength,
+          &TEffect_Template::Get_Constitution, &TEffect_Template::Get_Dexterity,
+          &TEffect_Template::Get_Cognitive, &TEffect_Template::Get_Perception, &TEffect_Template::Get_Wisdom,
+          &TEffect_Template::Get_Charisma, &TEffect_Template::Get_Comeliness, &TEffect_Template::Get_Will,
+          &TEffect_Template::Get_Level, &TEffect_Template::Get_HP, &TEffect_Template::Get_Armor_Bonus,
+          &TEffect_Template::Get_Hit_Adjustment})
+        (effect.*adjustment)().Amount = "1d" + std::to_string(sides++);
+    std::vector<int> asked;
+    TFunction_Random recorder([&asked](int n) {
+        asked.push_back(n);
+        return n - 1;
+    });
+    TRandom_Override record(recorder);
+    const auto made = effect.Generate();
+    EXPECT_EQ(asked, (std::vector<int>{2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 4, 16, 15, 17, 30}));
+    EXPECT_STREQ(made->Get_Name(), "Order");
+    EXPECT_EQ(made->Time, 2);
+    EXPECT_EQ(made->Duration, 3);
+    EXPECT_EQ(made->Repeat_Time, 30);
+    EXPECT_EQ(made->Experience.Amount, 4);
+    EXPECT_EQ(made->Hit_Adjustment.Amount, 17);
+}
+
+TEST(Effect_Template, EveryGenerateRollsAgain) {
+    TEffect_Template effect;
+    effect.Set_Duration("1d100");
+    effect.Set_Blind(true);
+    effect.Set_Diseases("Eyes|");
+    effect.Set_Speed(3);
+    TScripted_Random dice({10, 70});
+    TRandom_Override override(dice);
+    const auto first = effect.Generate();
+    const auto second = effect.Generate();
+    EXPECT_EQ(first->Duration, 11);
+    EXPECT_EQ(second->Duration, 71);
+    EXPECT_TRUE(second->Blind);
+    EXPECT_EQ(second->Speed, 3);
+    EXPECT_STREQ(second->Get_Diseases(), "Eyes|");
+}
+
+TEST(Poison_Template, StoredFormAndGenerate) {
+    TPoison_Template poison;
+    EXPECT_STREQ(poison.Serialize(), "<#name=>");
+    poison.Set_Name("Glass Viper Venom");
+    poison.Set_Cost(400);
+    poison.Set_Detect(-35);
+    poison.Set_Time(60);
+    poison.Set_Effect("Nerve Fire");
+    poison.Set_Effect_Miss("Numb & Cold");
+    poison.Set_Description("Milked <live>.");
+    const std::string text = poison.Serialize();
+    EXPECT_EQ(text, "<#name=Glass Viper Venom><#cost=400><#detect=-35><#time=60><#effect=Nerve Fire>"
+                    "<#effectmiss=Numb &amp; Cold><description>Milked &lt;live&gt;.</description>");
+    TPoison_Template again;
+    again.Set_Effect_Miss("Old");
+    again.Deserialize(text.c_str());
+    EXPECT_EQ(std::string(again.Serialize()), text);
+    again.Deserialize("<#name=Plain><#cost=x>");
+    EXPECT_STREQ(again.Serialize(), "<#name=Plain>");
+
+    poison.Set_Name(std::string(300, 'n').c_str());
+    const TPoison made = poison.Generate();
+    EXPECT_EQ(made.Name, std::string(255, 'n'));
+    EXPECT_EQ(made.Effect_Miss, "Numb & Cold");
+    EXPECT_EQ(made.Detect, -35);
+}
+
+} // namespace
+} // namespace Vexlor

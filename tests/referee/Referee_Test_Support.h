@@ -64,4 +64,26 @@ template <class T, class Registry> class TMemory_Registry : public Registry {
     std::vector<std::unique_ptr<T>> Records;
 };
 
+// Fills a registry from a starter catalogue file of data/catalogues (one record's tagged text
+// per line), as the catalogue library does on its first run.
+template <class T, class Registry>
+void Load_Catalogue_File(TMemory_Registry<T, Registry>& registry, const std::filesystem::path& file) {
+    const std::string text = Read_File(file).value_or("");
+    std::size_t from = 0;
+    while (from < text.size()) {
+        auto end = text.find('\n', from);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(from, end - from);
+        from = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        auto* record = new T;
+        record->Deserialize(line.c_str());
+        registry.Add(record);
+    }
+}
+
 } // namespace Vexlor

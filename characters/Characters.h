@@ -211,7 +211,7 @@ class TCharacter : public TCommon_COM_Interface {
     virtual bool Name_Matches(const char* name) const = 0;
     // The tagged text, valid until the next Serialize or Status or the character's end.
     virtual const char* Serialize() = 0;
-    // Reads a tagged text; never fails, whatever the text holds.
+    // Reads a tagged text; never fails, whatever the text holds (no text at all reads as empty).
     virtual void Deserialize(const char* text) = 0;
     virtual TGender Get_Gender() const = 0;
     virtual void Set_Gender(TGender gender) = 0;
@@ -237,7 +237,7 @@ class TVexlor_Character : public TCharacter {
     // Copies the character's person and classes from another character of this game; other
     // kinds of character raise std::invalid_argument.
     void Assign(const TCharacter& source) override;
-    bool Name_Matches(const char* name) const override { return Name_Match(name); }
+    bool Name_Matches(const char* name) const override { return Name_Match(name ? name : ""); }
     const char* Serialize() override;
     void Deserialize(const char* text) override;
     TGender Get_Gender() const override { return _Gender; }

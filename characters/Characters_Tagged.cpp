@@ -128,7 +128,7 @@ const char* TVexlor_Character::Serialize() {
 void TVexlor_Character::Deserialize(const char* text) {
     Initialized = true;
     __Class.Fill(-1);
-    Read_Tagged_Text(text, TTag_Case::Lower,
+    Read_Tagged_Text(text ? text : "", TTag_Case::Lower,
                      [this](const TTag& tag, THTML_Parser& parser) { return Read_Tag(tag, parser); });
 }
 

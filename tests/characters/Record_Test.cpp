@@ -102,6 +102,9 @@ TEST(Tagged_Form, Round_Trip_Keeps_Every_Field_The_Gaps_Between_Slots_And_Tag_Ch
 TEST(Tagged_Form, Reading_Resets_Only_The_Classes_And_Keeps_Unescaped_Names) {
     TVexlor_Character character;
     Fill(character);
+    character.Deserialize(nullptr);
+    EXPECT_EQ(character.Get_Classes(), 0);
+    EXPECT_EQ(character.Name_Matches(nullptr), character.Name_Match(""));
     character.Deserialize("<name>  Rex & Una\r\n Voss </name><#wisdom=3>");
     EXPECT_EQ(character._Get_Name(), "Rex & Una Voss");
     EXPECT_EQ(character.Get_Classes(), 0);

@@ -1,0 +1,78 @@
+#include "Mishaps.h"
+
+namespace Vexlor {
+namespace {
+
+constexpr int Rolls_Per_Press = 20;
+constexpr int Lost_Table = 5;
+constexpr int Plants_Table = 8;
+constexpr int Plant_Property_Table = 9;
+constexpr int Plant_Poison_Table = 10;
+constexpr int Commando_Failure_Table = 11;
+constexpr int Biologist_Failure_Table = 12;
+// A plant shows at most this many properties, so that tables whose entries all ask for one more
+// property still give a line.
+constexpr int Most_Plant_Properties = 8;
+
+std::string Before(const std::string& text, char mark) {
+    return text.substr(0, text.find(mark));
+}
+
+bool Has_Star(const std::string& text) {
+    return text.find('*') != std::string::npos;
+}
+
+std::string Entry(TReferee& referee, int table) {
+    return referee.Get_Tables().Generate_Entry(table, Table_File_Name);
+}
+
+template <class Roll>
+std::vector<std::string> Twenty(TReferee& referee, const std::string& heading, Roll roll) {
+    TResult_Lines lines(referee.Get_Output(), heading);
+    for (int i = 0; i < Rolls_Per_Press; ++i)
+        lines.Add(roll());
+    return lines.Lines;
+}
+
+} // namespace
+
+std::vector<std::string> Roll_Lost(TReferee& referee) {
+    return Twenty(referee, "Lost", [&referee] { return Before(Entry(referee, Lost_Table), ';'); });
+}
+
+// A property ending in "*" asks for one more: a further roll is used only when it does not ask
+// for yet another. "Poison" is replaced by a plant poison, which may itself ask for one more.
+std::string Plant_Line(TReferee& referee) {
+    const std::string plant = Entry(referee, Plants_Table);
+    std::string line = TReferee::Evaluate(Before(plant, '*'));
+    if (!Has_Star(plant))
+        return line;
+    std::string property = referee.Generate(Plant_Property_Table);
+    for (int shown = 0; shown < Most_Plant_Properties; ++shown) {
+        property = TReferee::Evaluate(property);
+        if (property == "Poison")
+            property = Entry(referee, Plant_Poison_Table);
+        line += "  " + Before(property, '*');
+        if (!Has_Star(property))
+            break;
+        property = Entry(referee, Plant_Property_Table);
+        if (Has_Star(property))
+            break;
+    }
+    return line;
+}
+
+std::vector<std::string> Roll_Plants(TReferee& referee) {
+    return Twenty(referee, "Plants", [&referee] { return Plant_Line(referee); });
+}
+
+std::vector<std::string> Roll_Commando_Failure(TReferee& referee) {
+    return Twenty(referee, "Spy failure", [&referee] { return Entry(referee, Commando_Failure_Table); });
+}
+
+std::vector<std::string> Roll_Biologist_Failure(TReferee& referee) {
+    return Twenty(referee, "Biologist failure",
+                  [&referee] { return referee.Generate(Biologist_Failure_Table); });
+}
+
+} // namespace Vexlor

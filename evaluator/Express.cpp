@@ -101,6 +101,10 @@ bool TExpression_Evaluator::Evaluate(const std::string& text) {
         }
         return Error_Code == Error_None;
     }
+    if (text.size() > Longest_Formula) {
+        Error_Code = Error_Syntax_Error; // nothing of it is read
+        return false;
+    }
     Tokens.Load(text);
     Input_Length = text.size();
     Nesting = 0;
@@ -108,9 +112,10 @@ bool TExpression_Evaluator::Evaluate(const std::string& text) {
     Expression();
     if (Error_Code == Error_None && (!Next_Token().empty() || Depth != 1))
         Fail(Error_Syntax_Error); // text left over, or a stack that does not hold one value
-    const auto unread = static_cast<long long>(Tokens.Unread_Length());
-    Error_Position =
-        static_cast<int>(std::min<long long>(static_cast<long long>(Input_Length) - unread, INT_MAX));
+    // The tokenizer puts a blank after a token pushed back in front of text, so its unread text can
+    // be longer than what is left of the formula: the position never goes below the start.
+    const std::size_t unread = Tokens.Unread_Length();
+    Error_Position = unread < Input_Length ? static_cast<int>(Input_Length - unread) : 0;
     return Error_Code == Error_None;
 }
 

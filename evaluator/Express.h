@@ -120,10 +120,14 @@ class TNode_Pool {
 class TExpression_Evaluator {
   public:
     static constexpr int Stack_Size = 1024;
-    // Deepest nesting of brackets, signs and function calls that is read.
+    // Most brackets, signs and function calls around one operand: a deeper formula is a syntax
+    // error rather than a reason to run out of stack.
     static constexpr int Deepest_Nesting = 256;
     // Most dice one evaluation rolls.
     static constexpr long Most_Dice = 1000000;
+    // Longest formula read: the tokenizer takes each token off the front of the unread text, so a
+    // formula's reading time grows with the square of its length. Plain numbers may be longer.
+    static constexpr std::size_t Longest_Formula = 16384;
 
     TExpression_Evaluator() { Init(); }
     virtual ~TExpression_Evaluator() = default;
@@ -196,7 +200,7 @@ class TExpression_Evaluator {
     TArray<long double, 1, Stack_Size> Stack;
     int Depth = 0;
     std::size_t Input_Length = 0;
-    int Nesting = 0;
+    int Nesting = 0; // brackets, signs and function calls around the operand being read
     long Dice_Rolled = 0;
     TNode_Pool Nodes;
 };

@@ -207,7 +207,7 @@ bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence
     if (!unknown) {
         if (kind != SF_Binary_Operator)
             return false;
-        Tokens.Next();
+        Tokens.Skip();
         return true;
     }
     // A word that ends in digits may be an operator written against its operand: D6 is "D" then
@@ -216,7 +216,7 @@ bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence
         Get_Symbol(std::string_view(token).substr(0, length - 1), kind, unknown, precedence, operation);
         if (!unknown && kind == SF_Binary_Operator) {
             std::string digits = token.substr(length - 1);
-            Tokens.Next();
+            Tokens.Skip();
             Put_Back(std::move(digits));
             return true;
         }
@@ -255,7 +255,7 @@ void TExpression_Evaluator::Attach_Operator(pExpression_Node node, pExpression_N
 }
 
 pExpression_Node TExpression_Evaluator::Get_Subexpression() {
-    if (Nesting == Deepest_Nesting) {
+    if (Nesting > Deepest_Nesting) {
         Fail(Error_Syntax_Error);
         return nullptr;
     }
@@ -266,14 +266,16 @@ pExpression_Node TExpression_Evaluator::Get_Subexpression() {
 }
 
 pExpression_Node TExpression_Evaluator::Read_Operand() {
-    while (Is(Tokens.Peek(), '+'))
+    const std::string* token = &Tokens.Peek();
+    while (Is(*token, '+')) {
         Tokens.Skip();
-    const std::string& token = Tokens.Peek();
-    if (token.empty()) {
+        token = &Tokens.Peek();
+    }
+    if (token->empty()) {
         Fail(Error_Syntax_Error);
         return nullptr;
     }
-    if (Is_Opening_Bracket(token)) {
+    if (Is_Opening_Bracket(*token)) {
         Tokens.Skip();
         const pExpression_Node inner = Parse_Expression();
         if (inner == nullptr)
@@ -285,7 +287,7 @@ pExpression_Node TExpression_Evaluator::Read_Operand() {
         Tokens.Skip();
         return inner;
     }
-    if (Is(token, '-')) {
+    if (Is(*token, '-')) {
         Tokens.Skip();
         // The sign takes the operand with its own postfix operators: -3! is -(3!), -2^2 is 4.
         const pExpression_Node operand = Get_Subexpression();
@@ -295,7 +297,7 @@ pExpression_Node TExpression_Evaluator::Read_Operand() {
         }
         return Operator_Node(Op_Negate_Stack, Unary_Precedence, operand);
     }
-    // The token stays unread for Number.
+    Tokens.Leave(); // pushed back for Number to read
     if (Number())
         return Literal_Node(std::move(Current_Literal));
     int kind = 0;
@@ -322,7 +324,7 @@ pExpression_Node TExpression_Evaluator::Postfix_Operators(pExpression_Node opera
         Get_Symbol(Tokens.Peek(), kind, unknown, precedence, operation);
         if (unknown || kind != SF_Left_Unary_Operator)
             return operand;
-        Tokens.Next();
+        Tokens.Skip();
         operand = Operator_Node(operation, precedence, operand);
     }
 }

@@ -72,6 +72,10 @@ const std::string& TToken_Reader::Peek() {
     return Pending;
 }
 
+void TToken_Reader::Leave() {
+    Settle_Peek();
+}
+
 void TToken_Reader::Put_Back(std::string token) {
     if (token.empty())
         return;

@@ -20,13 +20,16 @@ class TToken_Reader {
   public:
     // Makes text the whole unread input.
     void Load(const std::string& text);
+    // Reads the next token; a token looked at with Peek is the one read.
     std::string Next();
     void Put_Back(std::string token);
-    // Reads the next token without deciding yet whether to keep it: Skip keeps it (a plain read);
-    // anything else first pushes it back. The reference holds until the next call.
+    // Reads the next token without deciding yet what becomes of it: Next or Skip keeps it read;
+    // Leave, or any other call, pushes it back. The reference holds until the next call.
     const std::string& Peek();
-    // Reads the next token and drops it.
+    // Next, dropping the token.
     void Skip();
+    // Pushes back the token looked at with Peek.
+    void Leave();
     // No unread input left, not even blanks.
     bool At_End();
     // The unread input goes on with the literal just read: it is not used up and does not start

@@ -98,12 +98,12 @@ struct TItem_Template::TNumber_Tag {
     std::string_view Key;
     std::variant<int TItem_Template::*, int TIntelligence::*> Field;
 
-    int& Of(TItem_Template& item) const {
+    // The field in item, const when item is.
+    template <class Item> auto& Of(Item& item) const {
         if (const auto field = std::get_if<int TItem_Template::*>(&Field))
             return item.**field;
         return item._Intelligence.*std::get<int TIntelligence::*>(Field);
     }
-    int Of(const TItem_Template& item) const { return Of(const_cast<TItem_Template&>(item)); }
 };
 
 // The whole-number tags in the order they are written. The intelligence's cognitive has a tag of

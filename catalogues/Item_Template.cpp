@@ -15,31 +15,18 @@ struct TEquip_Word {
     std::string_view Word;
 };
 
-// The words EC_To_String writes after the torso words, in their order.
-constexpr TEquip_Word Limb_Words[] = {
-    {EC_Head, "head"}, {EC_Neck, "neck"}, {EC_Leg, "leg"},       {EC_Arm, "arm"},   {EC_Foot, "foot"},
-    {EC_Hand, "hand"}, {EC_Toe, "toe"},   {EC_Finger, "finger"}, {EC_Tail, "tail"}, {EC_Wing, "wing"},
-    {EC_Face, "face"}, {EC_Eye, "eye"},   {EC_Ear, "ear"}};
-
-// Every word String_To_EC knows except "all".
-constexpr TEquip_Word Equip_Words[] = {{EC_Head, "HEAD"},   {EC_Neck, "NECK"},       {EC_Back, "BACK"},
-                                       {EC_Chest, "CHEST"}, {EC_Abdomen, "ABDOMEN"}, {EC_Torso, "TORSO"},
-                                       {EC_Leg, "LEG"},     {EC_Arm, "ARM"},         {EC_Foot, "FOOT"},
-                                       {EC_Hand, "HAND"},   {EC_Toe, "TOE"},         {EC_Finger, "FINGER"},
-                                       {EC_Tail, "TAIL"},   {EC_Wing, "WING"},       {EC_Face, "FACE"},
-                                       {EC_Eye, "EYE"},     {EC_Ear, "EAR"}};
+// The single body places in the order EC_To_String writes them; the first three make up the torso.
+constexpr TEquip_Word Place_Words[] = {
+    {EC_Back, "back"}, {EC_Chest, "chest"}, {EC_Abdomen, "abdomen"}, {EC_Head, "head"},
+    {EC_Neck, "neck"}, {EC_Leg, "leg"},     {EC_Arm, "arm"},         {EC_Foot, "foot"},
+    {EC_Hand, "hand"}, {EC_Toe, "toe"},     {EC_Finger, "finger"},   {EC_Tail, "tail"},
+    {EC_Wing, "wing"}, {EC_Face, "face"},   {EC_Eye, "eye"},         {EC_Ear, "ear"}};
+constexpr std::size_t Torso_Places = 3;
 
 void Append_Word(std::string& text, std::string_view word) {
     if (!text.empty())
         text += ',';
     text += word;
-}
-
-std::string Upper_Case(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        c = Upper_Char(c);
-    return result;
 }
 
 // The stored weight in tenths as the decimal number it stands for: 125 is "12.5", 30 is "3".
@@ -61,17 +48,12 @@ std::string EC_To_String(int flags) {
     if (flags == EC_All)
         return "all";
     std::string text;
-    if ((flags & EC_Torso) == EC_Torso) {
+    const bool torso = (flags & EC_Torso) == EC_Torso;
+    if (torso)
         Append_Word(text, "torso");
-    } else {
-        for (const TEquip_Word& word : {TEquip_Word{EC_Back, "back"}, TEquip_Word{EC_Chest, "chest"},
-                                        TEquip_Word{EC_Abdomen, "abdomen"}})
-            if (flags & word.Bits)
-                Append_Word(text, word.Word);
-    }
-    for (const TEquip_Word& word : Limb_Words)
-        if (flags & word.Bits)
-            Append_Word(text, word.Word);
+    for (std::size_t place = torso ? Torso_Places : 0; place < std::size(Place_Words); ++place)
+        if (flags & Place_Words[place].Bits)
+            Append_Word(text, Place_Words[place].Word);
     return text;
 }
 
@@ -80,14 +62,14 @@ int String_To_EC(const std::string& text) {
     std::size_t from = 0;
     while (from <= text.size()) {
         const auto comma = std::min(text.find(',', from), text.size());
-        const std::string piece = Upper_Case(std::string_view(text).substr(from, comma - from));
+        const std::string_view piece = std::string_view(text).substr(from, comma - from);
         from = comma + 1;
-        if (piece == "ALL") {
+        if (Same_Text(piece, "all"))
             flags = EC_All;
-            continue;
-        }
-        for (const TEquip_Word& word : Equip_Words)
-            if (piece == word.Word)
+        else if (Same_Text(piece, "torso"))
+            flags |= EC_Torso;
+        for (const TEquip_Word& word : Place_Words)
+            if (Same_Text(piece, word.Word))
                 flags |= word.Bits;
     }
     return flags;

@@ -110,7 +110,7 @@ bool TExpression_Evaluator::Evaluate(const std::string& text) {
     Nesting = 0;
     Dice_Rolled = 0;
     Expression();
-    if (Error_Code == Error_None && (!Next_Token().empty() || Depth != 1))
+    if (Error_Code == Error_None && (!Tokens.Next().empty() || Depth != 1))
         Fail(Error_Syntax_Error); // text left over, or a stack that does not hold one value
     // The tokenizer puts a blank after a token pushed back in front of text, so its unread text can
     // be longer than what is left of the formula: the position never goes below the start.
@@ -151,10 +151,6 @@ long double TExpression_Evaluator::Pop() {
     return Stack[Depth--];
 }
 
-bool TExpression_Evaluator::Read_Literal(const tExpression_Node& node, long double& value) {
-    return Text_To_Real(node.Literal, value);
-}
-
 void TExpression_Evaluator::Optimize_Tree(pExpression_Node root) {
     Post_Order(root, [this](tExpression_Node& node) {
         if (node.Kind == Node_Operator && Is_Foldable(node.Operation) && Is_Literal(node.Left) &&
@@ -169,7 +165,8 @@ void TExpression_Evaluator::Optimize_Tree(pExpression_Node root) {
 void TExpression_Evaluator::Fold(tExpression_Node& node) {
     long double a = 0;
     long double b = 0;
-    if (!Read_Literal(*node.Left, a) || (node.Right != nullptr && !Read_Literal(*node.Right, b))) {
+    if (!Text_To_Real(node.Left->Literal, a) ||
+        (node.Right != nullptr && !Text_To_Real(node.Right->Literal, b))) {
         Error_Code = Error_Floating_point_error;
         return;
     }
@@ -189,7 +186,7 @@ void TExpression_Evaluator::Generate_Tree(pExpression_Node root) {
         if (node.Kind != Node_Literal)
             return !Calculate(node.Operation);
         long double value;
-        if (!Read_Literal(node, value)) {
+        if (!Text_To_Real(node.Literal, value)) {
             Fail(Error_Floating_point_error);
             return false;
         }

@@ -173,8 +173,6 @@ class TExpression_Evaluator {
   private:
     // The first error of the parse stands.
     void Fail(int code);
-    std::string Next_Token() { return Tokens.Next(); }
-    void Put_Back(std::string token) { Tokens.Put_Back(std::move(token)); }
     void Take_Exponent(std::string& literal);
     // Reads a binary operator; false, leaving the next token unread, when it is none.
     bool Read_Binary_Operator(int& operation, int& precedence);
@@ -186,7 +184,6 @@ class TExpression_Evaluator {
     pExpression_Node Literal_Node(std::string text);
     void Attach_Operator(pExpression_Node node, pExpression_Node& root, pExpression_Node last);
     void Fold(tExpression_Node& node);
-    bool Read_Literal(const tExpression_Node& node, long double& value);
     // Computes one operation on its operands; returns 0 or the error code.
     int Compute(int operation, long double a, long double b, long double& result);
     int Compute_Function(int operation, long double x, long double& result);

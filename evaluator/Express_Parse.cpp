@@ -217,7 +217,7 @@ bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence
         if (!unknown && kind == SF_Binary_Operator) {
             std::string digits = token.substr(length - 1);
             Tokens.Skip();
-            Put_Back(std::move(digits));
+            Tokens.Put_Back(std::move(digits));
             return true;
         }
     }
@@ -330,13 +330,13 @@ pExpression_Node TExpression_Evaluator::Postfix_Operators(pExpression_Node opera
 }
 
 bool TExpression_Evaluator::Number() {
-    std::string literal = Next_Token();
+    std::string literal = Tokens.Next();
     while (Is(literal, '+'))
-        literal = Next_Token();
+        literal = Tokens.Next();
     bool negative = false;
     while (Is(literal, '-')) {
         negative = !negative;
-        literal = Next_Token();
+        literal = Tokens.Next();
     }
     if (Is(literal, '.'))
         literal = "0.";
@@ -346,7 +346,7 @@ bool TExpression_Evaluator::Number() {
     while (length > 0 && length == literal.size() && Tokens.Literal_Continues() &&
            Could_Go_On_With_A_Number(Tokens.Peek())) {
         const std::size_t before = literal.size();
-        literal += Next_Token();
+        literal += Tokens.Next();
         Take_Exponent(literal);
         if (literal.size() == before)
             break;
@@ -355,7 +355,7 @@ bool TExpression_Evaluator::Number() {
     // What follows the number goes back to the input (2D6 reads 2 and leaves D6; 1E with no
     // exponent digits reads 1 and leaves the E).
     if (length < literal.size())
-        Put_Back(literal.substr(length));
+        Tokens.Put_Back(literal.substr(length));
     if (length == 0)
         return false;
     literal.resize(length);
@@ -366,11 +366,11 @@ bool TExpression_Evaluator::Number() {
 void TExpression_Evaluator::Take_Exponent(std::string& literal) {
     if (literal.empty() || literal.back() != 'E' || !Tokens.Literal_Continues())
         return;
-    const std::string sign = Next_Token();
+    const std::string sign = Tokens.Next();
     if ((Is(sign, '-') || Is(sign, '+')) && Tokens.Literal_Continues())
-        literal += sign + Next_Token();
+        literal += sign + Tokens.Next();
     else
-        Put_Back(sign);
+        Tokens.Put_Back(sign);
 }
 
 bool TExpression_Evaluator::Function_Reference(int count, tExpression_Node& function) {

@@ -1,0 +1,118 @@
+#include "shell/Main_Form.h"
+
+#include "foundations/Random.h"
+#include "shell/Help_Contexts.h"
+#include "shell/Help_System.h"
+#include "shell/Text_Convert.h"
+#include "shell/Vexlor_Application.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+namespace Vexlor {
+namespace {
+
+constexpr int Tool_Panel_Height = 32;
+
+} // namespace
+
+TMain_Form::TMain_Form(THelp_System& help, QWidget* parent) : QMainWindow(parent), Help(help) {
+    setObjectName(QStringLiteral("Main_Form"));
+    setWindowTitle(To_QString(Application_Title));
+    resize(640, 480);
+
+    auto* client = new QWidget(this);
+    auto* tool_panel = new QFrame(client);
+    tool_panel->setObjectName(QStringLiteral("Tool_Panel"));
+    tool_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    tool_panel->setFixedHeight(Tool_Panel_Height);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tool_panel);
+    layout->addStretch();
+    setCentralWidget(client);
+
+    statusBar()->setObjectName(QStringLiteral("Status_Bar"));
+    statusBar()->setSizeGripEnabled(true);
+    Build_Menu();
+
+    auto* help_key = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help_key, &QShortcut::activated, this, [this] { Help.Context(Help_Main_Window); });
+
+    QApplication::instance()->installEventFilter(this);
+    Randomize();
+}
+
+void TMain_Form::Build_Menu() {
+    for (const TMenu& menu_entry : Main_Menu()) {
+        QMenu* menu = menuBar()->addMenu(To_QString(menu_entry.Caption));
+        menu->setObjectName(To_QString(menu_entry.Name));
+        for (const TMenu_Item& item : menu_entry.Items) {
+            if (item.Command == TMenu_Command::Separator) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(To_QString(item.Caption));
+            action->setObjectName(To_QString(item.Name));
+            action->setStatusTip(To_QString(item.Hint));
+            action->setShortcut(QKeySequence(To_QString(item.Shortcut), QKeySequence::PortableText));
+            connect(action, &QAction::triggered, this,
+                    [this, command = item.Command] { Run_Command(command); });
+            Actions[item.Command] = action;
+        }
+    }
+    for (const auto& [command, action] : Actions)
+        action->setEnabled(command == TMenu_Command::Exit || command == TMenu_Command::Help_Contents);
+}
+
+void TMain_Form::Attach_Dialog(TMenu_Command command, QDialog* dialog) {
+    Dialogs[command] = dialog;
+    Actions.at(command)->setEnabled(true);
+}
+
+QAction* TMain_Form::Action(TMenu_Command command) const {
+    return Actions.at(command);
+}
+
+void TMain_Form::Run_Command(TMenu_Command command) {
+    switch (command) {
+    case TMenu_Command::Exit:
+        close();
+        return;
+    case TMenu_Command::Help_Contents:
+        Help.Contents();
+        return;
+    default:
+        Dialogs.at(command)->exec();
+    }
+}
+
+bool TMain_Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::StatusTip)
+        statusBar()->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+    else if (event->type() == QEvent::MouseMove)
+        Show_Disabled_Item_Hint(watched, *static_cast<QMouseEvent*>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMain_Form::Show_Disabled_Item_Hint(QObject* watched, const QMouseEvent& event) {
+    // A menu does not select a disabled item, so it never reports its hint; the item's hint
+    // still tells the user what the command is.
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (!menu)
+        return;
+    const QAction* item = menu->actionAt(event.position().toPoint());
+    if (item && !item->isEnabled())
+        statusBar()->showMessage(item->statusTip());
+}
+
+} // namespace Vexlor

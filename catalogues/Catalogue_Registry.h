@@ -77,6 +77,12 @@ class TCharacter_Edit_Interface {
     ~TCharacter_Edit_Interface() = default;
 };
 
+// The interactive character creator that the program installs for Create_Character mode 2. It
+// gets that call's texts, number and callbacks, and returns the new character (the caller frees
+// it) or null when the user gave up.
+using TCharacter_Creator = TVexlor_Character* (*)(const char* text1, int value, const char* text2,
+                                                  TCharacter_Edit_Interface* edit);
+
 } // namespace Vexlor
 
 extern "C" {
@@ -90,4 +96,11 @@ Vexlor::TPoison_Registry* Get_Poison_Registry();
 // creator with the program's callbacks, and null means the user gave up. The caller frees it.
 Vexlor::TVexlor_Character* Create_Character(int mode, const char* text1, int value, const char* text2,
                                             Vexlor::TCharacter_Edit_Interface* edit);
+// Installs the creator that mode 2 runs; with none installed (or null), mode 2 returns null.
+void Install_Character_Creator(Vexlor::TCharacter_Creator creator);
+// What went wrong with the catalogue file since the catalogues were brought up, one line per
+// problem (a file that could not be used, damaged records skipped, changes that could not be
+// saved), for the program to show; empty when nothing did. The text is valid until the next
+// change to a catalogue. The first call of any export brings the catalogues up.
+const char* Get_Catalogue_Status();
 }

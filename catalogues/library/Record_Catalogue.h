@@ -21,11 +21,14 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
 
     // A record whose name is already held replaces that entry, in its place in the list. A record
     // the catalogue already holds (handed back after a change) is stored again as it now stands.
+    // The record is kept as its stored text reads back, so that it is the same now as after the
+    // next start (a name read back without its surrounding quotes is listed without them at once).
     void Add(T* record) override {
         if (!record)
             return;
-        std::string name = record->Get_Name();
         const std::string text = record->Serialize();
+        record->Deserialize(text.c_str());
+        std::string name = record->Get_Name();
         const auto held = Entry_Of(record);
         if (held == Entries.end()) {
             Save(name, text);

@@ -1,0 +1,236 @@
+// The catalogue library as the program loads it, each case in fresh processes working in a folder
+// of their own: the starter catalogue stored and read back exactly, changes surviving a copy of
+// the program killed while it writes, a corrupt catalogue file left as it was, and characters.
+#include "Test_Support.h"
+
+#include "catalogues/Compounds.h"
+#include "catalogues/Creature_Profile.h"
+#include "catalogues/Effect_Template.h"
+#include "catalogues/Item_Template.h"
+#include "catalogues/Poison_Template.h"
+#include "catalogues/QID_Plan.h"
+#include "characters/Characters.h"
+
+#include <algorithm>
+#include <csignal>
+#include <gmock/gmock.h>
+#include <iostream>
+#include <random>
+
+namespace Vexlor::Testing {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+const std::filesystem::path Starter_Folder = VEXLOR_STARTER_FOLDER;
+
+// The lines of a starter file that hold a record.
+std::vector<std::string> Starter_Lines(const std::string& file_name) {
+    std::vector<std::string> lines;
+    std::string text = Read_File(Starter_Folder / file_name).value_or("");
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Every record of a registry written out, in catalogue order.
+template <class T> std::vector<std::string> Texts(TCatalogue_Registry<T>& registry) {
+    std::vector<std::string> texts;
+    for (std::int32_t i = 0; i < registry.Count(); ++i)
+        texts.push_back(registry.Get(i)->Serialize());
+    return texts;
+}
+
+template <class T> void Expect_Starter_Texts(TCatalogue_Registry<T>& registry, const std::string& file_name) {
+    std::vector<std::string> expected = Starter_Lines(file_name);
+    std::vector<std::string> texts = Texts(registry);
+    std::sort(expected.begin(), expected.end());
+    std::sort(texts.begin(), texts.end());
+    EXPECT_FALSE(expected.empty()) << file_name;
+    EXPECT_EQ(texts, expected) << file_name;
+}
+
+void Enter(const TTemporary_Folder& folder) { ASSERT_EQ(::chdir(folder.Path.c_str()), 0); }
+
+TEST(Exports_Test, StarterCatalogueIsStoredAndReadBackExactly) {
+    TTemporary_Folder folder;
+    for (int start = 0; start < 2; ++start)
+        Run_In_Child([&] {
+            Enter(folder);
+            EXPECT_THAT(Get_Catalogue_Status(), ::testing::StrEq(""));
+            Expect_Starter_Texts(*Get_Item_Registry(), "items.txt");
+            Expect_Starter_Texts(*Get_Creature_Registry(), "creatures.txt");
+            Expect_Starter_Texts(*Get_QID_Registry(), "qids.txt");
+            Expect_Starter_Texts(*Get_Compound_Registry(), "compounds.txt");
+            Expect_Starter_Texts(*Get_Effect_Registry(), "effects.txt");
+            Expect_Starter_Texts(*Get_Poison_Registry(), "poisons.txt");
+            for (const char* name : {"Paper", "PID", "Credit"})
+                EXPECT_NE(Get_Item_Registry()->Get(name), nullptr) << name;
+        });
+    EXPECT_TRUE(std::filesystem::exists(folder.Path / "Vexlor.catalogue"));
+}
+
+std::string Durable_Name(int round, int number) {
+    return "Durable " + std::to_string(round) + "-" + std::to_string(number);
+}
+
+// Starts a copy that adds 1,000 QID plans, acknowledging each Add once it has returned, and
+// kills it with SIGKILL after kill_after acknowledgements. Returns how many Adds had returned.
+int Write_And_Kill(const TTemporary_Folder& folder, int round, int kill_after) {
+    int acknowledgements[2];
+    EXPECT_EQ(::pipe(acknowledgements), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        ::close(acknowledgements[0]);
+        if (::chdir(folder.Path.c_str()) != 0)
+            ::_exit(2);
+        TQID_Registry* plans = Get_QID_Registry();
+        for (int number = 0; number < 1000; ++number) {
+            auto* plan = new TQID_Plan;
+            plan->Set_Name(Durable_Name(round, number).c_str());
+            plan->Set_Level(number % 10 + 1);
+            plans->Add(plan);
+            if (::write(acknowledgements[1], &number, sizeof number) != sizeof number)
+                ::_exit(3);
+        }
+        ::_exit(0);
+    }
+    ::close(acknowledgements[1]);
+    int returned = 0;
+    int number;
+    while (::read(acknowledgements[0], &number, sizeof number) == sizeof number)
+        if (++returned == kill_after)
+            ::kill(writer, SIGKILL);
+    ::close(acknowledgements[0]);
+    int status = 0;
+    ::waitpid(writer, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the writer was not killed: " << status;
+    return returned;
+}
+
+// Two copies in turn, each killed part-way through its writing (the second after recovering
+// from the first); every Add that had returned is found afterwards, and the file is intact.
+TEST(Exports_Test, EveryAddThatReturnedSurvivesAKilledProgram) {
+    TTemporary_Folder folder;
+    std::vector<int> returned;
+    for (const int kill_after : {400, 250}) {
+        returned.push_back(Write_And_Kill(folder, static_cast<int>(returned.size()), kill_after));
+        std::cout << "killed after " << returned.back() << " returned Adds\n";
+    }
+    Run_In_Child([&] {
+        Enter(folder);
+        EXPECT_THAT(Get_Catalogue_Status(), ::testing::StrEq(""));
+        TQID_Registry* plans = Get_QID_Registry();
+        for (int round = 0; round < 2; ++round)
+            for (int number = 0; number < returned[round]; ++number) {
+                const TQID_Plan* plan = plans->Get(Durable_Name(round, number).c_str());
+                ASSERT_NE(plan, nullptr) << Durable_Name(round, number);
+                EXPECT_EQ(plan->Get_Level(), number % 10 + 1);
+            }
+        const int stored = static_cast<int>(Starter_Lines("qids.txt").size()) + returned[0] + returned[1];
+        // A killed copy may have committed one more Add without getting to acknowledge it.
+        EXPECT_GE(plans->Count(), stored);
+        EXPECT_LE(plans->Count(), stored + 2);
+    });
+    TDirect_Connection file(folder.Path / "Vexlor.catalogue");
+    EXPECT_EQ(file.Value("PRAGMA integrity_check"), "ok");
+}
+
+// What a corrupt catalogue file holds, made from random bytes.
+std::string Random_Bytes(std::size_t size, std::string start = "") {
+    std::mt19937 generator(20240611);
+    while (start.size() < size)
+        start.push_back(static_cast<char>(generator() & 0xFF));
+    return start;
+}
+
+// Random bytes, or random bytes after a database header.
+class Corrupt_File_Test : public ::testing::TestWithParam<bool> {};
+
+TEST_P(Corrupt_File_Test, StarterCatalogueIsInUseAndTheFileUnchanged) {
+    TTemporary_Folder folder;
+    const std::string bytes = GetParam() ? Random_Bytes(8192, std::string("SQLite format 3", 16)) : Random_Bytes(65536);
+    folder.Write("Vexlor.catalogue", bytes);
+    Run_In_Child([&] {
+        Enter(folder);
+        EXPECT_THAT(Get_Catalogue_Status(), HasSubstr("The catalogue file \"Vexlor.catalogue\" could not be used ("));
+        Expect_Starter_Texts(*Get_Item_Registry(), "items.txt");
+        Expect_Starter_Texts(*Get_Poison_Registry(), "poisons.txt");
+        Get_Item_Registry()->Add(new TItem_Template);
+        Get_Item_Registry()->Delete("Paper");
+    });
+    EXPECT_TRUE(folder.Read("Vexlor.catalogue") == bytes) << "the file has changed";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), std::filesystem::directory_iterator()), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contents, Corrupt_File_Test, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "AfterAHeader" : "Only"; });
+
+// Pages of our own catalogue file overwritten: the records that can still be read are in use,
+// the damage is reported, and the file is left as it is for the game master to rescue.
+TEST(Exports_Test, DamagedCatalogueFileIsReportedAndLeftAsItIs) {
+    TTemporary_Folder folder;
+    Run_In_Child([&] {
+        Enter(folder);
+        Get_Item_Registry();
+    });
+    {
+        TDirect_Connection file(folder.Path / "Vexlor.catalogue");
+        file.Execute("BEGIN");
+        for (int number = 0; number < 400; ++number) {
+            TItem_Template item;
+            item.Set_Name(("Crate " + std::to_string(number)).c_str());
+            item.Set_Description(std::string(200, 'x').c_str());
+            file.Execute("INSERT INTO items VALUES ('" + std::string(item.Get_Name()) + "', '" + item.Serialize() + "')");
+        }
+        file.Execute("COMMIT");
+    }
+    std::string bytes = folder.Read("Vexlor.catalogue");
+    ASSERT_GT(bytes.size(), 40000u);
+    bytes.replace(bytes.size() - 20000, 8192, Random_Bytes(8192));
+    folder.Write("Vexlor.catalogue", bytes);
+    Run_In_Child([&] {
+        Enter(folder);
+        EXPECT_THAT(Get_Catalogue_Status(), HasSubstr("is damaged"));
+        Get_Item_Registry()->Delete("Crate 1");
+    });
+    EXPECT_TRUE(folder.Read("Vexlor.catalogue") == bytes) << "the file has changed";
+}
+
+TEST(Create_Character_Test, RandomCharacterIsMadeWholeAndOtherModesMakeNothingUnlessInstalled) {
+    std::unique_ptr<TVexlor_Character> character(Create_Character(-1, "", 0, "", nullptr));
+    ASSERT_NE(character, nullptr);
+    EXPECT_NE(character->Get_Class(1), -1);
+    EXPECT_GT(character->Hit_Points, 0);
+    EXPECT_NE(std::string(character->Get_Name()), "");
+    for (const int mode : {0, 1, 2, 3})
+        EXPECT_EQ(Create_Character(mode, "", 0, "", nullptr), nullptr) << mode;
+}
+
+TEST(Create_Character_Test, InteractiveCreationRunsTheInstalledCreator) {
+    static std::string passed;
+    Install_Character_Creator([](const char* text1, int value, const char* text2, TCharacter_Edit_Interface* edit) {
+        passed = std::string(text1) + "|" + std::to_string(value) + "|" + text2 + (edit ? "|edit" : "|none");
+        return value == 1 ? new TVexlor_Character : nullptr;
+    });
+    std::unique_ptr<TVexlor_Character> created(Create_Character(2, "a", 1, "b", nullptr));
+    EXPECT_NE(created, nullptr);
+    EXPECT_EQ(passed, "a|1|b|none");
+    EXPECT_EQ(Create_Character(2, "", 0, "", nullptr), nullptr);
+    Install_Character_Creator(nullptr);
+    EXPECT_EQ(Create_Character(2, "", 1, "", nullptr), nullptr);
+}
+
+} // namespace
+} // namespace Vexlor::Testing

@@ -10,7 +10,7 @@ constexpr std::string_view Round_Damage_Prefix = "<#rounddamage";
 
 const char* TCompound_Plan::Serialize() {
     std::string& text = Temp_Serialize.Start();
-    Append_Text(text, "name", _Name);
+    Append_Name(text, _Name);
     Append_Number(text, "level", _Level);
     Append_Choice(text, "class", Compound_Class_String, _Classification);
     Append_Choice(text, "effect", Compounds::Effect_String, _Effect);

@@ -173,7 +173,7 @@ std::span<const TFlag_Field<TCreature_Profile>> TCreature_Profile::Flag_Tags() {
 // Everything but the name is written only when it differs from a new profile.
 const char* TCreature_Profile::Serialize() {
     std::string& text = Temp_Serialize.Start();
-    Append_Text(text, "name", _Name);
+    Append_Name(text, _Name);
     Append_Text_If_Set(text, "classification", _Classification);
     Append_Numbers(text, *this, Number_Tags());
     Append_Range_If_Set(text, "number", _Number);

@@ -136,7 +136,7 @@ std::span<const TFlag_Field<TEffect_Template>> TEffect_Template::Flag_Tags() {
 // Everything but the name is written only when it differs from a new template.
 const char* TEffect_Template::Serialize() {
     std::string& text = Temp_Serialize.Start();
-    Append_Text(text, "name", _Name);
+    Append_Name(text, _Name);
     Append_Text_If_Set(text, "time", _Time);
     Append_Text_If_Set(text, "duration", _Duration);
     Append_Text_If_Set(text, "repeattime", _Repeat_Time);

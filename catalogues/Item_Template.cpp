@@ -148,7 +148,7 @@ std::span<const TFlag_Field<TItem_Template>> TItem_Template::Flag_Tags() {
 const char* TItem_Template::Serialize() {
     constexpr std::size_t Handling_Flags = 2; // two hands, warp
     std::string& text = Temp_Serialize.Start();
-    Append_Text(text, "name", _Name);
+    Append_Name(text, _Name);
     Append_Choice(text, "class", Item_Class_String, _Classification);
     Append_Range(text, "damage", _Damage);
     text.append("<#weight=").append(Weight_Text(_Weight)).append(">");

@@ -18,7 +18,7 @@ std::span<const TNumber_Field<TPoison_Template>> TPoison_Template::Number_Tags()
 // Everything but the name is written only when it differs from a new template.
 const char* TPoison_Template::Serialize() {
     std::string& text = Temp_Serialize.Start();
-    Append_Text(text, "name", _Name);
+    Append_Name(text, _Name);
     Append_Numbers(text, *this, Number_Tags());
     Append_Text_If_Set(text, "effect", _Effect);
     Append_Text_If_Set(text, "effectmiss", _Effect_Miss);

@@ -20,7 +20,7 @@ std::string Area_Level_Text(int tenths) {
 
 const char* TQID_Plan::Serialize() {
     std::string& text = Temp_Serialize.Start();
-    Append_Text(text, "name", _Name);
+    Append_Name(text, _Name);
     Append_Number(text, "level", _Level);
     Append_Choice(text, "class", QID_Class_String, _Classification);
     Append_Choice(text, "effect", QID_Plan::Effect_String, _Effect);

@@ -25,6 +25,18 @@ void Append_Text_If_Set(std::string& text, std::string_view key, const std::stri
         Append_Text(text, key, value);
 }
 
+void Append_Name(std::string& text, const std::string& name) {
+    text.append("<#name=");
+    if (!name.empty() && (name.front() == '"' || name.front() == '\''))
+        text.append("&#")
+            .append(std::to_string(static_cast<int>(name.front())))
+            .append(";")
+            .append(To_HTML(name.substr(1)));
+    else
+        text.append(To_HTML(name));
+    text.append(">");
+}
+
 void Append_Range(std::string& text, std::string_view key, const TRange& range) {
     text.append("<#").append(key).append("=").append(Range_Text(range)).append(">");
 }

@@ -45,6 +45,10 @@ void Append_Number_If_Set(std::string& text, std::string_view key, long long val
 // <#key=value> with the value escaped.
 void Append_Text(std::string& text, std::string_view key, const std::string& value);
 void Append_Text_If_Set(std::string& text, std::string_view key, const std::string& value);
+// <#name=value>, escaped, with a leading quote written as a character reference: the reader takes
+// quotes off the name before it decodes it, so a name such as "Lucky" Pete would lose its first
+// quote on every reading.
+void Append_Name(std::string& text, const std::string& name);
 // <#key=low-high>
 void Append_Range(std::string& text, std::string_view key, const TRange& range);
 void Append_Range_If_Set(std::string& text, std::string_view key, const TRange& range);

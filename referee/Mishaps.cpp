@@ -14,12 +14,23 @@ constexpr int Biologist_Failure_Table = 12;
 // property still give a line.
 constexpr int Most_Plant_Properties = 8;
 
-std::string Before(const std::string& text, char mark) {
-    return text.substr(0, text.find(mark));
+// The "*" that asks for one more property. A "*" inside a formula ("<2D6*10> m tall") multiplies
+// and is passed over, so that a formula is never cut in two.
+std::size_t Star(const std::string& text) {
+    bool in_formula = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '<')
+            in_formula = true;
+        else if (text[i] == '>')
+            in_formula = false;
+        else if (text[i] == '*' && !in_formula)
+            return i;
+    }
+    return std::string::npos;
 }
 
 bool Has_Star(const std::string& text) {
-    return text.find('*') != std::string::npos;
+    return Star(text) != std::string::npos;
 }
 
 std::string Entry(TReferee& referee, int table) {
@@ -37,14 +48,17 @@ std::vector<std::string> Twenty(TReferee& referee, const std::string& heading, R
 } // namespace
 
 std::vector<std::string> Roll_Lost(TReferee& referee) {
-    return Twenty(referee, "Lost", [&referee] { return Before(Entry(referee, Lost_Table), ';'); });
+    return Twenty(referee, "Lost", [&referee] {
+        const std::string entry = Entry(referee, Lost_Table);
+        return entry.substr(0, entry.find(';'));
+    });
 }
 
 // A property ending in "*" asks for one more: a further roll is used only when it does not ask
 // for yet another. "Poison" is replaced by a plant poison, which may itself ask for one more.
 std::string Plant_Line(TReferee& referee) {
     const std::string plant = Entry(referee, Plants_Table);
-    std::string line = TReferee::Evaluate(Before(plant, '*'));
+    std::string line = TReferee::Evaluate(plant.substr(0, Star(plant)));
     if (!Has_Star(plant))
         return line;
     std::string property = referee.Generate(Plant_Property_Table);
@@ -52,7 +66,7 @@ std::string Plant_Line(TReferee& referee) {
         property = TReferee::Evaluate(property);
         if (property == "Poison")
             property = Entry(referee, Plant_Poison_Table);
-        line += "  " + Before(property, '*');
+        line += "  " + property.substr(0, Star(property));
         if (!Has_Star(property))
             break;
         property = Entry(referee, Plant_Property_Table);

@@ -39,7 +39,7 @@ THelp_Window::THelp_Window(const QString& caption) : Browser(new QTextBrowser(th
     back->setObjectName(QStringLiteral("Back_Button"));
     close->setObjectName(QStringLiteral("Close_Button"));
     back->setEnabled(false);
-    connect(contents, &QPushButton::clicked, Browser, &QTextBrowser::home);
+    connect(contents, &QPushButton::clicked, this, &THelp_Window::Show_Contents);
     connect(back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
     connect(Browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -48,6 +48,12 @@ THelp_Window::THelp_Window(const QString& caption) : Browser(new QTextBrowser(th
     layout->addWidget(Browser);
     layout->addWidget(buttons);
     resize(560, 480);
+}
+
+void THelp_Window::Show_Contents() {
+    QUrl contents = Browser->source();
+    contents.setFragment(QString());
+    Browser->setSource(contents);
 }
 
 void THelp_Window::Show_Page(const QUrl& page) {

@@ -27,6 +27,9 @@ class THelp_Window : public QDialog {
     void Show_Page(const QUrl& page);
 
   private:
+    // The top of the document shown, where its contents are.
+    void Show_Contents();
+
     QTextBrowser* Browser;
 };
 

@@ -12,10 +12,13 @@
 #include "characters/Characters.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <gmock/gmock.h>
 #include <iostream>
+#include <numeric>
 #include <random>
+#include <thread>
 
 namespace Vexlor::Testing {
 namespace {
@@ -86,8 +89,9 @@ std::string Durable_Name(int round, int number) {
 }
 
 // Starts a copy that adds 1,000 QID plans, acknowledging each Add once it has returned, and
-// kills it with SIGKILL after kill_after acknowledgements. Returns how many Adds had returned.
-int Write_And_Kill(const TTemporary_Folder& folder, int round, int kill_after) {
+// kills it with SIGKILL a little while (delay) after kill_after acknowledgements, so that the kill
+// lands anywhere in an Add. Returns how many Adds had returned.
+int Write_And_Kill(const TTemporary_Folder& folder, int round, int kill_after, std::chrono::microseconds delay) {
     int acknowledgements[2];
     EXPECT_EQ(::pipe(acknowledgements), 0);
     const pid_t writer = ::fork();
@@ -110,8 +114,10 @@ int Write_And_Kill(const TTemporary_Folder& folder, int round, int kill_after) {
     int returned = 0;
     int number;
     while (::read(acknowledgements[0], &number, sizeof number) == sizeof number)
-        if (++returned == kill_after)
+        if (++returned == kill_after) {
+            std::this_thread::sleep_for(delay);
             ::kill(writer, SIGKILL);
+        }
     ::close(acknowledgements[0]);
     int status = 0;
     ::waitpid(writer, &status, 0);
@@ -119,29 +125,35 @@ int Write_And_Kill(const TTemporary_Folder& folder, int round, int kill_after) {
     return returned;
 }
 
-// Two copies in turn, each killed part-way through its writing (the second after recovering
-// from the first); every Add that had returned is found afterwards, and the file is intact.
+// Three copies in turn, each killed part-way through its writing (each after recovering from the
+// one before); every Add that had returned is found afterwards, and the file is intact.
 TEST(Exports_Test, EveryAddThatReturnedSurvivesAKilledProgram) {
+    using namespace std::chrono_literals;
     TTemporary_Folder folder;
     std::vector<int> returned;
-    for (const int kill_after : {400, 250}) {
-        returned.push_back(Write_And_Kill(folder, static_cast<int>(returned.size()), kill_after));
-        std::cout << "killed after " << returned.back() << " returned Adds\n";
+    for (const auto& [kill_after, delay] : {std::pair{400, 4000us}, std::pair{250, 9000us}, std::pair{100, 14000us}}) {
+        returned.push_back(Write_And_Kill(folder, static_cast<int>(returned.size()), kill_after, delay));
+        const bool mid_transaction = std::filesystem::exists(folder.Path / "Vexlor.catalogue-journal");
+        std::cout << "killed after " << returned.back() << " returned Adds"
+                  << (mid_transaction ? ", in the middle of a transaction\n" : "\n");
     }
     Run_In_Child([&] {
         Enter(folder);
         EXPECT_THAT(Get_Catalogue_Status(), ::testing::StrEq(""));
         TQID_Registry* plans = Get_QID_Registry();
-        for (int round = 0; round < 2; ++round)
+        for (std::size_t round = 0; round < returned.size(); ++round)
             for (int number = 0; number < returned[round]; ++number) {
-                const TQID_Plan* plan = plans->Get(Durable_Name(round, number).c_str());
-                ASSERT_NE(plan, nullptr) << Durable_Name(round, number);
+                const std::string name = Durable_Name(static_cast<int>(round), number);
+                const TQID_Plan* plan = plans->Get(name.c_str());
+                ASSERT_NE(plan, nullptr) << name;
                 EXPECT_EQ(plan->Get_Level(), number % 10 + 1);
             }
-        const int stored = static_cast<int>(Starter_Lines("qids.txt").size()) + returned[0] + returned[1];
+        const int acknowledged = std::accumulate(returned.begin(), returned.end(), 0);
+        const int added = plans->Count() - static_cast<int>(Starter_Lines("qids.txt").size());
         // A killed copy may have committed one more Add without getting to acknowledge it.
-        EXPECT_GE(plans->Count(), stored);
-        EXPECT_LE(plans->Count(), stored + 2);
+        EXPECT_GE(added, acknowledged);
+        EXPECT_LE(added, acknowledged + 3);
+        std::cout << added << " added plans found, " << acknowledged << " acknowledged\n";
     });
     TDirect_Connection file(folder.Path / "Vexlor.catalogue");
     EXPECT_EQ(file.Value("PRAGMA integrity_check"), "ok");
@@ -165,6 +177,7 @@ TEST_P(Corrupt_File_Test, StarterCatalogueIsInUseAndTheFileUnchanged) {
     Run_In_Child([&] {
         Enter(folder);
         EXPECT_THAT(Get_Catalogue_Status(), HasSubstr("The catalogue file \"Vexlor.catalogue\" could not be used ("));
+        std::cout << Get_Catalogue_Status();
         Expect_Starter_Texts(*Get_Item_Registry(), "items.txt");
         Expect_Starter_Texts(*Get_Poison_Registry(), "poisons.txt");
         Get_Item_Registry()->Add(new TItem_Template);
@@ -203,6 +216,7 @@ TEST(Exports_Test, DamagedCatalogueFileIsReportedAndLeftAsItIs) {
     Run_In_Child([&] {
         Enter(folder);
         EXPECT_THAT(Get_Catalogue_Status(), HasSubstr("is damaged"));
+        std::cout << Get_Catalogue_Status();
         Get_Item_Registry()->Delete("Crate 1");
     });
     EXPECT_TRUE(folder.Read("Vexlor.catalogue") == bytes) << "the file has changed";

@@ -10,7 +10,9 @@
 #include "foundations/HTML.h"
 
 #include <filesystem>
+#include <cstdio>
 #include <functional>
+#include <iostream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sqlite3.h>
@@ -48,10 +50,13 @@ class TTemporary_Folder {
 // Runs body in a child process, as a fresh copy of the program would run, and expects it to end
 // without a failed expectation.
 inline void Run_In_Child(const std::function<void()>& body) {
+    std::cout.flush(); // or the child would print what the parent has not printed yet
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         body();
+        std::cout.flush();
+        std::fflush(stdout);
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     }
     int status = 0;

@@ -281,6 +281,16 @@ class TEffect_Describer {
     int Described = 0;
 };
 
+// A poison's effect described; a formula of the effect that gives a number beyond the whole
+// numbers stops the poisoning rolls with its message.
+std::string Poison_Effect(TEffect_Registry* effects, const std::string& name) {
+    try {
+        return Effect_To_String(effects, name);
+    } catch (const std::out_of_range& error) {
+        throw std::overflow_error(error.what());
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Venom
 
@@ -406,7 +416,7 @@ std::string Effect_To_String(TEffect_Registry* effects, const std::string& effec
 }
 
 std::vector<std::string> Poison_Types(TPoison_Registry* poisons) {
-    std::vector<std::string> types{Random_Poison};
+    std::vector<std::string> types{Random_Choice};
     const std::int32_t count = poisons ? poisons->Count() : 0;
     for (std::int32_t i = 0; i < count; ++i)
         if (const TPoison_Template* poison = poisons->Get(i))
@@ -415,26 +425,27 @@ std::vector<std::string> Poison_Types(TPoison_Registry* poisons) {
 }
 
 // "<Random>" with no poison in the catalogue has nothing to roll and gives no lines.
-std::vector<std::string> Roll_Poisoning(TReferee& referee, const std::string& poison_type) {
-    TResult_Lines lines(referee.Get_Output(), "Poison");
+TRoll_Result Roll_Poisoning(TReferee& referee, const std::string& poison_type) {
     TPoison_Registry* poisons = referee.Get_Catalogues().Poisons;
     TEffect_Registry* effects = referee.Get_Catalogues().Effects;
     const std::vector<std::string> types = Poison_Types(poisons);
     const int choices = static_cast<int>(types.size()) - 1;
-    if (poison_type == Random_Poison && choices == 0)
-        return lines.Lines;
-    for (int i = 0; i < Rolls_Per_Press; ++i) {
-        const std::string& name =
-            poison_type == Random_Poison ? types[static_cast<std::size_t>(1 + Random(choices))] : poison_type;
-        std::string line = "Type " + name + ": ";
-        if (const TPoison_Template* poison = poisons ? poisons->Get(name.c_str()) : nullptr) {
-            if (*poison->Get_Effect_Miss())
-                lines.Add(line + "Miss: " + Effect_To_String(effects, poison->Get_Effect_Miss()));
-            line += Effect_To_String(effects, poison->Get_Effect());
+    return Run_Roll(referee.Get_Output(), "Poison", [&](TResult_Lines& lines) {
+        if (poison_type == Random_Choice && choices == 0)
+            return;
+        for (int i = 0; i < Rolls_Per_Press; ++i) {
+            const std::string& name = poison_type == Random_Choice
+                                          ? types[static_cast<std::size_t>(1 + Random(choices))]
+                                          : poison_type;
+            std::string line = "Type " + name + ": ";
+            if (const TPoison_Template* poison = poisons ? poisons->Get(name.c_str()) : nullptr) {
+                if (*poison->Get_Effect_Miss())
+                    lines.Add(line + "Miss: " + Poison_Effect(effects, poison->Get_Effect_Miss()));
+                line += Poison_Effect(effects, poison->Get_Effect());
+            }
+            lines.Add(line);
         }
-        lines.Add(line);
-    }
-    return lines.Lines;
+    });
 }
 
 std::string Venom_Line(int creature_level) {
@@ -442,13 +453,13 @@ std::string Venom_Line(int creature_level) {
     return Venom_Effect(s, creature_level);
 }
 
-std::vector<std::string> Roll_Venom(TReferee& referee, int creature_level) {
-    TResult_Lines lines(referee.Get_Output(), "Creature venom");
-    for (int i = 0; i < Rolls_Per_Press; ++i) {
-        lines.Add(Venom_Line(creature_level));
-        lines.Add("----------");
-    }
-    return lines.Lines;
+TRoll_Result Roll_Venom(TReferee& referee, int creature_level) {
+    return Run_Roll(referee.Get_Output(), "Creature venom", [creature_level](TResult_Lines& lines) {
+        for (int i = 0; i < Rolls_Per_Press; ++i) {
+            lines.Add(Venom_Line(creature_level));
+            lines.Add("----------");
+        }
+    });
 }
 
 } // namespace Vexlor

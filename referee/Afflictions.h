@@ -4,14 +4,12 @@
 
 #include "catalogues/Effect_Template.h"
 #include "referee/Referee.h"
+#include "referee/Tool_Result.h"
 
 #include <string>
 #include <vector>
 
 namespace Vexlor {
-
-// The choice of the Poisoning tab's "Type:" list that rolls any of the catalogue's poisons.
-inline const std::string Random_Poison = "<Random>";
 
 // Disease tab.
 
@@ -42,14 +40,16 @@ std::string Effect_To_String(TEffect_Registry* effects, const std::string& effec
 // The "Type:" list: "<Random>", then every poison of the catalogue in its order.
 std::vector<std::string> Poison_Types(TPoison_Registry* poisons);
 // "Roll": 20 poisonings by the chosen type (or by poisons drawn at random for "<Random>"), each
-// with its miss effect on a line of its own before it.
-std::vector<std::string> Roll_Poisoning(TReferee& referee, const std::string& poison_type);
+// with its miss effect on a line of its own before it. An effect whose formula gives a number
+// beyond the whole numbers stops the rolls with its message.
+TRoll_Result Roll_Poisoning(TReferee& referee, const std::string& poison_type);
 
 // Venom tab.
 
 // What a bite of a creature of the given level does: one line of the venom table.
 std::string Venom_Line(int creature_level);
-// "Roll": 20 venom lines, each followed by a line of dashes.
-std::vector<std::string> Roll_Venom(TReferee& referee, int creature_level);
+// "Roll": 20 venom lines, each followed by a line of dashes. A loss too large to hold stops the
+// rolls with its message.
+TRoll_Result Roll_Venom(TReferee& referee, int creature_level);
 
 } // namespace Vexlor

@@ -239,29 +239,42 @@ TEST_F(Poisoning_Test, Roll_Adds_Miss_Line_Before_Hit_Line) {
     Add_Poison("Dreamleaf", "Sleep", "Drowsy");
     Add_Poison("Grey Dust", "Lost effect", "");
     EXPECT_EQ(Poison_Types(&Poisons), (std::vector<std::string>{"<Random>", "Dreamleaf", "Grey Dust"}));
-    const auto dreamleaf = Roll_Poisoning(Referee, "Dreamleaf");
+    const auto dreamleaf = Roll_Poisoning(Referee, "Dreamleaf").Lines;
     ASSERT_EQ(dreamleaf.size(), 40u);
     EXPECT_EQ(dreamleaf[0], "Type Dreamleaf: Miss: dizzy.  ");
     EXPECT_EQ(dreamleaf[1], "Type Dreamleaf: unconscious.  ");
-    EXPECT_EQ(Roll_Poisoning(Referee, "Nightshade"), std::vector<std::string>(20, "Type Nightshade: "));
+    EXPECT_EQ(Roll_Poisoning(Referee, "Nightshade").Lines, std::vector<std::string>(20, "Type Nightshade: "));
 
     std::vector<int> picks(20, 1);
     picks[0] = 0;
     TScripted_Random draws(picks);
     TRandom_Override use(draws);
-    const auto random = Roll_Poisoning(Referee, "<Random>");
+    const auto random = Roll_Poisoning(Referee, "<Random>").Lines;
     ASSERT_EQ(random.size(), 21u);
     EXPECT_EQ(random[1], "Type Dreamleaf: unconscious.  ");
     EXPECT_EQ(random[2], "Type Grey Dust: ");
+}
+
+TEST_F(Poisoning_Test, Effect_Beyond_Whole_Numbers_Stops_The_Roll) {
+    Effects.Add(Effect("Coma"));
+    Effects.Get("Coma")->Set_Duration("10^12");
+    Add_Poison("Deep Sleep", "Coma", "");
+    const TRoll_Result result = Roll_Poisoning(Referee, "Deep Sleep");
+    EXPECT_TRUE(result.Lines.empty());
+    EXPECT_TRUE(result.Error.starts_with("Range check error")) << result.Error;
 }
 
 TEST(Poisoning, Random_Poison_From_An_Empty_Catalogue_Gives_No_Lines) {
     TTable tables;
     TOutput_File output{[](const std::string&) {}};
     TReferee referee{tables, TReferee_Catalogues{}, output};
-    EXPECT_TRUE(Roll_Poisoning(referee, "<Random>").empty());
-    EXPECT_EQ(Roll_Poisoning(referee, "Dreamleaf").size(), 20u);
+    EXPECT_TRUE(Roll_Poisoning(referee, "<Random>").Lines.empty());
+    EXPECT_EQ(Roll_Poisoning(referee, "Dreamleaf").Lines.size(), 20u);
     EXPECT_EQ(Poison_Types(nullptr), std::vector<std::string>{"<Random>"});
+    // A level too high to add a die to stops the venom rolls instead of wrapping round.
+    const TRoll_Result venom = Roll_Venom(referee, INT_MAX);
+    EXPECT_TRUE(venom.Lines.empty());
+    EXPECT_EQ(venom.Error, "Arithmetic overflow");
 }
 
 TEST(Venom, Each_Line_Of_The_Table) {

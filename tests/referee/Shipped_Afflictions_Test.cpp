@@ -57,8 +57,8 @@ TEST_F(Shipped_Afflictions_Test, Every_Tool_Gives_Its_Lines_Under_Its_Heading) {
     Output.Set_File_Name((Campaign.Folder / "evening.txt").string());
     const std::vector<std::pair<std::string, std::vector<std::string>>> blocks{
         {"Diseases", Roll_Diseases(Referee, 3)},
-        {"Poison", Roll_Poisoning(Referee, Random_Poison)},
-        {"Creature venom", Roll_Venom(Referee, 4)},
+        {"Poison", Roll_Poisoning(Referee, Random_Choice).Lines},
+        {"Creature venom", Roll_Venom(Referee, 4).Lines},
         {"Lost", Roll_Lost(Referee)},
         {"Plants", Roll_Plants(Referee)},
         {"Spy failure", Roll_Commando_Failure(Referee)},
@@ -102,7 +102,7 @@ TEST_F(Shipped_Afflictions_Test, Every_Starter_Poison_Is_Described) {
         const TPoison_Template& poison = *Poisons.Get(i);
         const std::string type = poison.Get_Name();
         const bool misses = *poison.Get_Effect_Miss() != '\0';
-        const auto lines = Roll_Poisoning(Referee, type);
+        const auto lines = Roll_Poisoning(Referee, type).Lines;
         ASSERT_EQ(lines.size(), misses ? 40u : 20u) << type;
         for (std::size_t j = 0; j < lines.size(); ++j) {
             const std::string start = "Type " + type + ": " + (misses && j % 2 == 0 ? "Miss: " : "");

@@ -35,7 +35,8 @@ std::string Change(const std::string& name, const TAdjustment& adjustment);
 // Adds word to a list of conditions joined by ", " when flag is set.
 void Append_Bool(std::string& text, bool flag, const std::string& word);
 // An effect rolled from the named template, described in words, with the effects that follow it.
-// The empty text when the catalogue has no such template (or no effect catalogue is there).
+// The empty text when the catalogue has no such template (or no effect catalogue is there). A
+// formula of the template that gives a value beyond 32 bits raises std::out_of_range.
 std::string Effect_To_String(TEffect_Registry* effects, const std::string& effect_name);
 // The "Type:" list: "<Random>", then every poison of the catalogue in its order.
 std::vector<std::string> Poison_Types(TPoison_Registry* poisons);

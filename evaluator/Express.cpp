@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace Vexlor {
 namespace {
@@ -68,7 +69,7 @@ pExpression_Node TNode_Pool::New_Node(tNode_type kind) {
     node.Operation = 0;
     node.Precedence = 0;
     node.Parent = node.Left = node.Right = nullptr;
-    node.Literal.clear();
+    node.Value = 0;
     return &node;
 }
 
@@ -163,10 +164,9 @@ void TExpression_Evaluator::Optimize_Tree(pExpression_Node root) {
 // Turns an operator on constants into a literal holding its value. A fold that fails sets its
 // error (the last failure stands) and folding carries on.
 void TExpression_Evaluator::Fold(tExpression_Node& node) {
-    long double a = 0;
-    long double b = 0;
-    if (!Text_To_Real(node.Left->Literal, a) ||
-        (node.Right != nullptr && !Text_To_Real(node.Right->Literal, b))) {
+    const long double a = node.Left->Value;
+    const long double b = node.Right != nullptr ? node.Right->Value : 0;
+    if (!std::isfinite(a) || !std::isfinite(b)) {
         Error_Code = Error_Floating_point_error;
         return;
     }
@@ -177,7 +177,8 @@ void TExpression_Evaluator::Fold(tExpression_Node& node) {
         return;
     }
     node.Kind = Node_Literal;
-    node.Literal = Real_To_Text(value);
+    // A constant part that comes to zero is a plain 0, never -0.
+    node.Value = value == 0 ? 0 : value;
     node.Left = node.Right = nullptr;
 }
 
@@ -185,12 +186,11 @@ void TExpression_Evaluator::Generate_Tree(pExpression_Node root) {
     Post_Order(root, [this](tExpression_Node& node) {
         if (node.Kind != Node_Literal)
             return !Calculate(node.Operation);
-        long double value;
-        if (!Text_To_Real(node.Literal, value)) {
+        if (!std::isfinite(node.Value)) {
             Fail(Error_Floating_point_error);
             return false;
         }
-        Push(value);
+        Push(node.Value);
         return Error_Code == Error_None;
     });
     if (Error_Code != Error_None)
@@ -210,9 +210,9 @@ pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precede
     return node;
 }
 
-pExpression_Node TExpression_Evaluator::Literal_Node(std::string text) {
+pExpression_Node TExpression_Evaluator::Literal_Node(long double value) {
     const pExpression_Node node = Nodes.New_Node(Node_Literal);
-    node->Literal = std::move(text);
+    node->Value = value;
     return node;
 }
 

@@ -90,8 +90,9 @@ enum tNode_type { Node_Literal = 0, Node_Function = 1, Node_Operator = 2 };
 struct tExpression_Node;
 using pExpression_Node = tExpression_Node*;
 
-// A node of the expression tree. A literal keeps its number as the text read (or the text of a
-// folded value) and is converted when evaluated.
+// A node of the expression tree. A literal keeps the value of its number (or the folded value of
+// the constants it replaced); a number too large for a real is kept as infinite, which folding and
+// evaluation refuse.
 struct tExpression_Node {
     tNode_type Kind = Node_Literal;
     int Operation = 0;
@@ -99,7 +100,7 @@ struct tExpression_Node {
     pExpression_Node Parent = nullptr;
     pExpression_Node Left = nullptr;  // the operand of a unary operator, the first argument
     pExpression_Node Right = nullptr; // the right operand, the second argument
-    std::string Literal;
+    long double Value = 0;
 };
 
 // The nodes of the trees of one evaluator, kept from one evaluation to the next so that building
@@ -162,8 +163,8 @@ class TExpression_Evaluator {
     bool Expression();
     pExpression_Node Parse_Expression();
     pExpression_Node Get_Subexpression();
-    // Reassembles a numeric literal from the tokens into Current_Literal; false when the input
-    // does not start with a number (everything read is pushed back).
+    // Reassembles the text of a numeric literal from the tokens into Current_Literal; false when
+    // the input does not start with a number (everything read is pushed back).
     bool Number();
     void Optimize_Tree(pExpression_Node root);
     void Generate_Tree(pExpression_Node root);
@@ -181,7 +182,7 @@ class TExpression_Evaluator {
     pExpression_Node Read_Operand();
     pExpression_Node Postfix_Operators(pExpression_Node operand);
     pExpression_Node Operator_Node(int operation, int precedence, pExpression_Node left);
-    pExpression_Node Literal_Node(std::string text);
+    pExpression_Node Literal_Node(long double value);
     void Attach_Operator(pExpression_Node node, pExpression_Node& root, pExpression_Node last);
     void Fold(tExpression_Node& node);
     // Computes one operation on its operands; returns 0 or the error code.

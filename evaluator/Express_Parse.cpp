@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace Vexlor {
 namespace {
@@ -133,15 +134,15 @@ class TSymbol_Index {
 };
 
 // The token is the one character c.
-bool Is(const std::string& token, char c) {
+bool Is(std::string_view token, char c) {
     return token.size() == 1 && token.front() == c;
 }
 
-bool Is_Opening_Bracket(const std::string& token) {
+bool Is_Opening_Bracket(std::string_view token) {
     return Is(token, '(') || Is(token, '[') || Is(token, '{');
 }
 
-bool Is_Closing_Bracket(const std::string& token) {
+bool Is_Closing_Bracket(std::string_view token) {
     return Is(token, ')') || Is(token, ']') || Is(token, '}');
 }
 
@@ -152,9 +153,15 @@ bool Is_Digit(char c) {
 // Whether a token may take part in the number read so far. One that cannot (an operator, a
 // bracket, a name that neither starts nor ends like an exponent) ends the number unread, which is
 // the same as reading it, finding that it does not belong and pushing it back.
-bool Could_Go_On_With_A_Number(const std::string& token) {
+bool Could_Go_On_With_A_Number(std::string_view token) {
     return !token.empty() &&
            (Is_Digit(token.front()) || token.front() == '.' || token.front() == 'E' || token.back() == 'E');
+}
+
+// The value of a literal's text; infinite when the number is too large for a real.
+long double Literal_Value(std::string_view text) {
+    long double value;
+    return Text_To_Real(text, value) ? value : HUGE_VALL;
 }
 
 } // namespace
@@ -190,7 +197,7 @@ pExpression_Node TExpression_Evaluator::Parse_Expression() {
         last = node;
         if (Tokens.Peek().empty()) {
             // A formula that ends with an operator takes 0 as its last operand: 2+ is 2, 2* is 0.
-            last->Right = Literal_Node("0");
+            last->Right = Literal_Node(0);
             last->Right->Parent = last;
             return root;
         }
@@ -200,7 +207,7 @@ pExpression_Node TExpression_Evaluator::Parse_Expression() {
 }
 
 bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence) {
-    const std::string& token = Tokens.Peek();
+    const std::string_view token = Tokens.Peek();
     int kind = 0;
     bool unknown = true;
     Get_Symbol(token, kind, unknown, precedence, operation);
@@ -213,9 +220,9 @@ bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence
     // A word that ends in digits may be an operator written against its operand: D6 is "D" then
     // 6, MOD3 is "MOD" then 3.
     for (std::size_t length = token.size(); length > 1 && Is_Digit(token[length - 1]); --length) {
-        Get_Symbol(std::string_view(token).substr(0, length - 1), kind, unknown, precedence, operation);
+        Get_Symbol(token.substr(0, length - 1), kind, unknown, precedence, operation);
         if (!unknown && kind == SF_Binary_Operator) {
-            std::string digits = token.substr(length - 1);
+            std::string digits(token.substr(length - 1));
             Tokens.Skip();
             Tokens.Put_Back(std::move(digits));
             return true;
@@ -266,16 +273,16 @@ pExpression_Node TExpression_Evaluator::Get_Subexpression() {
 }
 
 pExpression_Node TExpression_Evaluator::Read_Operand() {
-    const std::string* token = &Tokens.Peek();
-    while (Is(*token, '+')) {
+    std::string_view token = Tokens.Peek();
+    while (Is(token, '+')) {
         Tokens.Skip();
-        token = &Tokens.Peek();
+        token = Tokens.Peek();
     }
-    if (token->empty()) {
+    if (token.empty()) {
         Fail(Error_Syntax_Error);
         return nullptr;
     }
-    if (Is_Opening_Bracket(*token)) {
+    if (Is_Opening_Bracket(token)) {
         Tokens.Skip();
         const pExpression_Node inner = Parse_Expression();
         if (inner == nullptr)
@@ -287,7 +294,7 @@ pExpression_Node TExpression_Evaluator::Read_Operand() {
         Tokens.Skip();
         return inner;
     }
-    if (Is(*token, '-')) {
+    if (Is(token, '-')) {
         Tokens.Skip();
         // The sign takes the operand with its own postfix operators: -3! is -(3!), -2^2 is 4.
         const pExpression_Node operand = Get_Subexpression();
@@ -299,7 +306,7 @@ pExpression_Node TExpression_Evaluator::Read_Operand() {
     }
     Tokens.Leave(); // pushed back for Number to read
     if (Number())
-        return Literal_Node(std::move(Current_Literal));
+        return Literal_Node(Literal_Value(Current_Literal));
     int kind = 0;
     bool unknown = true;
     int arguments = 0;
@@ -330,16 +337,19 @@ pExpression_Node TExpression_Evaluator::Postfix_Operators(pExpression_Node opera
 }
 
 bool TExpression_Evaluator::Number() {
-    std::string literal = Tokens.Next();
-    while (Is(literal, '+'))
-        literal = Tokens.Next();
+    std::string_view token = Tokens.Next();
+    while (Is(token, '+'))
+        token = Tokens.Next();
     bool negative = false;
-    while (Is(literal, '-')) {
+    while (Is(token, '-')) {
         negative = !negative;
-        literal = Tokens.Next();
+        token = Tokens.Next();
     }
-    if (Is(literal, '.'))
+    std::string& literal = Current_Literal;
+    if (Is(token, '.'))
         literal = "0.";
+    else
+        literal.assign(token);
     Take_Exponent(literal);
     // The tokenizer splits 12.5E-3 into 12, the point, 5E, the sign and 3: join them again.
     std::size_t length = Real_Prefix_Length(literal);
@@ -359,18 +369,22 @@ bool TExpression_Evaluator::Number() {
     if (length == 0)
         return false;
     literal.resize(length);
-    Current_Literal = negative ? "-" + literal : std::move(literal);
+    if (negative)
+        literal.insert(0, 1, '-');
     return true;
 }
 
 void TExpression_Evaluator::Take_Exponent(std::string& literal) {
     if (literal.empty() || literal.back() != 'E' || !Tokens.Literal_Continues())
         return;
-    const std::string sign = Tokens.Next();
-    if ((Is(sign, '-') || Is(sign, '+')) && Tokens.Literal_Continues())
-        literal += sign + Tokens.Next();
-    else
-        Tokens.Put_Back(sign);
+    const std::string_view token = Tokens.Next();
+    const char sign = token.size() == 1 ? token.front() : '\0';
+    if ((sign == '-' || sign == '+') && Tokens.Literal_Continues()) {
+        literal += sign;
+        literal += Tokens.Next();
+    } else {
+        Tokens.Put_Back(std::string(token));
+    }
 }
 
 bool TExpression_Evaluator::Function_Reference(int count, tExpression_Node& function) {
@@ -387,7 +401,7 @@ bool TExpression_Evaluator::Function_Reference(int count, tExpression_Node& func
             return false;
         (argument == 1 ? function.Left : function.Right) = tree;
         tree->Parent = &function;
-        const std::string& separator = Tokens.Peek();
+        const std::string_view separator = Tokens.Peek();
         const bool comma = Is(separator, ',');
         const bool closing = Is_Closing_Bracket(separator);
         if (comma || closing)

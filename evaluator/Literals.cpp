@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <locale.h>
+#include <string>
 
 namespace Vexlor {
 namespace {
@@ -125,20 +125,6 @@ bool Text_To_Real(std::string_view text, long double& value) {
     }
     value = Library_Conversion(text);
     return std::isfinite(value);
-}
-
-std::string Real_To_Text(long double value) {
-    // Whole values below 2^63 are written as integers; the rest as the shortest plain decimal that
-    // reads back exactly (up to about 4950 digits for the largest and smallest reals).
-    if (std::fabs(value) < 9.2e18L) {
-        const auto whole = static_cast<std::int64_t>(value);
-        if (static_cast<long double>(whole) == value)
-            return std::to_string(whole);
-    }
-    char buffer[5200];
-    const std::to_chars_result written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, written.ptr);
 }
 
 } // namespace Vexlor

@@ -1,9 +1,7 @@
-// Numeric literals of formulas: recognising them, reading them, and writing folded values back
-// as literals that read as exactly the same value.
+// Numeric literals of formulas: recognising them and reading them.
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace Vexlor {
@@ -19,8 +17,5 @@ bool Is_Real_Text(std::string_view text);
 // Reads a text that Is_Real_Text accepts, rounded correctly to the nearest real. False when the
 // number is too large for a real.
 bool Text_To_Real(std::string_view text, long double& value);
-
-// A plain decimal that Text_To_Real reads back as exactly value.
-std::string Real_To_Text(long double value);
 
 } // namespace Vexlor

@@ -16,7 +16,7 @@ bool Is_Word_Character(char c) {
 // The tokenizer would read the token back as one token of the same meaning: a word of capitals and
 // digits, or one printable sign other than a quote. (A bracket comes back turned, "(" as "[",
 // but still opening or closing, and the evaluator takes all bracket shapes alike.)
-bool Reads_Back_Alike(const std::string& token) {
+bool Reads_Back_Alike(std::string_view token) {
     if (token.size() == 1) {
         const char c = token.front();
         return c > ' ' && c < 127 && c != '"' && c != '\'' && !(c >= 'a' && c <= 'z');
@@ -34,10 +34,10 @@ void TToken_Reader::Load(const std::string& text) {
     Separating_Blank = false;
 }
 
-std::string TToken_Reader::Read_Tokenizer() {
+std::string_view TToken_Reader::Read_Tokenizer() {
     Separating_Blank = false; // the tokenizer would skip it on its way to the next token
     const std::size_t before = Parser.Command.size();
-    std::string token = Parser.Token();
+    const std::string_view token = Parser.Token_View();
     const std::size_t consumed = before - Parser.Command.size();
     const std::size_t pushed_back = before - Typed_Left;
     if (consumed > pushed_back)
@@ -45,13 +45,13 @@ std::string TToken_Reader::Read_Tokenizer() {
     return token;
 }
 
-std::string TToken_Reader::Next() {
+std::string_view TToken_Reader::Next() {
     if (Held == Held_None)
         return Read_Tokenizer();
     if (Held == Held_Pushed)
         Take_Pushed();
     Held = Held_None;
-    return std::move(Pending);
+    return Pending;
 }
 
 void TToken_Reader::Skip() {
@@ -62,7 +62,7 @@ void TToken_Reader::Skip() {
     Held = Held_None;
 }
 
-const std::string& TToken_Reader::Peek() {
+std::string_view TToken_Reader::Peek() {
     Settle_Peek(); // looked at twice: the first look pushed it back
     if (Held == Held_None) {
         Pending = Read_Tokenizer();
@@ -82,7 +82,8 @@ void TToken_Reader::Put_Back(std::string token) {
     Settle_Peek();
     if (Held == Held_Pushed)
         Write_Pending();
-    Pending = std::move(token);
+    Pushed_Text = std::move(token);
+    Pending = Pushed_Text;
     Hold_Pushed();
 }
 
@@ -91,6 +92,8 @@ void TToken_Reader::Settle_Peek() {
         Hold_Pushed();
 }
 
+// A held token read from the tokenizer stays a view of its text: the tokenizer is not called
+// again until the token is read or written back.
 void TToken_Reader::Hold_Pushed() {
     Held = Held_Pushed;
     if (!Reads_Back_Alike(Pending))
@@ -100,7 +103,9 @@ void TToken_Reader::Hold_Pushed() {
 void TToken_Reader::Write_Pending() {
     // In front of a separating blank the tokenizer adds none of its own, so writing the token
     // into text that lacks that blank gives the same unread text.
-    Parser.Put_Token(Pending);
+    if (Pending.data() != Pushed_Text.data())
+        Pushed_Text.assign(Pending);
+    Parser.Put_Token(Pushed_Text);
     Held = Held_None;
     Separating_Blank = false;
 }
@@ -124,7 +129,7 @@ bool TToken_Reader::Literal_Continues() {
         return true;
     if (At_End())
         return false;
-    const std::string& unread = Parser.Command;
+    const std::string_view unread = Parser.Command.View();
     const auto blanks =
         static_cast<std::size_t>(std::find_if_not(unread.begin(), unread.end(), Is_Blank) - unread.begin());
     return blanks <= unread.size() - Typed_Left;

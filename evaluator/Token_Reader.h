@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace Vexlor {
 
@@ -16,16 +17,17 @@ namespace Vexlor {
 // where a literal ends, how much text is left) comes out exactly as if it had been written: the
 // tokenizer would put a blank after such a token when the text behind it does not start with one,
 // and that blank is tracked here as well.
+// The tokens handed out are views that hold until the next call on the reader.
 class TToken_Reader {
   public:
     // Makes text the whole unread input.
     void Load(const std::string& text);
     // Reads the next token; a token looked at with Peek is the one read.
-    std::string Next();
+    std::string_view Next();
     void Put_Back(std::string token);
     // Reads the next token without deciding yet what becomes of it: Next or Skip keeps it read;
-    // Leave, or any other call, pushes it back. The reference holds until the next call.
-    const std::string& Peek();
+    // Leave, or any other call, pushes it back.
+    std::string_view Peek();
     // Next, dropping the token.
     void Skip();
     // Pushes back the token looked at with Peek.
@@ -46,7 +48,7 @@ class TToken_Reader {
         Held_Pushed, // pushed back: the tokenizer's text would start with it
     };
 
-    std::string Read_Tokenizer();
+    std::string_view Read_Tokenizer();
     // A token peeked and then left stands pushed back.
     void Settle_Peek();
     // Holds Pending as pushed back, or writes it into the tokenizer's text when the tokenizer
@@ -59,7 +61,10 @@ class TToken_Reader {
     bool Would_Separate() const;
 
     TSParser Parser;
-    std::string Pending;
+    // The held token: while it is only peeked, a view of the tokenizer's own token, copied into
+    // Pushed_Text once it stands pushed back.
+    std::string_view Pending;
+    std::string Pushed_Text;
     THeld Held = Held_None;
     // A blank the tokenizer would have left in front of its unread text after a pushed-back token
     // was read again.

@@ -38,23 +38,75 @@ const TToken_Characters& Token_Characters() {
     return characters;
 }
 
-// Edit(raw, Edit_All) for a raw token.
-std::string Edit_Token(std::string_view raw) {
+// Edit(raw, Edit_All) for a raw token: raw itself when editing leaves it alone, otherwise the
+// edited text, kept in edited.
+std::string_view Edit_Token(std::string_view raw, std::string& edited) {
     const TToken_Characters& characters = Token_Characters();
     if (raw.size() == 1) {
         const auto code = static_cast<unsigned char>(raw.front());
-        return characters.Kept[code] ? std::string(1, characters.Edited[code]) : std::string();
+        if (!characters.Kept[code])
+            return {};
+        if (characters.Edited[code] == raw.front())
+            return raw;
+        edited.assign(1, characters.Edited[code]);
+        return edited;
     }
-    std::string token(raw.size(), '\0');
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        const auto code = static_cast<unsigned char>(raw[i]);
-        if (!characters.Plain[code])
-            return Edit(std::string(raw), Edit_All);
-        token[i] = characters.Edited[code];
+    bool unchanged = true;
+    for (const char c : raw) {
+        const auto code = static_cast<unsigned char>(c);
+        if (!characters.Plain[code]) {
+            edited = Edit(std::string(raw), Edit_All);
+            return edited;
+        }
+        unchanged = unchanged && characters.Edited[code] == c;
+    }
+    if (unchanged)
+        return raw;
+    edited.resize(raw.size());
+    for (std::size_t i = 0; i < raw.size(); ++i)
+        edited[i] = characters.Edited[static_cast<unsigned char>(raw[i])];
+    return edited;
+}
+
+// Joins token with the tokens after it when, with the unread text, it starts one of the special
+// tokens; next reads one more token.
+template <class TNext>
+std::string Join_Special(std::string token, const std::vector<std::string>& specials, const TUnread_Text& unread,
+                         TNext next) {
+    for (const std::string& special : specials) {
+        if (special.empty() || special.front() != token.front())
+            continue;
+        if (token + std::string(unread.View().substr(0, special.size() - 1)) != special)
+            continue;
+        while (token.size() < special.size()) {
+            const std::string more = next();
+            if (more.empty())
+                break;
+            token += more;
+        }
+        break;
     }
     return token;
 }
 } // namespace
+
+void TUnread_Text::Push_Front(std::string_view token, bool separate) {
+    const std::size_t length = token.size() + (separate ? 1 : 0);
+    if (length > Start) {
+        Text.replace(0, Start, length, ' ');
+        Start = length;
+    }
+    Start -= length;
+    token.copy(Text.data() + Start, token.size());
+    if (separate)
+        Text[Start + token.size()] = ' ';
+}
+
+std::string TUnread_Text::Take() {
+    std::string rest = Start == 0 ? std::move(Text) : Text.substr(Start);
+    clear();
+    return rest;
+}
 
 void TSParser::Init() {
     Command.clear();
@@ -68,8 +120,7 @@ void TSParser::Init() {
 }
 
 void TSParser::Done() {
-    Command.clear();
-    Command.shrink_to_fit();
+    Command.Release();
     Tokens.clear();
     Tokens.shrink_to_fit();
     Token_Stack.clear();
@@ -86,7 +137,7 @@ bool TSParser::Read_Line() {
         return false;
     ++_Current_Line;
     Token_Line = _Current_Line;
-    Command = Edit(Command, Case_Sensitive ? Case_Sensitive_Line_Flags : Line_Flags);
+    Command = Edit(Command.Take(), Case_Sensitive ? Case_Sensitive_Line_Flags : Line_Flags);
     return true;
 }
 
@@ -97,13 +148,14 @@ bool TSParser::Fill_Command() {
     return true;
 }
 
-std::string TSParser::Scan_Token() {
+std::string_view TSParser::Scan_Token() {
+    const std::string_view unread = Command.View();
     std::size_t length;
-    const char first = Command.front();
+    const char first = unread.front();
     if (first == '"' || first == '\'') {
-        const auto close = Command.find(first, 1);
-        if (close == std::string::npos) {
-            length = Command.size();
+        const auto close = unread.find(first, 1);
+        if (close == std::string_view::npos) {
+            length = unread.size();
             Token_Error = ParserErr_Unterminated_Literal;
         } else {
             length = close + 1;
@@ -112,12 +164,11 @@ std::string TSParser::Scan_Token() {
         const std::array<bool, 256>& words = Word_Characters();
         length = 1;
         if (words[static_cast<unsigned char>(first)])
-            while (length < Command.size() && words[static_cast<unsigned char>(Command[length])])
+            while (length < unread.size() && words[static_cast<unsigned char>(unread[length])])
                 ++length;
     }
-    std::string token = Edit_Token(std::string_view(Command).substr(0, length));
-    Command.erase(0, length);
-    return token;
+    Command.Drop_Front(length);
+    return Edit_Token(unread.substr(0, length), Edited_Token);
 }
 
 const std::array<bool, 256>& TSParser::Word_Characters() {
@@ -137,11 +188,15 @@ const std::array<bool, 256>& TSParser::Word_Characters() {
 }
 
 std::string TSParser::Get_Token() {
+    return std::string(Next_Token_View());
+}
+
+std::string_view TSParser::Next_Token_View() {
     Token_Error = ParserErr_Success;
     for (;;) {
         if (!Fill_Command())
-            return std::string();
-        std::string token = Scan_Token();
+            return {};
+        const std::string_view token = Scan_Token();
         if (token.empty())
             continue; // the line held only blanks here
         if (Returned_Tokens > 0) {
@@ -156,30 +211,24 @@ std::string TSParser::Token() {
     std::string token = Get_Token();
     if (token.empty())
         return token;
-    for (const std::string& special : Tokens) {
-        if (special.empty() || special.front() != token.front())
-            continue;
-        if (token + Command.substr(0, special.size() - 1) != special)
-            continue;
-        while (token.size() < special.size()) {
-            const std::string more = Get_Token();
-            if (more.empty())
-                break;
-            token += more;
-        }
-        break;
-    }
-    return token;
+    return Join_Special(std::move(token), Tokens, Command, [this] { return Get_Token(); });
+}
+
+std::string_view TSParser::Token_View() {
+    const std::string_view token = Next_Token_View();
+    if (token.empty() || Tokens.empty())
+        return token;
+    Joined_Token = Join_Special(std::string(token), Tokens, Command,
+                                [this] { return std::string(Next_Token_View()); });
+    return Joined_Token;
 }
 
 void TSParser::Put_Token(const std::string& token) {
     if (token.empty())
         return;
     ++Returned_Tokens;
-    // In place: the unread text keeps its buffer, so pushing back costs no allocation.
     const bool separate = !Command.empty() && Command.front() != ' ';
-    Command.insert(0, token.size() + (separate ? 1 : 0), ' ');
-    Command.replace(0, token.size(), token);
+    Command.Push_Front(token, separate);
     Push_Token_Line();
 }
 
@@ -189,15 +238,13 @@ std::string TSParser::Grab_Line() {
     Returned_Tokens = 0;
     Token_Stack.clear();
     Fill_Command();
-    std::string line;
-    line.swap(Command);
-    return line;
+    return Command.Take();
 }
 
 std::string TSParser::Line_Text() {
     if (Command.empty())
         Read_Line();
-    return Command;
+    return std::string(Command.View());
 }
 
 void TSParser::Pop_Token_Line() {

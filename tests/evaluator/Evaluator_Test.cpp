@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace Vexlor {
 namespace {
@@ -295,6 +296,29 @@ TEST(Symbols, Give_Kind_Precedence_Or_Arguments_And_Operation) {
     evaluator.Get_Symbol("sin", kind, unknown, precedence, operation); // the tokenizer folds case first
     EXPECT_TRUE(unknown);
     EXPECT_EQ(kind + precedence + operation, -3);
+}
+
+// The constant parts of a formula are worked out once, before any die is rolled. Each one must
+// come out to the last bit as it does when a die (1D1, always 1) keeps it from being folded.
+TEST(Folding, Gives_Exactly_What_Evaluation_Gives) {
+    const std::pair<const char*, const char*> twins[] = {
+        {"1/3", "1D1/3"},
+        {"0.1*3", "0.1*(2+1D1)"},
+        {"-(2/3)", "-(2/(2+1D1))"},
+        {"1E-4940/3", "1E-4940/(2+1D1)"},
+        {"1E4000*1E900", "1E4000*(1E900*1D1)"},
+        {"123456789012345678901/7", "123456789012345678901/(6+1D1)"},
+        {"2^0.5", "(1+1D1)^0.5"},
+    };
+    for (const auto& [folded, evaluated] : twins) {
+        const TOutcome constant = Evaluate(folded);
+        const TOutcome rolled = Evaluate(evaluated);
+        ASSERT_EQ(constant.Error, 0) << folded;
+        ASSERT_EQ(rolled.Error, 0) << evaluated;
+        EXPECT_EQ(constant.Value, rolled.Value) << folded;
+    }
+    // A constant part that comes to zero is a plain 0, never -0.
+    EXPECT_FALSE(std::signbit(Evaluate("0*-1").Value));
 }
 
 TEST(Evaluator, Keeps_Only_Its_Last_Outcome) {

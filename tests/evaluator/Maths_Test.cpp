@@ -1,10 +1,9 @@
-// The maths functions on their own, and folded values written as literals.
+// The maths functions on their own, and the reading of literals.
 #include "evaluator/Literals.h"
 #include "evaluator/Maths.h"
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 
 namespace Vexlor {
@@ -52,29 +51,6 @@ TEST(Root, Bisects_From_1) {
     EXPECT_EQ(Root(-8, 3), 1);
     EXPECT_NEAR(static_cast<double>(Root(2, 2)), std::sqrt(2.0), 1e-15);
     EXPECT_NEAR(static_cast<double>(Root(1e300L, 100)), 1e3, 1e-9);
-}
-
-TEST(Literals, Folded_Values_Read_Back_Exactly) {
-    const long double values[] = {0,
-                                  14,
-                                  -21,
-                                  1.0L / 3,
-                                  0.1L,
-                                  -2.5L,
-                                  1e40L,
-                                  LDBL_MAX,
-                                  LDBL_TRUE_MIN,
-                                  9223372036854775807.0L,
-                                  1e-20L,
-                                  123456789012345678901.0L};
-    for (const long double value : values) {
-        const std::string text = Real_To_Text(value);
-        EXPECT_TRUE(Is_Real_Text(text)) << text.substr(0, 40);
-        long double back = 0;
-        ASSERT_TRUE(Text_To_Real(text, back)) << text.substr(0, 40);
-        EXPECT_EQ(back, value) << text.substr(0, 40);
-        EXPECT_EQ(text.find('e'), std::string::npos); // a plain decimal
-    }
 }
 
 TEST(Literals, Recognise_The_Longest_Number_At_The_Start) {

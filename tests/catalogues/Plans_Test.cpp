@@ -119,13 +119,8 @@ TEST(QID_Plan, ReadingKeepsWhatIsAbsent) {
     EXPECT_TRUE(plan.Get_Permanent());
     EXPECT_EQ(plan.Get_Miss_Percent_Reduction(), -1);
     EXPECT_EQ(plan.Get_Specialist(), S_Planet);
-}
-
-TEST(QID_Plan, TypeWordIsExact) {
-    TQID_Plan plan;
     EXPECT_TRUE(plan.Is_Type("qid plan"));
     EXPECT_FALSE(plan.Is_Type("QID plan"));
-    EXPECT_FALSE(plan.Is_Type("item template"));
 }
 
 TCompound_Plan Full_Compound() {
@@ -188,12 +183,7 @@ TEST(Compound_Plan, ReadingKeepsWhatIsAbsent) {
     EXPECT_EQ(plan.Get_Age(), (TRange{-5, -1}));
     EXPECT_EQ(plan.Get_Round_Damage(9), (TRange{1, 1}));
     EXPECT_STREQ(plan.Get_Name(), "Rust Mist");
-}
-
-TEST(Compound_Plan, AnswersNoToEveryType) {
-    TCompound_Plan plan;
     EXPECT_FALSE(plan.Is_Type("compound plan"));
-    EXPECT_FALSE(plan.Is_Type(""));
 }
 
 } // namespace

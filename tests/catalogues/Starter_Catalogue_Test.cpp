@@ -50,9 +50,9 @@ template <class Record> std::vector<std::unique_ptr<Record>> Records(const std::
     return records;
 }
 
-template <class Record> std::set<std::string> Names(const std::vector<std::unique_ptr<Record>>& records) {
+template <class Record> std::set<std::string> Names(const std::string& file) {
     std::set<std::string> names;
-    for (const auto& record : records)
+    for (const auto& record : Records<Record>(file))
         names.insert(record->Get_Name());
     return names;
 }
@@ -92,7 +92,6 @@ TEST(Starter_Catalogue, QIDPlans) {
         ++per_level[plan->Get_Level()];
         if (plan->Get_Level() == 1)
             level_one.insert(plan->Get_Name());
-        EXPECT_STRNE(plan->Get_Description(), "") << plan->Get_Name();
     }
     const std::set<std::string> wizard_list = {"Bland",        "Change",        "Condense", "Detect Illusion",
                                                "Detect QID",   "Encouragement", "Endure",   "Energy",
@@ -114,90 +113,46 @@ TEST(Starter_Catalogue, CompoundPlans) {
         EXPECT_GE(per_level[level], 3) << "compound level " << level;
 }
 
+// Paper, PID and Credit are the items the referee tools and the inventory add by name.
 TEST(Starter_Catalogue, ItemTemplates) {
+    const auto plans = Names<TQID_Plan>("qids.txt");
     const auto items = Records<TItem_Template>("items.txt");
-    const auto plans = Names(Records<TQID_Plan>("qids.txt"));
-    EXPECT_GE(items.size(), 43u);
     std::map<std::string, const TItem_Template*> by_name;
-    std::set<int> classifications, weapon_classes;
-    bool mph = false, warp = false;
-    for (const auto& item : items) {
+    for (const auto& item : items)
         by_name[item->Get_Name()] = item.get();
-        classifications.insert(item->Get_Classification());
+    for (const char* needed : {"Paper", "PID", "Credit"})
+        EXPECT_TRUE(by_name.count(needed)) << needed;
+    EXPECT_GT(by_name["PID"]->Get_Capacity(), 0);
+    for (const auto& item : items) {
         Expect_Known(item->Get_QIDs(), plans, item->Get_Name());
         for (const std::string& weapon : Listed(item->Get_Weapons()))
             EXPECT_TRUE(by_name.count(weapon) && by_name[weapon]->Get_Classification() == IC_Weapon)
                 << weapon;
-        if (item->Get_Classification() == IC_Weapon && item->Get_Damage().High > 0 && item->Get_Range() > 0 &&
-            item->Get_Time() > 0 && item->Get_Charges() > 0)
-            weapon_classes.insert(item->Get_Weapon_Class());
-        if (item->Get_Classification() == IC_Armor) {
-            EXPECT_TRUE(item->Get_Armor_Bonus() > 0 && item->Get_Equip_Class() != EC_None)
-                << item->Get_Name();
-        }
-        if (item->Get_Classification() == IC_Vehicle)
-            (item->Get_Warp() ? warp : mph) = item->Get_Speed() > 0;
-        if (item->Get_Classification() == IC_QID_Device) {
-            EXPECT_STRNE(item->Get_QIDs(), "") << item->Get_Name();
-        }
     }
-    for (const char* needed : {"Paper", "PID", "Credit"})
-        EXPECT_TRUE(by_name.count(needed)) << needed;
-    EXPECT_GT(by_name["PID"]->Get_Capacity(), 0);
-    EXPECT_EQ(classifications.size(), 8u);
-    EXPECT_EQ(weapon_classes.size(), 4u);
-    EXPECT_TRUE(mph);
-    EXPECT_TRUE(warp);
 }
 
+// The encounter tables roll creatures of levels 1 to 12; every kind of creature can be generated.
 TEST(Starter_Catalogue, CreatureProfiles) {
-    const auto creatures = Records<TCreature_Profile>("creatures.txt");
-    EXPECT_GE(creatures.size(), 40u);
-    std::set<int> levels, habitats, climates;
-    std::map<std::string, int> classifications;
-    int fixed = 0, rolled = 0, with_treasure = 0;
-    for (const auto& creature : creatures) {
+    std::set<int> levels;
+    for (const auto& creature : Records<TCreature_Profile>("creatures.txt")) {
         for (int level = creature->Get_Low_Level(); level <= creature->Get_Level(); ++level)
             levels.insert(level);
-        for (int slot = 0; slot <= 1; ++slot) {
-            habitats.insert(creature->Get_Habitat(slot));
-            climates.insert(creature->Get_Climate(slot));
-        }
-        ++classifications[creature->Get_Classification()];
-        ++(creature->Get_Fixed_HP() > 0 ? fixed : rolled);
         EXPECT_EQ(std::string(creature->Get_Treasure_Type_Carried()).size(),
                   creature->Get_Treasure_Type_Carried_Percentages().size());
         EXPECT_EQ(std::string(creature->Get_Treasure_Type_In_Lair()).size(),
                   creature->Get_Treasure_Type_In_Lair_Percentages().size());
-        with_treasure +=
-            *creature->Get_Treasure_Type_Carried() != '\0' || *creature->Get_Treasure_Type_In_Lair() != '\0';
-        EXPECT_GE(creature->Get_Level(), creature->Get_Low_Level()) << creature->Get_Name();
-        EXPECT_GT(creature->Get_Frequency(), 0) << creature->Get_Name();
         for (int kind = CK_Ordinary; kind <= CK_Young; ++kind)
             EXPECT_NO_THROW(creature->Generate(0, true, kind)) << creature->Get_Name();
     }
     for (int level = 1; level <= 12; ++level)
         EXPECT_TRUE(levels.count(level)) << "no creature of level " << level;
-    for (int habitat = H_Any; habitat <= H_Woodland; ++habitat)
-        EXPECT_TRUE(habitats.count(habitat)) << Habitat_Strings[habitat];
-    for (int climate = HC_Any; climate <= HC_Tropical; ++climate)
-        EXPECT_TRUE(climates.count(climate)) << Habitat_Climate_Strings[climate];
-    int shared = 0;
-    for (const auto& [classification, count] : classifications)
-        shared += count > 1;
-    EXPECT_GE(shared, 5);
-    EXPECT_GT(fixed, 0);
-    EXPECT_GT(rolled, 0);
-    EXPECT_GT(with_treasure, 20);
 }
 
 TEST(Starter_Catalogue, EffectAndPoisonTemplates) {
     const auto effects = Records<TEffect_Template>("effects.txt");
     const auto poisons = Records<TPoison_Template>("poisons.txt");
-    const auto effect_names = Names(effects);
-    const auto plans = Names(Records<TQID_Plan>("qids.txt"));
-    EXPECT_GE(effects.size(), 12u);
-    EXPECT_GE(poisons.size(), 8u);
+    const auto effect_names = Names<TEffect_Template>("effects.txt");
+    const auto plans = Names<TQID_Plan>("qids.txt");
     for (const auto& effect : effects) {
         const std::string name = effect->Get_Name();
         Expect_Known(effect->Get_Effects(), effect_names, name);
@@ -213,15 +168,12 @@ TEST(Starter_Catalogue, EffectAndPoisonTemplates) {
             Expect_Expression(adjustment->Amount, name);
         EXPECT_NO_THROW(effect->Generate()) << name;
     }
-    int with_miss = 0;
     for (const auto& poison : poisons) {
         EXPECT_TRUE(effect_names.count(poison->Get_Effect())) << poison->Get_Name();
         if (*poison->Get_Effect_Miss() != '\0') {
-            ++with_miss;
             EXPECT_TRUE(effect_names.count(poison->Get_Effect_Miss())) << poison->Get_Name();
         }
     }
-    EXPECT_GE(with_miss, 2);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "shell/Popup_Help_Dialog.h"
 
 #include <QCursor>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -15,24 +16,33 @@ constexpr int Text_Width = 360; // pixels; a pop-up reads best as a narrow colum
 
 } // namespace
 
-TPopup_Help_Dialog::TPopup_Help_Dialog(QWidget* parent)
-    : QDialog(parent, Qt::Popup), Title_Label(new QLabel(this)), Text_Label(new QLabel(this)) {
+TPopup_Help_Dialog::TPopup_Help_Dialog(QWidget* parent) : QDialog(parent, Qt::Popup) {
     setObjectName(QStringLiteral("Popup_Help_Dialog"));
+    // Framed and coloured like a tooltip, so it reads as a note over the window it explains.
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setBackgroundRole(QPalette::ToolTipBase);
+    frame->setForegroundRole(QPalette::ToolTipText);
+    frame->setAutoFillBackground(true);
+
+    Title_Label = new QLabel(frame);
     Title_Label->setObjectName(QStringLiteral("Title_Label"));
-    Text_Label->setObjectName(QStringLiteral("Text_Label"));
     QFont bold = Title_Label->font();
     bold.setBold(true);
     Title_Label->setFont(bold);
     Title_Label->setWordWrap(true);
+    Text_Label = new QLabel(frame);
+    Text_Label->setObjectName(QStringLiteral("Text_Label"));
     Text_Label->setWordWrap(true);
     Text_Label->setFixedWidth(Text_Width);
-    Text_Label->setTextInteractionFlags(Qt::NoTextInteraction);
 
+    auto* frame_layout = new QVBoxLayout(frame);
+    frame_layout->addWidget(Title_Label);
+    frame_layout->addWidget(Text_Label);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Title_Label);
-    layout->addWidget(Text_Label);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setStyleSheet(QStringLiteral("Vexlor--TPopup_Help_Dialog { border: 1px solid palette(shadow); }"));
 }
 
 void TPopup_Help_Dialog::Show_Help(const QString& title, const QString& text, Qt::TextFormat format) {

@@ -20,8 +20,8 @@ class TPopup_Help_Dialog : public QDialog {
   private:
     void Place_At_Mouse();
 
-    QLabel* Title_Label;
-    QLabel* Text_Label;
+    QLabel* Title_Label = nullptr;
+    QLabel* Text_Label = nullptr;
 };
 
 } // namespace Vexlor

@@ -21,7 +21,6 @@ template <class T> struct TRegister_Gui_Test {
 };
 
 // Once the next modal window is up, hands it to inspect (nullptr when none came up) and closes it.
-// This is how a test answers a dialog that would otherwise wait for the user.
 void Close_Next_Modal(std::function<void(QWidget*)> inspect);
 
 } // namespace Vexlor::Test

@@ -102,9 +102,8 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
     }
 
     void Insert(std::string name, std::unique_ptr<T> record) {
-        const auto found = By_Name.find(name);
-        if (found == By_Name.end()) {
-            By_Name.emplace(name, record.get());
+        const auto [found, is_new] = By_Name.try_emplace(name, record.get());
+        if (is_new) {
             Entries.push_back({std::move(name), std::move(record)});
             return;
         }

@@ -7,14 +7,14 @@
 namespace Vexlor {
 
 bool Listing_Before(std::string_view a, std::string_view b) {
-    const auto folded_less = [](char x, char y) {
-        return static_cast<unsigned char>(Lower_Char(x)) < static_cast<unsigned char>(Lower_Char(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded_less))
-        return true;
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded_less))
-        return false;
-    return a < b;
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(Lower_Char(a[i]));
+        const auto y = static_cast<unsigned char>(Lower_Char(b[i]));
+        if (x != y)
+            return x < y;
+    }
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
 void TStored_Catalogue::Save(const std::string& name, const std::string& text) {

@@ -139,7 +139,7 @@ class TCompound_Recipe : public Item_Man::TPlan_Reference {
     bool Is_Type(const char* kind) const override;
 };
 
-// The item list a character knows, in the order it is called.
+// The item list as the character knows it; its operations keep this order.
 class TItem_Manager : public TCommon_COM_Interface {
   public:
     virtual int Count() const = 0;

@@ -1,0 +1,131 @@
+// A hand-edited table file and hand-made catalogue records, of any bytes, rolled by the encounter,
+// treasure, gem, jewellery and party tools. The input is the table file, then the creature
+// profiles, item templates, QID plans and compound plans, one record a line, the five parts
+// separated by NUL bytes. Nothing may crash, hang or recurse without end; the dice are drawn from
+// a fixed sequence so that every find replays.
+#include "catalogues/Compounds.h"
+#include "catalogues/Item_Template.h"
+#include "catalogues/QID_Plan.h"
+#include "foundations/Files.h"
+#include "foundations/Random.h"
+#include "referee/Encounters.h"
+#include "referee/Gems.h"
+#include "referee/Parties.h"
+#include "referee/Treasure.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <unistd.h>
+
+namespace {
+using namespace Vexlor;
+
+// Levels beyond any game's, which would only make generation roll hit dice for a long time.
+constexpr long long Most_Level = 1000;
+
+bool Playable(const TCreature_Profile& profile) {
+    return std::llabs(profile.Get_Level()) <= Most_Level && std::llabs(profile.Get_Low_Level()) <= Most_Level;
+}
+
+template <class T, class Registry> class TFuzz_Registry final : public Registry {
+  public:
+    void Add(T* record) override { Records.emplace_back(record); }
+    std::int32_t Count() override { return static_cast<std::int32_t>(Records.size()); }
+    T* Get(std::int32_t index) override {
+        return index >= 0 && index < Count() ? Records[static_cast<std::size_t>(index)].get() : nullptr;
+    }
+    T* Get(const char* name) override {
+        for (auto& record : Records)
+            if (std::string(record->Get_Name()) == name)
+                return record.get();
+        return nullptr;
+    }
+    void Delete(std::int32_t) override {}
+    void Delete(const char*) override {}
+    void Sort() override {}
+
+    // One record a line.
+    template <class Keep> void Read(const std::string& text, Keep keep) {
+        std::size_t from = 0;
+        while (from < text.size()) {
+            auto end = text.find('\n', from);
+            if (end == std::string::npos)
+                end = text.size();
+            auto record = std::make_unique<T>();
+            record->Deserialize(text.substr(from, end - from).c_str());
+            if (keep(*record))
+                Records.push_back(std::move(record));
+            from = end + 1;
+        }
+    }
+
+  private:
+    std::vector<std::unique_ptr<T>> Records;
+};
+
+// The five parts; the last takes the rest of the input.
+std::vector<std::string> Parts_Of(const std::string& input) {
+    std::vector<std::string> parts(5);
+    std::size_t from = 0;
+    for (std::size_t part = 0; part < parts.size() && from <= input.size(); ++part) {
+        const auto end = part + 1 < parts.size() ? input.find('\0', from) : std::string::npos;
+        parts[part] = input.substr(from, end == std::string::npos ? std::string::npos : end - from);
+        from = end == std::string::npos ? input.size() + 1 : end + 1;
+    }
+    return parts;
+}
+
+const auto Any = [](const auto&) { return true; };
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::filesystem::path folder = [] {
+        auto path =
+            std::filesystem::temp_directory_path() / ("vexlor-fuzz-referee-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        std::filesystem::current_path(path);
+        return path;
+    }();
+    const std::vector<std::string> parts = Parts_Of(std::string(reinterpret_cast<const char*>(data), size));
+    Write_File_Atomic(folder / Table_File_Name, parts[0]);
+    TFuzz_Registry<TCreature_Profile, TCreature_Registry> creatures;
+    TFuzz_Registry<TItem_Template, TItem_Registry> items;
+    TFuzz_Registry<TQID_Plan, TQID_Registry> qids;
+    TFuzz_Registry<TCompound_Plan, TCompound_Registry> compounds;
+    creatures.Read(parts[1], Playable);
+    items.Read(parts[2], Any);
+    qids.Read(parts[3], Any);
+    compounds.Read(parts[4], Any);
+
+    std::minstd_rand engine(static_cast<std::uint32_t>(size));
+    TFunction_Random dice(
+        [&engine](int n) { return n > 1 ? static_cast<int>(engine() % static_cast<unsigned>(n)) : 0; });
+    TRandom_Override use(dice);
+    TTable tables;
+    TOutput_File output([](const std::string&) {});
+    TReferee referee(tables, TReferee_Catalogues{&items, &creatures, &qids, &compounds}, output);
+
+    TEncounters encounters(referee);
+    encounters.Roll(TEncounter_Choices{.Party_Size = 3});
+    const std::string first_creature =
+        creatures.Count() > 0 ? creatures.Get(0)->Get_Name() : "Character Party";
+    encounters.Roll(TEncounter_Choices{.Level = static_cast<int>(size % 12),
+                                       .Creature = first_creature,
+                                       .Habitat = "Cave",
+                                       .Climate = "Polar"});
+    for (const char* type : {"<Random>", "Combined", "Artifact", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"})
+        Roll_Treasure(referee, type);
+    Roll_Gems(referee);
+    Roll_Jewelry(referee);
+    try {
+        const TGenerated_Party party = Create_Party(referee, 2, static_cast<int>(size % 7));
+        Party_Description(referee, party.Get_Party());
+    } catch (const std::overflow_error&) {
+        // Checked arithmetic reports a sum too large for the game's numbers.
+    }
+    return 0;
+}

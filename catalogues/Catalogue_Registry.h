@@ -101,6 +101,7 @@ void Install_Character_Creator(Vexlor::TCharacter_Creator creator);
 // What went wrong with the catalogue file since the catalogues were brought up, one line per
 // problem (a file that could not be used, damaged records skipped, changes that could not be
 // saved), for the program to show; empty when nothing did. The text is valid until the next
-// change to a catalogue. The first call of any export brings the catalogues up.
+// change to a catalogue. The first call of this export or of a registry export brings the
+// catalogues up, from the file "Vexlor.catalogue" in the working folder.
 const char* Get_Catalogue_Status();
 }

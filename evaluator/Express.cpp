@@ -59,18 +59,8 @@ bool Is_Literal(pExpression_Node node) {
 
 } // namespace
 
-pExpression_Node TNode_Pool::New_Node(tNode_type kind) {
-    const std::size_t block = Used / Block_Size;
-    if (block == Blocks.size())
-        Blocks.push_back(std::make_unique<tExpression_Node[]>(Block_Size));
-    tExpression_Node& node = Blocks[block][Used % Block_Size];
-    ++Used;
-    node.Kind = kind;
-    node.Operation = 0;
-    node.Precedence = 0;
-    node.Parent = node.Left = node.Right = nullptr;
-    node.Value = 0;
-    return &node;
+void TNode_Pool::Add_Block() {
+    Blocks.push_back(std::make_unique<tExpression_Node[]>(Block_Size));
 }
 
 void TNode_Pool::Release_All() {
@@ -199,21 +189,6 @@ void TExpression_Evaluator::Generate_Tree(pExpression_Node root) {
 
 void TExpression_Evaluator::Zero_Expression_Tree() {
     Nodes.Release_All();
-}
-
-pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precedence, pExpression_Node left) {
-    const pExpression_Node node = Nodes.New_Node(Node_Operator);
-    node->Operation = operation;
-    node->Precedence = precedence;
-    node->Left = left;
-    left->Parent = node;
-    return node;
-}
-
-pExpression_Node TExpression_Evaluator::Literal_Node(long double value) {
-    const pExpression_Node node = Nodes.New_Node(Node_Literal);
-    node->Value = value;
-    return node;
 }
 
 std::string TExpression_Evaluator::ERT(int code) {

@@ -107,13 +107,22 @@ struct tExpression_Node {
 // a tree allocates nothing once the evaluator has warmed up.
 class TNode_Pool {
   public:
-    pExpression_Node New_Node(tNode_type kind);
+    pExpression_Node New_Node(tNode_type kind) {
+        if (Used == Blocks.size() * Block_Size)
+            Add_Block();
+        tExpression_Node& node = Blocks[Used / Block_Size][Used % Block_Size];
+        ++Used;
+        node = tExpression_Node{};
+        node.Kind = kind;
+        return &node;
+    }
     // Frees every node handed out.
     void Release_All();
 
   private:
     static constexpr std::size_t Block_Size = 64;
     static constexpr std::size_t Blocks_Kept = 64;
+    void Add_Block();
     std::vector<std::unique_ptr<tExpression_Node[]>> Blocks;
     std::size_t Used = 0;
 };
@@ -174,6 +183,7 @@ class TExpression_Evaluator {
   private:
     // The first error of the parse stands.
     void Fail(int code);
+    // Joins the sign and digits of an exponent to a literal that ends in its E.
     void Take_Exponent(std::string& literal);
     // Reads a binary operator; false, leaving the next token unread, when it is none.
     bool Read_Binary_Operator(int& operation, int& precedence);

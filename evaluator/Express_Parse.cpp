@@ -91,7 +91,7 @@ constexpr std::array Symbols = {
 };
 
 // Names are a few characters long: comparing them here is cheaper than calling memcmp.
-bool Same_Name(std::string_view a, std::string_view b) {
+constexpr bool Same_Name(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -100,10 +100,11 @@ bool Same_Name(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The symbols grouped by their first character, so a look-up compares a handful of names.
+// The symbols grouped by their first character, so a look-up compares a handful of names. Built
+// by the compiler.
 class TSymbol_Index {
   public:
-    TSymbol_Index() {
+    constexpr TSymbol_Index() {
         std::array<const TSymbol*, Symbols.size()> sorted{};
         for (std::size_t i = 0; i < Symbols.size(); ++i)
             sorted[i] = &Symbols[i];
@@ -117,7 +118,7 @@ class TSymbol_Index {
         }
     }
 
-    const TSymbol* Find(std::string_view text) const {
+    constexpr const TSymbol* Find(std::string_view text) const {
         if (text.empty())
             return nullptr;
         const auto first = static_cast<unsigned char>(text.front());
@@ -132,6 +133,8 @@ class TSymbol_Index {
     std::array<std::size_t, 256> Begin{};
     std::array<std::size_t, 256> End{};
 };
+
+constexpr TSymbol_Index Symbol_Index;
 
 // The token is the one character c.
 bool Is(std::string_view token, char c) {
@@ -158,6 +161,11 @@ bool Could_Go_On_With_A_Number(std::string_view token) {
            (Is_Digit(token.front()) || token.front() == '.' || token.front() == 'E' || token.back() == 'E');
 }
 
+// The literal read so far ends in the E of an exponent whose sign and digits may follow.
+bool Ends_In_Exponent(const std::string& literal) {
+    return !literal.empty() && literal.back() == 'E';
+}
+
 // The value of a literal's text; infinite when the number is too large for a real.
 long double Literal_Value(std::string_view text) {
     long double value;
@@ -168,8 +176,7 @@ long double Literal_Value(std::string_view text) {
 
 void TExpression_Evaluator::Get_Symbol(std::string_view text, int& kind, bool& unknown, int& precedence,
                                        int& operation) {
-    static const TSymbol_Index index;
-    const TSymbol* symbol = index.Find(text);
+    const TSymbol* symbol = Symbol_Index.Find(text);
     unknown = symbol == nullptr;
     if (unknown)
         return;
@@ -229,6 +236,21 @@ bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence
         }
     }
     return false;
+}
+
+pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precedence, pExpression_Node left) {
+    const pExpression_Node node = Nodes.New_Node(Node_Operator);
+    node->Operation = operation;
+    node->Precedence = precedence;
+    node->Left = left;
+    left->Parent = node;
+    return node;
+}
+
+pExpression_Node TExpression_Evaluator::Literal_Node(long double value) {
+    const pExpression_Node node = Nodes.New_Node(Node_Literal);
+    node->Value = value;
+    return node;
 }
 
 // Hangs a new operator node below the last one and moves it up as far as precedence says: an
@@ -350,14 +372,16 @@ bool TExpression_Evaluator::Number() {
         literal = "0.";
     else
         literal.assign(token);
-    Take_Exponent(literal);
+    if (Ends_In_Exponent(literal))
+        Take_Exponent(literal);
     // The tokenizer splits 12.5E-3 into 12, the point, 5E, the sign and 3: join them again.
     std::size_t length = Real_Prefix_Length(literal);
     while (length > 0 && length == literal.size() && Tokens.Literal_Continues() &&
            Could_Go_On_With_A_Number(Tokens.Peek())) {
         const std::size_t before = literal.size();
         literal += Tokens.Next();
-        Take_Exponent(literal);
+        if (Ends_In_Exponent(literal))
+            Take_Exponent(literal);
         if (literal.size() == before)
             break;
         length = Real_Prefix_Length(literal);
@@ -375,7 +399,7 @@ bool TExpression_Evaluator::Number() {
 }
 
 void TExpression_Evaluator::Take_Exponent(std::string& literal) {
-    if (literal.empty() || literal.back() != 'E' || !Tokens.Literal_Continues())
+    if (!Tokens.Literal_Continues())
         return;
     const std::string_view token = Tokens.Next();
     const char sign = token.size() == 1 ? token.front() : '\0';

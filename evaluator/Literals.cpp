@@ -72,13 +72,15 @@ bool Is_Real_Text(std::string_view text) {
 
 bool Text_To_Real(std::string_view text, long double& value) {
     // Most literals are small whole numbers: read them directly.
-    if (!text.empty() && text.size() < Exact_Digits &&
-        std::all_of(text.begin(), text.end(), [](char c) { return Is_Digit(c); })) {
+    if (!text.empty() && text.size() < Exact_Digits) {
         std::int64_t whole = 0;
-        for (const char c : text)
-            whole = whole * 10 + (c - '0');
-        value = static_cast<long double>(whole);
-        return true;
+        std::size_t i = 0;
+        for (; i < text.size() && Is_Digit(text[i]); ++i)
+            whole = whole * 10 + (text[i] - '0');
+        if (i == text.size()) {
+            value = static_cast<long double>(whole);
+            return true;
+        }
     }
     std::size_t i = 0;
     const bool negative = !text.empty() && text.front() == '-';

@@ -11,20 +11,24 @@ namespace {
 constexpr double Exponent_Limit = 88;
 constexpr double Largest_Whole_Power = 32767;
 
-// The number of characters of x written as a whole number: rounded, minus sign counted.
+// The number of characters of x written as a whole number: rounded half away from zero, minus
+// sign counted.
 int Whole_Number_Width(double x) {
-    const double rounded = std::round(x);
-    const double magnitude = std::fabs(rounded);
-    const int sign = rounded < 0 ? 1 : 0;
+    const double magnitude = std::fabs(x);
     if (magnitude < 1e15) {
+        // Below 2^53 the whole part converts exactly and the fraction is exact.
+        auto whole = static_cast<std::uint64_t>(magnitude);
+        if (magnitude - static_cast<double>(whole) >= 0.5)
+            ++whole;
+        const int sign = x < 0 && whole != 0 ? 1 : 0;
         int digits = 1;
-        for (auto whole = static_cast<std::uint64_t>(magnitude); whole >= 10; whole /= 10)
+        for (; whole >= 10; whole /= 10)
             ++digits;
         return sign + digits;
     }
-    if (!std::isfinite(rounded))
+    if (!std::isfinite(x))
         return 400; // longer than any finite double
-    return std::snprintf(nullptr, 0, "%.0f", rounded);
+    return std::snprintf(nullptr, 0, "%.0f", std::round(x));
 }
 
 } // namespace

@@ -19,16 +19,19 @@ constexpr std::uint32_t Case_Sensitive_Line_Flags = 0x21DC;
 // reads thousands of tokens per press of a referee tool.
 struct TToken_Characters {
     std::array<char, 256> Edited{};
-    std::array<bool, 256> Kept{};  // edited to one character
-    std::array<bool, 256> Plain{}; // kept, and not a quote that would protect what follows it
+    std::array<bool, 256> Kept{};      // edited to one character
+    std::array<bool, 256> Plain{};     // kept, and not a quote that would protect what follows it
+    std::array<bool, 256> Unchanged{}; // plain, and edited to itself
 
-    TToken_Characters() {
+    // Out of line, so that looking the table up stays a few instructions.
+    [[gnu::noinline]] TToken_Characters() {
         for (int code = 0; code < 256; ++code) {
             const char c = static_cast<char>(code);
             const std::string edited = Edit(std::string(1, c), Edit_All);
             Kept[code] = edited.size() == 1;
             Plain[code] = Kept[code] && c != '"' && c != '\'';
             Edited[code] = Kept[code] ? edited.front() : '\0';
+            Unchanged[code] = Plain[code] && Edited[code] == c;
         }
     }
 };
@@ -38,34 +41,36 @@ const TToken_Characters& Token_Characters() {
     return characters;
 }
 
-// Edit(raw, Edit_All) for a raw token: raw itself when editing leaves it alone, otherwise the
-// edited text, kept in edited.
-std::string_view Edit_Token(std::string_view raw, std::string& edited) {
+// Edit(raw, Edit_All) for a raw token that editing may change, kept in edited. Out of line, so
+// that the common way through Edit_Token stays short.
+[[gnu::noinline]] std::string_view Edit_Changed_Token(std::string_view raw, std::string& edited) {
     const TToken_Characters& characters = Token_Characters();
     if (raw.size() == 1) {
         const auto code = static_cast<unsigned char>(raw.front());
         if (!characters.Kept[code])
             return {};
-        if (characters.Edited[code] == raw.front())
-            return raw;
         edited.assign(1, characters.Edited[code]);
         return edited;
     }
-    bool unchanged = true;
-    for (const char c : raw) {
-        const auto code = static_cast<unsigned char>(c);
-        if (!characters.Plain[code]) {
+    for (const char c : raw)
+        if (!characters.Plain[static_cast<unsigned char>(c)]) {
             edited = Edit(std::string(raw), Edit_All);
             return edited;
         }
-        unchanged = unchanged && characters.Edited[code] == c;
-    }
-    if (unchanged)
-        return raw;
     edited.resize(raw.size());
     for (std::size_t i = 0; i < raw.size(); ++i)
         edited[i] = characters.Edited[static_cast<unsigned char>(raw[i])];
     return edited;
+}
+
+// Edit(raw, Edit_All) for a raw token: raw itself when editing leaves it alone, otherwise the
+// edited text, kept in edited.
+std::string_view Edit_Token(std::string_view raw, std::string& edited) {
+    const TToken_Characters& characters = Token_Characters();
+    for (const char c : raw)
+        if (!characters.Unchanged[static_cast<unsigned char>(c)])
+            return Edit_Changed_Token(raw, edited);
+    return raw;
 }
 
 // Joins token with the tokens after it when, with the unread text, it starts one of the special
@@ -92,9 +97,20 @@ std::string Join_Special(std::string token, const std::vector<std::string>& spec
 
 void TUnread_Text::Push_Front(std::string_view token, bool separate) {
     const std::size_t length = token.size() + (separate ? 1 : 0);
+    if (empty()) {
+        Text.assign(token);
+        Start = 0;
+        if (separate)
+            Text += ' ';
+        return;
+    }
     if (length > Start) {
-        Text.replace(0, Start, length, ' ');
-        Start = length;
+        // Too little room in front: the text already read makes way for the token.
+        Text.replace(0, Start, token);
+        Start = 0;
+        if (separate)
+            Text.insert(token.size(), 1, ' ');
+        return;
     }
     Start -= length;
     token.copy(Text.data() + Start, token.size());
@@ -141,50 +157,25 @@ bool TSParser::Read_Line() {
     return true;
 }
 
-bool TSParser::Fill_Command() {
-    while (Command.empty())
-        if (!Read_Line())
-            return false;
-    return true;
+std::size_t TSParser::Quoted_Length(std::string_view unread) {
+    const auto close = unread.find(unread.front(), 1);
+    if (close != std::string_view::npos)
+        return close + 1;
+    Token_Error = ParserErr_Unterminated_Literal;
+    return unread.size();
 }
 
-std::string_view TSParser::Scan_Token() {
-    const std::string_view unread = Command.View();
-    std::size_t length;
-    const char first = unread.front();
-    if (first == '"' || first == '\'') {
-        const auto close = unread.find(first, 1);
-        if (close == std::string_view::npos) {
-            length = unread.size();
-            Token_Error = ParserErr_Unterminated_Literal;
-        } else {
-            length = close + 1;
-        }
-    } else {
-        const std::array<bool, 256>& words = Word_Characters();
-        length = 1;
-        if (words[static_cast<unsigned char>(first)])
-            while (length < unread.size() && words[static_cast<unsigned char>(unread[length])])
-                ++length;
+void TSParser::Build_Word_Table() {
+    Word_Table.fill(false);
+    for (const char c : Non_Terminals) {
+        Word_Table[static_cast<unsigned char>(c)] = true;
+        // Pushed-back text is not folded to upper case like the lines read, so a parser that
+        // ignores case takes small letters as the capitals they stand for (3d6 is one word).
+        if (!Case_Sensitive && c >= 'A' && c <= 'Z')
+            Word_Table[static_cast<unsigned char>(c + 32)] = true;
     }
-    Command.Drop_Front(length);
-    return Edit_Token(unread.substr(0, length), Edited_Token);
-}
-
-const std::array<bool, 256>& TSParser::Word_Characters() {
-    if (Non_Terminals != Word_Table_Source || Case_Sensitive != Word_Table_Case_Sensitive) {
-        Word_Table.fill(false);
-        for (const char c : Non_Terminals) {
-            Word_Table[static_cast<unsigned char>(c)] = true;
-            // Pushed-back text is not folded to upper case like the lines read, so a parser that
-            // ignores case takes small letters as the capitals they stand for (3d6 is one word).
-            if (!Case_Sensitive && c >= 'A' && c <= 'Z')
-                Word_Table[static_cast<unsigned char>(c + 32)] = true;
-        }
-        Word_Table_Source = Non_Terminals;
-        Word_Table_Case_Sensitive = Case_Sensitive;
-    }
-    return Word_Table;
+    Word_Table_Source = Non_Terminals;
+    Word_Table_Case_Sensitive = Case_Sensitive;
 }
 
 std::string TSParser::Get_Token() {
@@ -196,7 +187,19 @@ std::string_view TSParser::Next_Token_View() {
     for (;;) {
         if (!Fill_Command())
             return {};
-        const std::string_view token = Scan_Token();
+        const std::string_view unread = Command.View();
+        const char first = unread.front();
+        std::size_t length = 1;
+        if (first == '"' || first == '\'') [[unlikely]] {
+            length = Quoted_Length(unread);
+        } else {
+            const std::array<bool, 256>& words = Word_Characters();
+            if (words[static_cast<unsigned char>(first)])
+                while (length < unread.size() && words[static_cast<unsigned char>(unread[length])])
+                    ++length;
+        }
+        Command.Drop_Front(length);
+        const std::string_view token = Edit_Token(std::string_view(unread.data(), length), Edited_Token);
         if (token.empty())
             continue; // the line held only blanks here
         if (Returned_Tokens > 0) {
@@ -216,8 +219,12 @@ std::string TSParser::Token() {
 
 std::string_view TSParser::Token_View() {
     const std::string_view token = Next_Token_View();
-    if (token.empty() || Tokens.empty())
+    if (token.empty() || Tokens.empty()) [[likely]]
         return token;
+    return Join_Special_View(token);
+}
+
+std::string_view TSParser::Join_Special_View(std::string_view token) {
     Joined_Token = Join_Special(std::string(token), Tokens, Command,
                                 [this] { return std::string(Next_Token_View()); });
     return Joined_Token;

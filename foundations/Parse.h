@@ -30,7 +30,7 @@ class TUnread_Text {
         Start = 0;
         return *this;
     }
-    std::string_view View() const { return std::string_view(Text).substr(Start); }
+    std::string_view View() const { return {Text.data() + Start, Text.size() - Start}; }
     bool empty() const { return Start == Text.size(); }
     std::size_t size() const { return Text.size() - Start; }
     char front() const { return Text[Start]; }
@@ -101,17 +101,30 @@ class TSParser {
     // Reads one line into Command and edits it; false at the end of the input.
     bool Read_Line();
     // Reads lines until Command holds one that is not empty after editing; false at the end.
-    bool Fill_Command();
+    bool Fill_Command() {
+        while (Command.empty())
+            if (!Read_Line())
+                return false;
+        return true;
+    }
 
   private:
-    // What the tokenizer's own Get_Token gives, read in place.
+    // What the tokenizer's own Get_Token gives, read in place: the next raw token taken off the
+    // front of Command and edited (Edit with every flag), as a view of Command or of Edited_Token.
     std::string_view Next_Token_View();
-    // Takes the next raw token off the front of Command and edits it (Edit with every flag),
-    // as a view of Command or of Edited_Token.
-    std::string_view Scan_Token();
+    // Token_View's token joined with what follows when they start a special token.
+    std::string_view Join_Special_View(std::string_view token);
+    // The length of the quoted literal that unread starts with: up to its closing quote, or the
+    // whole of unread when it is not closed.
+    std::size_t Quoted_Length(std::string_view unread);
     // The characters of Non_Terminals as a table, rebuilt when Non_Terminals or Case_Sensitive
     // change.
-    const std::array<bool, 256>& Word_Characters();
+    const std::array<bool, 256>& Word_Characters() {
+        if (Non_Terminals != Word_Table_Source || Case_Sensitive != Word_Table_Case_Sensitive) [[unlikely]]
+            Build_Word_Table();
+        return Word_Table;
+    }
+    void Build_Word_Table();
 
     std::string Edited_Token; // the last token that editing changed
     std::string Joined_Token; // the last token of Token_View that joining built

@@ -1,5 +1,6 @@
 // A catalogue as the program uses it: adding, replacing, finding, deleting and sorting records,
-// and every change still there when the catalogue file is opened again.
+// each change still there when the catalogue file is opened again, and every record listed under
+// the name it is stored under.
 #include "Test_Support.h"
 
 #include <gmock/gmock.h>
@@ -13,114 +14,114 @@ using ::testing::IsEmpty;
 class Registry_Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        Folder.Write("cards.txt", "");
-        Folder.Write("spares.txt", "");
-        Library = std::make_unique<TCard_Library>(Folder.Path);
+        Folder.Write_Starter();
+        Catalogues = Folder.Open();
     }
     void Reopen() {
-        Library.reset();
-        Library = std::make_unique<TCard_Library>(Folder.Path);
+        Catalogues.reset();
+        Catalogues = Folder.Open();
     }
-    TCard_Catalogue& Cards() { return Library->Cards; }
-    void Add(const std::string& name, int value) { Cards().Add(new TCard(name, value)); }
+    TQID_Registry& Plans() { return Catalogues->QIDs; }
 
     TTemporary_Folder Folder;
-    std::unique_ptr<TCard_Library> Library;
+    std::unique_ptr<TVexlor_Catalogues> Catalogues;
 };
 
-TEST_F(Registry_Test, AddOfAKnownNameReplacesTheEntryInItsPlace) {
-    Add("Laser", 1);
-    Add("Blaster", 2);
-    Add("Laser", 3);
-    EXPECT_THAT(Listing(Cards()), ElementsAre("Laser=3", "Blaster=2"));
+TEST_F(Registry_Test, ChangesAreMadeInPlaceFoundExactlyAndStored) {
+    for (const char* name : {"Laser", "Blaster", "laser", "Aura", "Zap"})
+        Plans().Add(Plan(name, 1));
+    Plans().Add(Plan("Laser", 3));
+    Plans().Delete(3);
+    Plans().Delete("Zap");
+    for (const std::int32_t index : {-1, 3})
+        Plans().Delete(index);
+    Plans().Delete("LASER");
+    Plans().Delete(static_cast<const char*>(nullptr));
+    Plans().Add(nullptr);
+    EXPECT_THAT(Listing(Plans()), ElementsAre("Laser=3", "Blaster=1", "laser=1"));
+    EXPECT_EQ(Plans().Get("laser")->Get_Level(), 1);
+    for (const char* missing : {"LASER", "Laser ", "Aura"})
+        EXPECT_EQ(Plans().Get(missing), nullptr) << missing;
+    EXPECT_EQ(Plans().Get(static_cast<const char*>(nullptr)), nullptr);
+    EXPECT_EQ(Plans().Get(-1), nullptr);
+    EXPECT_EQ(Plans().Get(3), nullptr);
     Reopen();
-    EXPECT_THAT(Listing(Cards()), ElementsAre("Blaster=2", "Laser=3"));
-    EXPECT_THAT(Library->Set.Status(), IsEmpty());
-}
-
-TEST_F(Registry_Test, NamesAreFoundExactlyAndIndexesOnlyInRange) {
-    Add("Laser", 1);
-    Add("laser", 2);
-    EXPECT_EQ(Cards().Get("laser")->Value, 2);
-    EXPECT_EQ(Cards().Get("Laser")->Value, 1);
-    EXPECT_EQ(Cards().Get("LASER"), nullptr);
-    EXPECT_EQ(Cards().Get("Laser "), nullptr);
-    EXPECT_EQ(Cards().Get(static_cast<const char*>(nullptr)), nullptr);
-    EXPECT_EQ(Cards().Get(-1), nullptr);
-    EXPECT_EQ(Cards().Get(2), nullptr);
-    Cards().Delete(2);
-    Cards().Delete(-1);
-    Cards().Delete("LASER");
-    Cards().Delete(static_cast<const char*>(nullptr));
-    Cards().Add(nullptr);
-    EXPECT_EQ(Cards().Count(), 2);
-}
-
-TEST_F(Registry_Test, DeletionsByIndexAndByNameAreStored) {
-    for (const char* name : {"A", "B", "C", "D"})
-        Add(name, 0);
-    Cards().Delete(1);
-    Cards().Delete("D");
-    EXPECT_THAT(Listing(Cards()), ElementsAre("A=0", "C=0"));
-    EXPECT_EQ(Cards().Get("B"), nullptr);
-    Reopen();
-    EXPECT_THAT(Listing(Cards()), ElementsAre("A=0", "C=0"));
+    EXPECT_THAT(Listing(Plans()), ElementsAre("Blaster=1", "Laser=3", "laser=1"));
+    EXPECT_THAT(Catalogues->Set.Status(), IsEmpty());
 }
 
 // A record handed back to Add after the caller changed it is stored as it now stands; a new name
 // moves it and replaces any other record of that name, without freeing the record being added.
 TEST_F(Registry_Test, ARecordAddedAgainIsStoredUnderItsNewName) {
-    Add("Old", 1);
-    Add("Other", 2);
-    TCard* held = Cards().Get("Old");
-    held->Value = 5;
-    Cards().Add(held);
-    held->Name = "Other";
-    Cards().Add(held);
-    EXPECT_EQ(Cards().Get("Old"), nullptr);
-    EXPECT_EQ(Cards().Get("Other"), held);
-    EXPECT_THAT(Listing(Cards()), ElementsAre("Other=5"));
+    Plans().Add(Plan("Old", 1));
+    Plans().Add(Plan("Other", 2));
+    TQID_Plan* held = Plans().Get("Old");
+    held->Set_Level(5);
+    Plans().Add(held);
+    held->Set_Name("Other");
+    Plans().Add(held);
+    EXPECT_EQ(Plans().Get("Old"), nullptr);
+    EXPECT_EQ(Plans().Get("Other"), held);
     Reopen();
-    EXPECT_THAT(Listing(Cards()), ElementsAre("Other=5"));
+    EXPECT_THAT(Listing(Plans()), ElementsAre("Other=5"));
 }
 
-TEST_F(Registry_Test, CatalogueFileTakesAnyNameAndText) {
-    const std::string awkward = "Rock'n\"roll <&> caf\xE9;\t--";
-    Add(awkward, -7);
-    Add("", 1);
-    Reopen();
-    ASSERT_NE(Cards().Get(awkward.c_str()), nullptr);
-    EXPECT_EQ(Cards().Get(awkward.c_str())->Value, -7);
-    EXPECT_NE(Cards().Get(""), nullptr);
-    EXPECT_THAT(Library->Set.Status(), IsEmpty());
+// Listing order folds letters to small ones and breaks ties by the exact text.
+TEST_F(Registry_Test, SortListsByNameWithoutRegardToCase) {
+    for (const char* name : {"beta", "Alpha", "laser", "Laser", "LASER", "Sword 2", "sword 10", "Sword_", "SWORD-", "[R]"})
+        Plans().Add(Plan(name, 0));
+    Plans().Sort();
+    std::vector<std::string> listed;
+    for (std::int32_t i = 0; i < Plans().Count(); ++i)
+        listed.push_back(Plans().Get(i)->Get_Name());
+    EXPECT_THAT(listed, ElementsAre("[R]", "Alpha", "beta", "LASER", "Laser", "laser", "sword 10", "Sword 2", "SWORD-",
+                                    "Sword_"));
 }
 
-struct TSort_Case {
-    std::vector<std::string> Added;
-    std::vector<std::string> Listed;
+// A name, and whether the records keep it exactly: their reading rules drop surrounding quotes
+// and blanks.
+struct TName_Case {
+    std::string Name;
+    bool Kept_Exactly;
+};
+void PrintTo(const TName_Case& given, std::ostream* out) { *out << '"' << given.Name << '"'; }
+
+class Name_Test : public Registry_Test, public ::testing::WithParamInterface<TName_Case> {
+  protected:
+    // Adds a record of the given name; the name it is listed under at once.
+    template <class T> static std::string Add(TCatalogue_Registry<T>& registry, const std::string& name) {
+        auto* record = new T;
+        record->Set_Name(name.c_str());
+        registry.Add(record);
+        return registry.Get(record->Get_Name()) == record ? record->Get_Name() : "(not found)";
+    }
+    template <class T> static std::string Listed(TCatalogue_Registry<T>& registry) {
+        return registry.Count() == 1 ? registry.Get(0)->Get_Name() : "(not one record)";
+    }
 };
 
-class Sort_Test : public Registry_Test, public ::testing::WithParamInterface<TSort_Case> {};
-
-TEST_P(Sort_Test, SortListsByNameWithoutRegardToCase) {
-    for (const std::string& name : GetParam().Added)
-        Add(name, 0);
-    Cards().Sort();
-    std::vector<std::string> listed;
-    for (std::int32_t i = 0; i < Cards().Count(); ++i)
-        listed.push_back(Cards().Get(i)->Name);
-    EXPECT_EQ(listed, GetParam().Listed);
-    for (const std::string& name : GetParam().Added)
-        EXPECT_EQ(Cards().Get(name.c_str())->Name, name);
+// After the next start every record is found under the name it was listed under at once.
+TEST_P(Name_Test, EveryRecordIsListedUnderTheNameItIsStoredUnder) {
+    const std::string& name = GetParam().Name;
+    TVexlor_Catalogues& c = *Catalogues;
+    const std::vector<std::string> listed = {Add(c.Items, name),     Add(c.Creatures, name), Add(c.QIDs, name),
+                                             Add(c.Compounds, name), Add(c.Effects, name),   Add(c.Poisons, name)};
+    if (GetParam().Kept_Exactly) {
+        EXPECT_THAT(listed, ::testing::Each(name));
+    }
+    Reopen();
+    TVexlor_Catalogues& d = *Catalogues;
+    EXPECT_THAT(d.Set.Status(), IsEmpty());
+    EXPECT_THAT(listed, ElementsAre(Listed(d.Items), Listed(d.Creatures), Listed(d.QIDs), Listed(d.Compounds),
+                                    Listed(d.Effects), Listed(d.Poisons)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Orders, Sort_Test,
-    ::testing::Values(TSort_Case{{"beta", "Alpha", "gamma", "Delta"}, {"Alpha", "beta", "Delta", "gamma"}},
-                      TSort_Case{{"laser", "Laser", "LASER"}, {"LASER", "Laser", "laser"}},
-                      TSort_Case{{"Sword 2", "Sword", "sword 10", "Sword_", "SWORD-"},
-                                 {"Sword", "sword 10", "Sword 2", "SWORD-", "Sword_"}},
-                      TSort_Case{{"Zed", "[Bracket]", "Zap", "ab"}, {"[Bracket]", "ab", "Zap", "Zed"}}));
+INSTANTIATE_TEST_SUITE_P(Names, Name_Test,
+                         ::testing::Values(TName_Case{"Rock & <Roll>", true}, TName_Case{"Line\r\nbreak", true},
+                                           TName_Case{"Caf\xE9 \x80uro", true}, TName_Case{"", true},
+                                           TName_Case{"<#name=x>", true}, TName_Case{"Mid \"quote\"", true},
+                                           TName_Case{"\"Quoted\"", false}, TName_Case{"'Single'", false},
+                                           TName_Case{"  Two  spaces  ", false}));
 
 } // namespace
 } // namespace Vexlor::Testing

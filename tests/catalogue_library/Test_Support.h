@@ -1,19 +1,16 @@
-// Helpers shared by the catalogue library tests: a folder of their own, a small card record
-// standing in for the game's records, catalogues of cards brought up from a catalogue file, and
-// direct access to that file to damage it or look at it.
+// Helpers shared by the catalogue library tests: a folder of their own, the catalogues brought up
+// from a catalogue file in it, QID plans to fill them with, fresh processes, and direct access to
+// the catalogue file to damage it or look into it.
 #pragma once
 
-#include "catalogues/Catalogue_Registry.h"
-#include "catalogues/library/Catalogue_Set.h"
-#include "catalogues/library/Record_Catalogue.h"
+#include "catalogues/library/Vexlor_Catalogues.h"
 #include "foundations/Files.h"
-#include "foundations/HTML.h"
 
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
-#include <iostream>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <memory>
 #include <sqlite3.h>
 #include <string>
@@ -43,9 +40,34 @@ class TTemporary_Folder {
         ASSERT_EQ(Write_File_Atomic(Path / name, bytes), 0);
     }
     std::string Read(const std::string& name) const { return Read_File(Path / name).value_or("(missing)"); }
+    // A starter catalogue with these QID plans and nothing else.
+    void Write_Starter(const std::string& qids = "") const {
+        for (const char* name : {"items.txt", "creatures.txt", "compounds.txt", "effects.txt", "poisons.txt"})
+            Write(name, "");
+        Write("qids.txt", qids);
+    }
+    std::filesystem::path File() const { return Path / "Vexlor.catalogue"; }
+    // The catalogues from the catalogue file here, with the starter catalogue from here too.
+    std::unique_ptr<TVexlor_Catalogues> Open() const { return std::make_unique<TVexlor_Catalogues>(File(), Path); }
 
     std::filesystem::path Path;
 };
+
+inline TQID_Plan* Plan(const std::string& name, int level) {
+    auto* plan = new TQID_Plan;
+    plan->Set_Name(name.c_str());
+    plan->Set_Level(level);
+    return plan;
+}
+inline std::string Plan_Text(const std::string& name, int level) { return std::unique_ptr<TQID_Plan>(Plan(name, level))->Serialize(); }
+
+// "name=level" of every plan in catalogue order.
+inline std::vector<std::string> Listing(TQID_Registry& plans) {
+    std::vector<std::string> listing;
+    for (std::int32_t i = 0; i < plans.Count(); ++i)
+        listing.push_back(std::string(plans.Get(i)->Get_Name()) + "=" + std::to_string(plans.Get(i)->Get_Level()));
+    return listing;
+}
 
 // Runs body in a child process, as a fresh copy of the program would run, and expects it to end
 // without a failed expectation.
@@ -64,61 +86,6 @@ inline void Run_In_Child(const std::function<void()>& body) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child process failed: " << status;
 }
 
-// A record with a name and a number, written "<#name=...><#value=...>".
-class TCard {
-  public:
-    TCard() = default;
-    TCard(std::string name, int value) : Name(std::move(name)), Value(value) {}
-
-    const char* Get_Name() const { return Name.c_str(); }
-    const char* Serialize() {
-        Temp_Serialize = "<#name=" + To_HTML(Name) + "><#value=" + std::to_string(Value) + ">";
-        return Temp_Serialize.c_str();
-    }
-    void Deserialize(const char* text) {
-        Name.clear();
-        Value = 0;
-        Read_Tagged_Text(text, TTag_Case::As_Is, [this](const TTag& tag, THTML_Parser&) {
-            if (Same_Text(tag.Name, "<#name"))
-                Name = From_HTML(tag.Value);
-            else if (Same_Text(tag.Name, "<#value"))
-                Value = Get_Int(tag.Value);
-            else
-                return false;
-            return true;
-        });
-    }
-
-    std::string Name;
-    int Value = 0;
-
-  private:
-    std::string Temp_Serialize;
-};
-
-inline std::string Card_Text(const std::string& name, int value) { return TCard(name, value).Serialize(); }
-
-using TCard_Catalogue = TRecord_Catalogue<TCard, TCatalogue_Registry<TCard>>;
-
-// Two catalogues of cards, "cards" and "spares", brought up from the file "Vexlor.catalogue" in
-// folder with starter files "cards.txt" and "spares.txt" in the same folder.
-struct TCard_Library {
-    explicit TCard_Library(const std::filesystem::path& folder)
-        : Set({&Cards, &Spares}, folder / "Vexlor.catalogue", folder) {}
-
-    TCard_Catalogue Cards{TCatalogue_Names{"cards", "cards.txt", "card"}};
-    TCard_Catalogue Spares{TCatalogue_Names{"spares", "spares.txt", "spare"}};
-    TCatalogue_Set Set;
-};
-
-// "name=value" of every card in catalogue order.
-inline std::vector<std::string> Listing(TCatalogue_Registry<TCard>& catalogue) {
-    std::vector<std::string> listing;
-    for (std::int32_t i = 0; i < catalogue.Count(); ++i)
-        listing.push_back(catalogue.Get(i)->Name + "=" + std::to_string(catalogue.Get(i)->Value));
-    return listing;
-}
-
 // A connection of its own to a catalogue file, as another program would hold it.
 class TDirect_Connection {
   public:
@@ -131,10 +98,8 @@ class TDirect_Connection {
     TDirect_Connection& operator=(const TDirect_Connection&) = delete;
 
     void Execute(const std::string& sql) {
-        char* error = nullptr;
-        EXPECT_EQ(sqlite3_exec(Database, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
-            << sql << ": " << (error ? error : "");
-        sqlite3_free(error);
+        EXPECT_EQ(sqlite3_exec(Database, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+            << sql << ": " << sqlite3_errmsg(Database);
     }
     // The first column of the first row, as text.
     std::string Value(const std::string& sql) {
@@ -147,6 +112,7 @@ class TDirect_Connection {
         return value;
     }
 
+  private:
     sqlite3* Database = nullptr;
 };
 

@@ -20,7 +20,7 @@ class Catalogue_File_Test : public ::testing::Test {
     void SetUp() override {
         Folder.Write_Starter("<#level=2><#name=Knight>\r\n\r\n<#name=Ace><#level=1><#junk=x>\n  \n<#name=Ace><#level=11>");
     }
-    TTemporary_Folder Folder;
+    TLibrary_Folder Folder;
 };
 
 TEST_F(Catalogue_File_Test, FirstUseFillsTheFileFromTheStarterCatalogueInItsOwnForm) {

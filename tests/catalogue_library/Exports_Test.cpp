@@ -40,10 +40,10 @@ template <class T> void Expect_Starter_Texts(TCatalogue_Registry<T>& registry, c
     EXPECT_EQ(texts, Starter_Lines(file_name)) << file_name;
 }
 
-void Enter(const TTemporary_Folder& folder) { ASSERT_EQ(::chdir(folder.Path.c_str()), 0); }
+void Enter(const TLibrary_Folder& folder) { ASSERT_EQ(::chdir(folder.Path.c_str()), 0); }
 
 TEST(Exports_Test, StarterCatalogueIsStoredAndReadBackExactly) {
-    TTemporary_Folder folder;
+    TLibrary_Folder folder;
     for (int start = 0; start < 2; ++start)
         Run_In_Child([&] {
             Enter(folder);
@@ -65,7 +65,7 @@ std::string Durable_Name(std::size_t round, int number) {
 // Starts a copy that adds 1,000 QID plans, acknowledging each Add once it has returned, and
 // kills it with SIGKILL a little while (delay) after kill_after acknowledgements, so that the kill
 // lands anywhere in an Add. Returns how many Adds had returned.
-int Write_And_Kill(const TTemporary_Folder& folder, std::size_t round, int kill_after, std::chrono::microseconds delay) {
+int Write_And_Kill(const TLibrary_Folder& folder, std::size_t round, int kill_after, std::chrono::microseconds delay) {
     int acknowledgements[2];
     EXPECT_EQ(::pipe(acknowledgements), 0);
     const pid_t writer = ::fork();
@@ -98,7 +98,7 @@ int Write_And_Kill(const TTemporary_Folder& folder, std::size_t round, int kill_
 // one before); every Add that had returned is found afterwards, and the file is intact.
 TEST(Exports_Test, EveryAddThatReturnedSurvivesAKilledProgram) {
     using namespace std::chrono_literals;
-    TTemporary_Folder folder;
+    TLibrary_Folder folder;
     std::vector<int> returned;
     for (const auto& [kill_after, delay] : {std::pair{400, 4000us}, std::pair{250, 9000us}, std::pair{100, 14000us}}) {
         returned.push_back(Write_And_Kill(folder, returned.size(), kill_after, delay));
@@ -138,7 +138,7 @@ std::string Random_Bytes(std::size_t size, std::string start = "") {
 class Corrupt_File_Test : public ::testing::TestWithParam<int> {};
 
 TEST_P(Corrupt_File_Test, StarterCatalogueIsInUseAndTheFileUnchanged) {
-    TTemporary_Folder folder;
+    TLibrary_Folder folder;
     if (GetParam() == 2)
         TDirect_Connection(folder.File()).Execute("CREATE TABLE items (name TEXT, text TEXT)");
     else
@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Contents, Corrupt_File_Test, ::testing::Values(0, 1, 2)
 // Pages of our own catalogue file overwritten: the records that can still be read are in use,
 // the damage is reported, and the file is left as it is for the game master to rescue.
 TEST(Exports_Test, DamagedCatalogueFileIsReportedAndLeftAsItIs) {
-    TTemporary_Folder folder;
+    TLibrary_Folder folder;
     Run_In_Child([&] {
         Enter(folder);
         Get_Item_Registry();

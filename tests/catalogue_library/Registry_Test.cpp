@@ -23,7 +23,7 @@ class Registry_Test : public ::testing::Test {
     }
     TQID_Registry& Plans() { return Catalogues->QIDs; }
 
-    TTemporary_Folder Folder;
+    TLibrary_Folder Folder;
     std::unique_ptr<TVexlor_Catalogues> Catalogues;
 };
 

@@ -5,6 +5,7 @@
 
 #include "catalogues/library/Vexlor_Catalogues.h"
 #include "foundations/Files.h"
+#include "tests/Test_Folder.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -20,26 +21,9 @@
 
 namespace Vexlor::Testing {
 
-// A folder of its own for one test, removed afterwards.
-class TTemporary_Folder {
+// A folder of its own for one test, holding its catalogue file and starter catalogue.
+class TLibrary_Folder : public TTemporary_Folder {
   public:
-    TTemporary_Folder() {
-        static int count = 0;
-        Path = std::filesystem::temp_directory_path() /
-               ("vexlor_catalogue_library_" + std::to_string(::getpid()) + "_" + std::to_string(++count));
-        std::filesystem::create_directories(Path);
-    }
-    ~TTemporary_Folder() {
-        std::error_code error;
-        std::filesystem::remove_all(Path, error);
-    }
-    TTemporary_Folder(const TTemporary_Folder&) = delete;
-    TTemporary_Folder& operator=(const TTemporary_Folder&) = delete;
-
-    void Write(const std::string& name, const std::string& bytes) const {
-        ASSERT_EQ(Write_File_Atomic(Path / name, bytes), 0);
-    }
-    std::string Read(const std::string& name) const { return Read_File(Path / name).value_or("(missing)"); }
     // A starter catalogue with these QID plans and nothing else.
     void Write_Starter(const std::string& qids = "") const {
         for (const char* name : {"items.txt", "creatures.txt", "compounds.txt", "effects.txt", "poisons.txt"})
@@ -49,8 +33,6 @@ class TTemporary_Folder {
     std::filesystem::path File() const { return Path / "Vexlor.catalogue"; }
     // The catalogues from the catalogue file here, with the starter catalogue from here too.
     std::unique_ptr<TVexlor_Catalogues> Open() const { return std::make_unique<TVexlor_Catalogues>(File(), Path); }
-
-    std::filesystem::path Path;
 };
 
 inline TQID_Plan* Plan(const std::string& name, int level) {

@@ -6,6 +6,7 @@
 #include "foundations/Files.h"
 #include "foundations/CommonUt.h"
 #include "foundations/Random.h"
+#include "tests/Test_Folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,29 +15,6 @@
 #include <vector>
 
 namespace Vexlor::Testing {
-
-// A folder of its own for one test, removed afterwards.
-class TTemporary_Folder {
-  public:
-    TTemporary_Folder() {
-        static int count = 0;
-        Path = std::filesystem::temp_directory_path() /
-               ("vexlor_characters_" + std::to_string(::getpid()) + "_" + std::to_string(++count));
-        std::filesystem::create_directories(Path);
-    }
-    ~TTemporary_Folder() {
-        std::error_code error;
-        std::filesystem::remove_all(Path, error);
-    }
-    TTemporary_Folder(const TTemporary_Folder&) = delete;
-    TTemporary_Folder& operator=(const TTemporary_Folder&) = delete;
-
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(Path / name, std::ios::binary) << bytes;
-    }
-
-    std::filesystem::path Path;
-};
 
 // Puts classes and levels into slots as a stored character holds them; hit points and
 // experience are rolled and set by the level change and then put back.

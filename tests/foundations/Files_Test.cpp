@@ -1,12 +1,12 @@
 #include "foundations/CommonUt.h"
 #include "foundations/Files.h"
+#include "tests/Test_Folder.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fstream>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace Vexlor {
 namespace {
@@ -14,25 +14,10 @@ namespace fs = std::filesystem;
 
 class Files_Test : public testing::Test {
   protected:
-    void SetUp() override {
-        Folder = fs::temp_directory_path() / ("vexlor-files-" + std::to_string(::getpid()) + "-" +
-                                              testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(Folder);
-        fs::create_directories(Folder);
-    }
-    void TearDown() override { fs::remove_all(Folder); }
     std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(Folder), {})); }
-    fs::path Folder;
+    Testing::TTemporary_Folder Temporary;
+    const fs::path& Folder = Temporary.Path;
 };
-
-TEST_F(Files_Test, Writes_Replace_The_Whole_File_And_Read_Back_As_Bytes) {
-    const fs::path file = Folder / "Characters.master";
-    const std::string bytes("party\r\n\0\xFF end", 13);
-    ASSERT_EQ(Write_File_Atomic(file, "an older and much longer party file"), 0);
-    ASSERT_EQ(Write_File_Atomic(file, bytes), 0);
-    EXPECT_EQ(Read_File(file), bytes);
-    EXPECT_EQ(Entries(), 1u);
-}
 
 // A disk that fills up half-way through a save, as a file size limit makes it for any user.
 class TFile_Size_Limit {

@@ -2,13 +2,13 @@
 
 #include "foundations/Files.h"
 #include "foundations/Random.h"
+#include "tests/Test_Folder.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 namespace Vexlor {
 namespace {
@@ -189,11 +189,11 @@ TEST_F(Sheet_Test, Reads_In_A_Real_RTF_Reader) {
     character.Set_Class(1, Class_Commando);
     character.Set_Level(1, 4);
     character.Hit_Points = 23;
-    const auto file = std::filesystem::temp_directory_path() / ("vexlor-sheet-" + std::to_string(::getpid()) + ".rtf");
+    const Testing::TTemporary_Folder folder;
+    const auto file = folder.Path / "sheet.rtf";
     ASSERT_EQ(Write_File_Atomic(file, Sheet(character)), 0);
     // unrtf writes the text in the sheet's own code page, so the accented letter comes back as one byte.
     const std::string text = Output_Of("unrtf --text '" + file.string() + "' 2>/dev/null");
-    std::filesystem::remove(file);
     for (const std::string expected :
          {"Name: Rex {the} \\ Bold \xC9lodie", "Race: Human", "Age: 27", "Strength: 12", "Vocations: Commando",
           "Level: 4", "Family & Background: 3rd child of 5 children", "Funds: 450", "QIDS & Compounds:",

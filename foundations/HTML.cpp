@@ -289,8 +289,10 @@ std::string THTML_Parser::_Get_Section(const std::string& name, bool xml) {
     return Html().Read_Section(xml ? "<" + lower + "/>" : "</" + lower + ">", "<" + lower);
 }
 
-void Split_Tag(const std::string& token, TTag& tag) {
-    const auto equals = token.find('=');
+namespace {
+
+// The tag split at equals, the position of its first "=" (npos when it has none).
+void Split_Tag_At(const std::string& token, std::size_t equals, TTag& tag) {
     if (equals == std::string::npos) {
         tag.Name.assign(token);
         tag.Value.clear();
@@ -301,6 +303,25 @@ void Split_Tag(const std::string& token, TTag& tag) {
     if (!tag.Value.empty())
         tag.Value.pop_back();
 }
+
+// Folds the token's case as the record asks and returns the position of its first "=".
+std::size_t Fold_Token(std::string& token, TTag_Case fold) {
+    std::size_t equals = std::string::npos;
+    for (std::size_t i = 0; i < token.size(); ++i) {
+        char& c = token[i];
+        if (fold == TTag_Case::Lower)
+            c = Lower_Char(c);
+        else if (fold == TTag_Case::Upper)
+            c = Upper_Char(c);
+        if (c == '=' && equals == std::string::npos)
+            equals = i;
+    }
+    return equals;
+}
+
+} // namespace
+
+void Split_Tag(const std::string& token, TTag& tag) { Split_Tag_At(token, token.find('='), tag); }
 
 TTag Split_Tag(const std::string& token) {
     TTag tag;
@@ -327,13 +348,7 @@ void Read_Tagged_Text(const std::string& text, TTag_Case fold, const TTag_Handle
     while (parser.Token_Into(token)) {
         if (token.front() != '<')
             continue;
-        if (fold == TTag_Case::Lower)
-            for (char& c : token)
-                c = Lower_Char(c);
-        else if (fold == TTag_Case::Upper)
-            for (char& c : token)
-                c = Upper_Char(c);
-        Split_Tag(token, tag);
+        Split_Tag_At(token, Fold_Token(token, fold), tag);
         if (handler(tag, parser))
             continue;
         if (token.compare(0, 2, "<#") != 0)

@@ -126,22 +126,6 @@ void TExpression_Evaluator::Fail(int code) {
         Error_Code = code;
 }
 
-void TExpression_Evaluator::Push(long double value) {
-    if (Depth == Stack_Size) {
-        Fail(Error_Syntax_Error);
-        return;
-    }
-    Stack[++Depth] = value;
-}
-
-long double TExpression_Evaluator::Pop() {
-    if (Depth == 0) {
-        Fail(Error_Syntax_Error);
-        return 0;
-    }
-    return Stack[Depth--];
-}
-
 void TExpression_Evaluator::Optimize_Tree(pExpression_Node root) {
     Post_Order(root, [this](tExpression_Node& node) {
         if (node.Kind == Node_Operator && Is_Foldable(node.Operation) && Is_Literal(node.Left) &&

@@ -165,8 +165,20 @@ class TExpression_Evaluator {
     virtual void Get_Symbol(std::string_view text, int& kind, bool& unknown, int& precedence, int& operation);
 
     // The value stack; pushing onto a full stack or popping an empty one is a syntax error.
-    void Push(long double value);
-    long double Pop();
+    void Push(long double value) {
+        if (Depth == Stack_Size) {
+            Fail(Error_Syntax_Error);
+            return;
+        }
+        Stack[++Depth] = value;
+    }
+    long double Pop() {
+        if (Depth == 0) {
+            Fail(Error_Syntax_Error);
+            return 0;
+        }
+        return Stack[Depth--];
+    }
 
   protected:
     bool Expression();

@@ -161,6 +161,15 @@ bool Could_Go_On_With_A_Number(std::string_view token) {
            (Is_Digit(token.front()) || token.front() == '.' || token.front() == 'E' || token.back() == 'E');
 }
 
+// Whether Number could make anything of a token other than push it back whole: one that starts
+// with a digit, a sign or a point, or ends in the E of an exponent whose digits may follow.
+bool Could_Start_A_Number(std::string_view token) {
+    if (token.empty())
+        return false;
+    const char first = token.front();
+    return Is_Digit(first) || first == '+' || first == '-' || first == '.' || token.back() == 'E';
+}
+
 // The literal read so far ends in the E of an exponent whose sign and digits may follow.
 bool Ends_In_Exponent(const std::string& literal) {
     return !literal.empty() && literal.back() == 'E';
@@ -213,7 +222,9 @@ pExpression_Node TExpression_Evaluator::Parse_Expression() {
     return nullptr;
 }
 
-bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence) {
+// The small steps of reading (an operator, a node, the postfix operators) are inline: formulas
+// are read thousands of times per press of a referee tool.
+inline bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence) {
     const std::string_view token = Tokens.Peek();
     int kind = 0;
     bool unknown = true;
@@ -238,7 +249,7 @@ bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& precedence
     return false;
 }
 
-pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precedence, pExpression_Node left) {
+inline pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precedence, pExpression_Node left) {
     const pExpression_Node node = Nodes.New_Node(Node_Operator);
     node->Operation = operation;
     node->Precedence = precedence;
@@ -247,7 +258,7 @@ pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precede
     return node;
 }
 
-pExpression_Node TExpression_Evaluator::Literal_Node(long double value) {
+inline pExpression_Node TExpression_Evaluator::Literal_Node(long double value) {
     const pExpression_Node node = Nodes.New_Node(Node_Literal);
     node->Value = value;
     return node;
@@ -256,7 +267,7 @@ pExpression_Node TExpression_Evaluator::Literal_Node(long double value) {
 // Hangs a new operator node below the last one and moves it up as far as precedence says: an
 // operator binding no tighter than those above it takes their place and they become its left
 // operand, so equal precedences group from the left.
-void TExpression_Evaluator::Attach_Operator(pExpression_Node node, pExpression_Node& root,
+inline void TExpression_Evaluator::Attach_Operator(pExpression_Node node, pExpression_Node& root,
                                             pExpression_Node last) {
     if (root == nullptr) {
         root = node;
@@ -344,7 +355,7 @@ pExpression_Node TExpression_Evaluator::Read_Operand() {
     return Function_Reference(arguments, *function) ? function : nullptr;
 }
 
-pExpression_Node TExpression_Evaluator::Postfix_Operators(pExpression_Node operand) {
+inline pExpression_Node TExpression_Evaluator::Postfix_Operators(pExpression_Node operand) {
     for (;;) {
         int kind = 0;
         bool unknown = true;
@@ -359,6 +370,10 @@ pExpression_Node TExpression_Evaluator::Postfix_Operators(pExpression_Node opera
 }
 
 bool TExpression_Evaluator::Number() {
+    // A token that cannot start a number (a function's name, a bracket) is left unread: reading
+    // it and pushing it back again would come to the same.
+    if (!Could_Start_A_Number(Tokens.Peek()))
+        return false;
     std::string_view token = Tokens.Next();
     while (Is(token, '+'))
         token = Tokens.Next();

@@ -41,17 +41,10 @@ const TToken_Characters& Token_Characters() {
     return characters;
 }
 
-// Edit(raw, Edit_All) for a raw token that editing may change, kept in edited. Out of line, so
-// that the common way through Edit_Token stays short.
+// Edit(raw, Edit_All) for a raw token of several characters that editing may change, kept in
+// edited. Out of line, so that the common way through Edit_Token stays short.
 [[gnu::noinline]] std::string_view Edit_Changed_Token(std::string_view raw, std::string& edited) {
     const TToken_Characters& characters = Token_Characters();
-    if (raw.size() == 1) {
-        const auto code = static_cast<unsigned char>(raw.front());
-        if (!characters.Kept[code])
-            return {};
-        edited.assign(1, characters.Edited[code]);
-        return edited;
-    }
     for (const char c : raw)
         if (!characters.Plain[static_cast<unsigned char>(c)]) {
             edited = Edit(std::string(raw), Edit_All);
@@ -67,6 +60,10 @@ const TToken_Characters& Token_Characters() {
 // edited text, kept in edited.
 std::string_view Edit_Token(std::string_view raw, std::string& edited) {
     const TToken_Characters& characters = Token_Characters();
+    if (raw.size() == 1) { // one character: its edited form is a view of the table
+        const auto code = static_cast<unsigned char>(raw.front());
+        return characters.Kept[code] ? std::string_view(&characters.Edited[code], 1) : std::string_view();
+    }
     for (const char c : raw)
         if (!characters.Unchanged[static_cast<unsigned char>(c)])
             return Edit_Changed_Token(raw, edited);
@@ -215,13 +212,6 @@ std::string TSParser::Token() {
     if (token.empty())
         return token;
     return Join_Special(std::move(token), Tokens, Command, [this] { return Get_Token(); });
-}
-
-std::string_view TSParser::Token_View() {
-    const std::string_view token = Next_Token_View();
-    if (token.empty() || Tokens.empty()) [[likely]]
-        return token;
-    return Join_Special_View(token);
 }
 
 std::string_view TSParser::Join_Special_View(std::string_view token) {

@@ -76,7 +76,12 @@ class TSParser {
     // Token of this tokenizer itself (its own Get_Token, not a derived one), read in place: the view
     // holds until the next call on the parser. Readers that take thousands of tokens per second
     // (the expression evaluator) read this way, without a copy of each token.
-    std::string_view Token_View();
+    std::string_view Token_View() {
+        const std::string_view token = Next_Token_View();
+        if (token.empty() || Tokens.empty()) [[likely]]
+            return token;
+        return Join_Special_View(token);
+    }
     // Pushes a token back so that the next Token returns it again.
     void Put_Token(const std::string& token);
     bool Token_EOL() const { return Command.empty(); }

@@ -43,7 +43,9 @@ class TClock_Random : public TRandom_Source {
             const std::uint64_t x = Next_64() >> 32;
             const std::uint64_t product = x * range;
             const auto low = static_cast<std::uint32_t>(product);
-            if (low >= static_cast<std::uint32_t>(-static_cast<std::uint32_t>(range) % range))
+            // The rejection threshold is below range, so a low part of at least range is kept
+            // without working the threshold out (a division).
+            if (low >= range || low >= static_cast<std::uint32_t>(-static_cast<std::uint32_t>(range) % range))
                 return static_cast<int>(product >> 32);
         }
     }

@@ -90,7 +90,7 @@ TEST_F(Referee_Test, Roll_Turns_A_Range_Into_Dice_And_Ignores_Other_Text) {
 }
 
 TEST_F(Referee_Test, Output_File_Writes_Heading_Block_Once_Per_Heading) {
-    const auto log = Campaign.Folder / "evening.txt";
+    const auto log = Campaign.Path / "evening.txt";
     Output.Set_File_Name(log.string());
     std::string die_roll = "1d6";
     Referee.Roll(die_roll);
@@ -114,11 +114,11 @@ TEST_F(Referee_Test, Output_File_Writes_Heading_Block_Once_Per_Heading) {
 }
 
 TEST_F(Referee_Test, Output_File_Errors_Are_Reported_Once_Per_Block) {
-    Output.Set_File_Name((Campaign.Folder / "no such folder" / "log.txt").string());
+    Output.Set_File_Name((Campaign.Path / "no such folder" / "log.txt").string());
     std::string die_roll = "1d6";
     EXPECT_EQ(Referee.Roll(die_roll).size(), 20u);
     ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0], "File not found while opening " + (Campaign.Folder / "no such folder" / "log.txt").string());
+    EXPECT_EQ(Errors[0], "File not found while opening " + (Campaign.Path / "no such folder" / "log.txt").string());
     Referee.Roll(die_roll);
     EXPECT_EQ(Errors.size(), 1u);
     die_roll = "1d8";

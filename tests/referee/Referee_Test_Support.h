@@ -1,45 +1,22 @@
-// A temporary campaign folder for one test: the working directory while the test runs.
+// What the referee tests share: a campaign folder as the working folder, catalogues held in
+// memory, and the starter catalogue files loaded into them.
 #pragma once
 
+#include "catalogues/Catalogue_Registry.h"
 #include "foundations/Files.h"
+#include "tests/Test_Folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
-#include <unistd.h>
-
-namespace Vexlor {
-
-class TCampaign_Folder {
-  public:
-    TCampaign_Folder() {
-        Previous = std::filesystem::current_path();
-        Folder = std::filesystem::temp_directory_path() /
-                 ("vexlor-referee-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(Folder);
-        std::filesystem::create_directories(Folder);
-        std::filesystem::current_path(Folder);
-    }
-    ~TCampaign_Folder() {
-        std::filesystem::current_path(Previous);
-        std::filesystem::remove_all(Folder);
-    }
-    void Write(const std::string& name, const std::string& text) const {
-        ASSERT_EQ(Write_File_Atomic(Folder / name, text), 0);
-    }
-    std::filesystem::path Folder, Previous;
-};
-
-} // namespace Vexlor
-
-#include "catalogues/Catalogue_Registry.h"
-
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace Vexlor {
+
+// The campaign folder of one test: the working folder while the test runs.
+using TCampaign_Folder = Testing::TWorking_Folder;
 
 // A catalogue held in memory, as the catalogue library holds one, for the tools under test.
 template <class T, class Registry> class TMemory_Registry : public Registry {

@@ -54,7 +54,7 @@ bool Is_Disease(const std::string& line, const std::vector<std::string>& areas) 
 }
 
 TEST_F(Shipped_Afflictions_Test, Every_Tool_Gives_Its_Lines_Under_Its_Heading) {
-    Output.Set_File_Name((Campaign.Folder / "evening.txt").string());
+    Output.Set_File_Name((Campaign.Path / "evening.txt").string());
     const std::vector<std::pair<std::string, std::vector<std::string>>> blocks{
         {"Diseases", Roll_Diseases(Referee, 3)},
         {"Poison", Roll_Poisoning(Referee, Random_Choice).Lines},
@@ -69,7 +69,7 @@ TEST_F(Shipped_Afflictions_Test, Every_Tool_Gives_Its_Lines_Under_Its_Heading) {
         for (const std::string& line : lines)
             expected += line + "\r\n";
     }
-    EXPECT_EQ(Read_File(Campaign.Folder / "evening.txt").value_or(""), expected);
+    EXPECT_EQ(Read_File(Campaign.Path / "evening.txt").value_or(""), expected);
 
     // Every area of table 2 is one the disease rules know.
     const auto areas = Entries(2);

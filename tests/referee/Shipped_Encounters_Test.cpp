@@ -27,7 +27,7 @@ class Shipped_Encounters_Test : public testing::Test {
         Load_Catalogue_File(QIDs, data / "catalogues" / "qids.txt");
         Load_Catalogue_File(Compounds, data / "catalogues" / "compounds.txt");
         ASSERT_GT(Creatures.Count(), 40);
-        Output.Set_File_Name((Campaign.Folder / "evening.txt").string());
+        Output.Set_File_Name((Campaign.Path / "evening.txt").string());
     }
     std::vector<std::string> Entries(int table) {
         std::vector<std::string> texts;
@@ -124,7 +124,7 @@ TEST_F(Shipped_Encounters_Test, Ten_Encounters_At_Every_Level) {
             block.clear();
         }
     }
-    const std::string log = Read_File(Campaign.Folder / "evening.txt").value_or("");
+    const std::string log = Read_File(Campaign.Path / "evening.txt").value_or("");
     EXPECT_TRUE(log.starts_with("\r\nEncounters\r\n\r\n"));
 }
 
@@ -158,7 +158,7 @@ TEST_F(Shipped_Encounters_Test, Gems_Jewelry_And_A_Ship_Hit) {
             << piece;
         EXPECT_EQ(piece.find_first_of("<>;"), std::string::npos) << piece;
     }
-    const std::string log = Read_File(Campaign.Folder / "evening.txt").value_or("");
+    const std::string log = Read_File(Campaign.Path / "evening.txt").value_or("");
     EXPECT_NE(log.find("\r\nGems\r\n\r\n"), std::string::npos);
     EXPECT_NE(log.find("\r\nJewelry\r\n\r\n"), std::string::npos);
     const std::string hit = Ship_Attack_Result(TShip{.Captain = -30}, TShip{.MR = 9}, Tables);

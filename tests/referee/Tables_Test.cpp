@@ -145,7 +145,7 @@ TEST_F(Tables_Test, Cache_Keeps_Tables_Until_Forgotten) {
 }
 
 TEST_F(Tables_Test, Missing_File_Gives_No_Tables) {
-    std::filesystem::remove(Campaign.Folder / "tables.txt");
+    std::filesystem::remove(Campaign.Path / "tables.txt");
     EXPECT_EQ(Tables.Generate_Entry(7, Table_File_Name), "");
     std::vector<std::string> headers{"old"};
     EXPECT_FALSE(Load_Table_List("tables.txt", headers));
@@ -182,7 +182,7 @@ TEST(Append_String, Joins_And_Stops_At_255_Characters) {
 
 TEST_F(Tables_Test, Long_Lines_Are_Cut_At_255) {
     Campaign.Write("TABLES.TXT", "20\tLong\n1D1\n1\t" + std::string(400, 'z') + "\n");
-    std::filesystem::remove(Campaign.Folder / "tables.txt");
+    std::filesystem::remove(Campaign.Path / "tables.txt");
     EXPECT_EQ(Tables.Get_Entry(20, 1, Table_File_Name), std::string(253, 'z'));
 }
 

@@ -423,10 +423,11 @@ int TExpression_Evaluator::Roll_Dice(long double count, long double sides, long 
         return Error_Floating_point_error;
     const auto rolls = static_cast<long>(dice);
     Dice_Rolled += rolls;
-    long double total = 0;
+    const int die = faces >= 2 ? static_cast<int>(faces) : 1;
+    std::int64_t total = 0; // at most a million dice of fewer than 2^31 faces: exact
     for (long roll = 0; roll < rolls; ++roll)
-        total += faces >= 2 ? Random(static_cast<int>(faces)) + 1 : 1;
-    result = total;
+        total += die >= 2 ? Random(die) + 1 : 1;
+    result = static_cast<long double>(total);
     return Error_None;
 }
 

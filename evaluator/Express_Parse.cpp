@@ -240,9 +240,8 @@ inline bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& pre
     for (std::size_t length = token.size(); length > 1 && Is_Digit(token[length - 1]); --length) {
         Get_Symbol(token.substr(0, length - 1), kind, unknown, precedence, operation);
         if (!unknown && kind == SF_Binary_Operator) {
-            std::string digits(token.substr(length - 1));
-            Tokens.Skip();
-            Tokens.Put_Back(std::move(digits));
+            Tokens.Skip(); // token, a view of the text skipped, still holds
+            Tokens.Put_Back(token.substr(length - 1));
             return true;
         }
     }
@@ -404,7 +403,7 @@ bool TExpression_Evaluator::Number() {
     // What follows the number goes back to the input (2D6 reads 2 and leaves D6; 1E with no
     // exponent digits reads 1 and leaves the E).
     if (length < literal.size())
-        Tokens.Put_Back(literal.substr(length));
+        Tokens.Put_Back(std::string_view(literal).substr(length));
     if (length == 0)
         return false;
     literal.resize(length);
@@ -422,7 +421,7 @@ void TExpression_Evaluator::Take_Exponent(std::string& literal) {
         literal += sign;
         literal += Tokens.Next();
     } else {
-        Tokens.Put_Back(std::string(token));
+        Tokens.Put_Back(token);
     }
 }
 

@@ -10,13 +10,20 @@ void TToken_Reader::Load(const std::string& text) {
     Separating_Blank = false;
 }
 
-void TToken_Reader::Put_Back(std::string token) {
+void TToken_Reader::Put_Back(std::string_view token) {
     if (token.empty())
         return;
-    Settle_Peek();
-    if (Held == Held_Pushed)
-        Write_Pending();
-    Pushed_Text = std::move(token);
+    if (Held == Held_None) {
+        Pushed_Text.assign(token);
+    } else {
+        // Settling the held token may write it into the tokenizer's text, which token may be a
+        // view of: it is copied first.
+        std::string kept(token);
+        Settle_Peek();
+        if (Held == Held_Pushed)
+            Write_Pending();
+        Pushed_Text = std::move(kept);
+    }
     Pending = Pushed_Text;
     Hold_Pushed();
 }

@@ -32,7 +32,7 @@ class TToken_Reader {
         Held = Held_None;
         return Pending;
     }
-    void Put_Back(std::string token);
+    void Put_Back(std::string_view token);
     // Reads the next token without deciding yet what becomes of it: Next or Skip keeps it read;
     // Leave, or any other call, pushes it back.
     std::string_view Peek() {

@@ -121,6 +121,20 @@ std::string TUnread_Text::Take() {
     return rest;
 }
 
+void TWord_Characters::Build() {
+    Exact.fill(false);
+    Folded.fill(false);
+    for (const char c : Characters) {
+        Exact[static_cast<unsigned char>(c)] = true;
+        Folded[static_cast<unsigned char>(c)] = true;
+        // Pushed-back text is not folded to upper case like the lines read, so a parser that
+        // ignores case takes small letters as the capitals they stand for (3d6 is one word).
+        if (c >= 'A' && c <= 'Z')
+            Folded[static_cast<unsigned char>(c + 32)] = true;
+    }
+    Built = true;
+}
+
 void TSParser::Init() {
     Command.clear();
     Tokens.clear();
@@ -162,19 +176,6 @@ std::size_t TSParser::Quoted_Length(std::string_view unread) {
     return unread.size();
 }
 
-void TSParser::Build_Word_Table() {
-    Word_Table.fill(false);
-    for (const char c : Non_Terminals) {
-        Word_Table[static_cast<unsigned char>(c)] = true;
-        // Pushed-back text is not folded to upper case like the lines read, so a parser that
-        // ignores case takes small letters as the capitals they stand for (3d6 is one word).
-        if (!Case_Sensitive && c >= 'A' && c <= 'Z')
-            Word_Table[static_cast<unsigned char>(c + 32)] = true;
-    }
-    Word_Table_Source = Non_Terminals;
-    Word_Table_Case_Sensitive = Case_Sensitive;
-}
-
 std::string TSParser::Get_Token() {
     return std::string(Next_Token_View());
 }
@@ -190,7 +191,7 @@ std::string_view TSParser::Next_Token_View() {
         if (first == '"' || first == '\'') [[unlikely]] {
             length = Quoted_Length(unread);
         } else {
-            const std::array<bool, 256>& words = Word_Characters();
+            const std::array<bool, 256>& words = Non_Terminals.Table(Case_Sensitive);
             if (words[static_cast<unsigned char>(first)])
                 while (length < unread.size() && words[static_cast<unsigned char>(unread[length])])
                     ++length;

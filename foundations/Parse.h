@@ -58,6 +58,38 @@ class TUnread_Text {
     std::size_t Start = 0; // where the unread rest begins in Text
 };
 
+// The characters that make up words, read like the text that lists them. Their table is built
+// when they are first looked up after being set, so the tokenizer looks characters up without
+// first checking whether the list has changed since.
+class TWord_Characters {
+  public:
+    TWord_Characters& operator=(std::string_view characters) {
+        if (characters != Characters) {
+            Characters = characters;
+            Built = false;
+        }
+        return *this;
+    }
+    std::string_view View() const { return Characters; }
+    friend bool operator==(const TWord_Characters& words, std::string_view other) { return words.View() == other; }
+
+    // Whether each character code is a word character. A tokenizer that ignores case takes small
+    // letters as the capitals they stand for.
+    const std::array<bool, 256>& Table(bool case_sensitive) {
+        if (!Built) [[unlikely]]
+            Build();
+        return case_sensitive ? Exact : Folded;
+    }
+
+  private:
+    void Build();
+
+    std::string Characters;
+    bool Built = false;
+    std::array<bool, 256> Exact{};
+    std::array<bool, 256> Folded{};
+};
+
 class TSParser {
   public:
     TSParser() { Init(); }
@@ -97,7 +129,7 @@ class TSParser {
     int Token_Error = ParserErr_Success;
     std::vector<int> Token_Stack;
     std::vector<std::string> Tokens;
-    std::string Non_Terminals;
+    TWord_Characters Non_Terminals;
     int Token_Line = 0;
     // When false, lines are folded to upper case as they are read. Init leaves it alone.
     bool Case_Sensitive = false;
@@ -122,20 +154,9 @@ class TSParser {
     // The length of the quoted literal that unread starts with: up to its closing quote, or the
     // whole of unread when it is not closed.
     std::size_t Quoted_Length(std::string_view unread);
-    // The characters of Non_Terminals as a table, rebuilt when Non_Terminals or Case_Sensitive
-    // change.
-    const std::array<bool, 256>& Word_Characters() {
-        if (Non_Terminals != Word_Table_Source || Case_Sensitive != Word_Table_Case_Sensitive) [[unlikely]]
-            Build_Word_Table();
-        return Word_Table;
-    }
-    void Build_Word_Table();
 
     std::string Edited_Token; // the last token that editing changed
     std::string Joined_Token; // the last token of Token_View that joining built
-    std::array<bool, 256> Word_Table{};
-    std::string Word_Table_Source;
-    bool Word_Table_Case_Sensitive = false;
 };
 
 // The generic parser wrapper: owns one tokenizer and forwards every operation to it.

@@ -6,8 +6,8 @@
 
 #include "evaluator/Maths.h"
 #include "evaluator/Token_Reader.h"
-#include "foundations/Checked.h"
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -148,7 +148,7 @@ class TExpression_Evaluator {
     void Init();
     // Evaluates text; true on success. Get_Result, Last_Error and Get_Position tell the outcome.
     bool Evaluate(const std::string& text);
-    long double Get_Result() const { return Depth > 0 ? Stack[1] : 0; }
+    long double Get_Result() const { return Depth > 0 ? Stack[0] : 0; }
     int Last_Error() const { return Error_Code; }
     // How much of the text had been read when the evaluation ended.
     int Get_Position() const { return Error_Position; }
@@ -170,14 +170,14 @@ class TExpression_Evaluator {
             Fail(Error_Syntax_Error);
             return;
         }
-        Stack[++Depth] = value;
+        Stack[Depth++] = value;
     }
     long double Pop() {
         if (Depth == 0) {
             Fail(Error_Syntax_Error);
             return 0;
         }
-        return Stack[Depth--];
+        return Stack[--Depth];
     }
 
   protected:
@@ -217,7 +217,8 @@ class TExpression_Evaluator {
     std::string Current_Literal;
     TToken_Reader Tokens; // reads through the line tokenizer
     int Error_Position = 0;
-    TArray<long double, 1, Stack_Size> Stack;
+    // The bottom Depth entries hold values. Push and Pop check the bounds themselves.
+    std::array<long double, Stack_Size> Stack{};
     int Depth = 0;
     std::size_t Input_Length = 0;
     int Nesting = 0; // brackets, signs and function calls around the operand being read

@@ -135,8 +135,8 @@ class TExpression_Evaluator {
     static constexpr int Deepest_Nesting = 256;
     // Most dice one evaluation rolls.
     static constexpr long Most_Dice = 1000000;
-    // Longest formula read: the tokenizer takes each token off the front of the unread text, so a
-    // formula's reading time grows with the square of its length. Plain numbers may be longer.
+    // Longest formula read; a longer one is refused unread, which bounds the time and memory one
+    // evaluation takes. Plain numbers may be longer.
     static constexpr std::size_t Longest_Formula = 16384;
 
     TExpression_Evaluator() { Init(); }

@@ -248,7 +248,8 @@ inline bool TExpression_Evaluator::Read_Binary_Operator(int& operation, int& pre
     return false;
 }
 
-inline pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precedence, pExpression_Node left) {
+inline pExpression_Node TExpression_Evaluator::Operator_Node(int operation, int precedence,
+                                                             pExpression_Node left) {
     const pExpression_Node node = Nodes.New_Node(Node_Operator);
     node->Operation = operation;
     node->Precedence = precedence;
@@ -267,7 +268,7 @@ inline pExpression_Node TExpression_Evaluator::Literal_Node(long double value) {
 // operator binding no tighter than those above it takes their place and they become its left
 // operand, so equal precedences group from the left.
 inline void TExpression_Evaluator::Attach_Operator(pExpression_Node node, pExpression_Node& root,
-                                            pExpression_Node last) {
+                                                   pExpression_Node last) {
     if (root == nullptr) {
         root = node;
         return;

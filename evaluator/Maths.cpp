@@ -10,6 +10,7 @@ namespace {
 
 constexpr double Exponent_Limit = 88;
 constexpr double Largest_Whole_Power = 32767;
+constexpr double Short_Number = 1e7;
 
 // The number of characters of x written as a whole number: rounded half away from zero, minus
 // sign counted.
@@ -39,6 +40,9 @@ double Pwr(double x, int n, int& error) {
     if (n == 1)
         return x;
     const double half = Pwr(x, n / 2, error);
+    // Numbers below ten million take at most 9 characters, too few for this step to fail.
+    if (std::fabs(half) < Short_Number && std::fabs(x) < Short_Number)
+        return n % 2 == 1 ? half * half * x : half * half;
     const int half_width = Whole_Number_Width(half);
     if (n % 2 == 1) {
         if (2 * half_width + Whole_Number_Width(x) >= 32) {

@@ -129,8 +129,8 @@ class TToken_Reader {
     bool Would_Separate() const { return !Parser.Command.empty() && Parser.Command.front() != ' '; }
 
     TSParser Parser;
-    // The held token: while it is only peeked, a view of the tokenizer's own token, copied into
-    // Pushed_Text once it stands pushed back.
+    // The held token: a view of the tokenizer's own token, or of Pushed_Text for a token the
+    // parser pushed back.
     std::string_view Pending;
     std::string Pushed_Text;
     THeld Held = Held_None;

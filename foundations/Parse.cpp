@@ -73,8 +73,8 @@ std::string_view Edit_Token(std::string_view raw, std::string& edited) {
 // Joins token with the tokens after it when, with the unread text, it starts one of the special
 // tokens; next reads one more token.
 template <class TNext>
-std::string Join_Special(std::string token, const std::vector<std::string>& specials, const TUnread_Text& unread,
-                         TNext next) {
+std::string Join_Special(std::string token, const std::vector<std::string>& specials,
+                         const TUnread_Text& unread, TNext next) {
     for (const std::string& special : specials) {
         if (special.empty() || special.front() != token.front())
             continue;
@@ -216,8 +216,8 @@ std::string TSParser::Token() {
 }
 
 std::string_view TSParser::Join_Special_View(std::string_view token) {
-    Joined_Token = Join_Special(std::string(token), Tokens, Command,
-                                [this] { return std::string(Next_Token_View()); });
+    Joined_Token =
+        Join_Special(std::string(token), Tokens, Command, [this] { return std::string(Next_Token_View()); });
     return Joined_Token;
 }
 

@@ -71,7 +71,9 @@ class TWord_Characters {
         return *this;
     }
     std::string_view View() const { return Characters; }
-    friend bool operator==(const TWord_Characters& words, std::string_view other) { return words.View() == other; }
+    friend bool operator==(const TWord_Characters& words, std::string_view other) {
+        return words.View() == other;
+    }
 
     // Whether each character code is a word character. A tokenizer that ignores case takes small
     // letters as the capitals they stand for.

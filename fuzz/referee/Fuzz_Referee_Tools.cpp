@@ -11,6 +11,7 @@
 #include "referee/Gems.h"
 #include "referee/Parties.h"
 #include "referee/Treasure.h"
+#include "tests/Memory_Registry.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -29,42 +30,6 @@ constexpr long long Most_Level = 1000;
 bool Playable(const TCreature_Profile& profile) {
     return std::llabs(profile.Get_Level()) <= Most_Level && std::llabs(profile.Get_Low_Level()) <= Most_Level;
 }
-
-template <class T, class Registry> class TFuzz_Registry final : public Registry {
-  public:
-    void Add(T* record) override { Records.emplace_back(record); }
-    std::int32_t Count() override { return static_cast<std::int32_t>(Records.size()); }
-    T* Get(std::int32_t index) override {
-        return index >= 0 && index < Count() ? Records[static_cast<std::size_t>(index)].get() : nullptr;
-    }
-    T* Get(const char* name) override {
-        for (auto& record : Records)
-            if (std::string(record->Get_Name()) == name)
-                return record.get();
-        return nullptr;
-    }
-    void Delete(std::int32_t) override {}
-    void Delete(const char*) override {}
-    void Sort() override {}
-
-    // One record a line.
-    template <class Keep> void Read(const std::string& text, Keep keep) {
-        std::size_t from = 0;
-        while (from < text.size()) {
-            auto end = text.find('\n', from);
-            if (end == std::string::npos)
-                end = text.size();
-            auto record = std::make_unique<T>();
-            record->Deserialize(text.substr(from, end - from).c_str());
-            if (keep(*record))
-                Records.push_back(std::move(record));
-            from = end + 1;
-        }
-    }
-
-  private:
-    std::vector<std::unique_ptr<T>> Records;
-};
 
 // The five parts; the last takes the rest of the input.
 std::vector<std::string> Parts_Of(const std::string& input) {
@@ -103,14 +68,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> parts = Parts_Of(std::string(reinterpret_cast<const char*>(data), size));
     // Written plainly: a flush to the disk for every input would be most of the run.
     std::ofstream(folder / Table_File_Name, std::ios::binary | std::ios::trunc) << parts[0];
-    TFuzz_Registry<TCreature_Profile, TCreature_Registry> creatures;
-    TFuzz_Registry<TItem_Template, TItem_Registry> items;
-    TFuzz_Registry<TQID_Plan, TQID_Registry> qids;
-    TFuzz_Registry<TCompound_Plan, TCompound_Registry> compounds;
-    creatures.Read(parts[1], Playable);
-    items.Read(parts[2], Any);
-    qids.Read(parts[3], Any);
-    compounds.Read(parts[4], Any);
+    TMemory_Registry<TCreature_Profile, TCreature_Registry> creatures;
+    TMemory_Registry<TItem_Template, TItem_Registry> items;
+    TMemory_Registry<TQID_Plan, TQID_Registry> qids;
+    TMemory_Registry<TCompound_Plan, TCompound_Registry> compounds;
+    Add_Records(creatures, parts[1], Playable);
+    Add_Records(items, parts[2], Any);
+    Add_Records(qids, parts[3], Any);
+    Add_Records(compounds, parts[4], Any);
 
     std::minstd_rand engine(static_cast<std::uint32_t>(size));
     TFunction_Random dice(

@@ -61,6 +61,17 @@ class TPoison_Registry : public TCatalogue_Registry<TPoison_Template> {
     ~TPoison_Registry() = default;
 };
 
+// The six catalogues as one value, for the tools and windows that read them (the program passes
+// the catalogue library's registries); any of them may be missing (null).
+struct TCatalogues {
+    TItem_Registry* Items = nullptr;
+    TCreature_Registry* Creatures = nullptr;
+    TQID_Registry* QIDs = nullptr;
+    TCompound_Registry* Compounds = nullptr;
+    TEffect_Registry* Effects = nullptr;
+    TPoison_Registry* Poisons = nullptr;
+};
+
 // What the program offers an interactive character creator: the inventory dialog, and adding
 // named QIDs or compounds to the inventory.
 class TCharacter_Edit_Interface {

@@ -11,20 +11,9 @@
 
 namespace Vexlor {
 
-// The catalogues the referee tools read (the program passes the catalogue library's
-// registries); any of them may be missing (null).
-struct TReferee_Catalogues {
-    TItem_Registry* Items = nullptr;
-    TCreature_Registry* Creatures = nullptr;
-    TQID_Registry* QIDs = nullptr;
-    TCompound_Registry* Compounds = nullptr;
-    TEffect_Registry* Effects = nullptr;
-    TPoison_Registry* Poisons = nullptr;
-};
-
 class TReferee {
   public:
-    TReferee(TTable& tables, const TReferee_Catalogues& catalogues, TOutput_File& output)
+    TReferee(TTable& tables, const TCatalogues& catalogues, TOutput_File& output)
         : Tables(tables), Catalogues(catalogues), Output(output) {}
 
     // The result of table n with its codes expanded: @Q, @P, @C, @R, @W and table numbers.
@@ -46,7 +35,7 @@ class TReferee {
     std::vector<std::string> Generate_Table(const std::string& table);
 
     TTable& Get_Tables() { return Tables; }
-    const TReferee_Catalogues& Get_Catalogues() const { return Catalogues; }
+    const TCatalogues& Get_Catalogues() const { return Catalogues; }
     TOutput_File& Get_Output() { return Output; }
 
   private:
@@ -54,7 +43,7 @@ class TReferee {
     std::string Random_Weapon();
 
     TTable& Tables;
-    TReferee_Catalogues Catalogues;
+    TCatalogues Catalogues;
     TOutput_File& Output;
 };
 

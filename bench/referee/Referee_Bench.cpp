@@ -22,7 +22,7 @@ class TCampaign {
         : Folder(Make_Folder()),
           Catalogues(Folder / "Vexlor.catalogue", fs::path(VEXLOR_DATA_FOLDER) / "catalogues"),
           Referee(Tables,
-                  TReferee_Catalogues{&Catalogues.Items, &Catalogues.Creatures, &Catalogues.QIDs,
+                  TCatalogues{&Catalogues.Items, &Catalogues.Creatures, &Catalogues.QIDs,
                                       &Catalogues.Compounds, &Catalogues.Effects, &Catalogues.Poisons},
                   Output) {}
     ~TCampaign() {

@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TRandom_Override use(dice);
     TTable tables;
     TOutput_File output([](const std::string&) {});
-    TReferee referee(tables, TReferee_Catalogues{&items, &creatures, &qids, &compounds}, output);
+    TReferee referee(tables, TCatalogues{&items, &creatures, &qids, &compounds}, output);
 
     TEncounters encounters(referee);
     encounters.Roll(TEncounter_Choices{.Party_Size = 3});

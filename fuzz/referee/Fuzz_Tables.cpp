@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Write_File_Atomic(folder / "TABLES.TXT", std::string(reinterpret_cast<const char*>(data), size));
     TTable tables;
     TOutput_File output([](const std::string&) {});
-    TReferee referee(tables, TReferee_Catalogues{}, output);
+    TReferee referee(tables, TCatalogues{}, output);
     for (int number = 0; number <= 12; ++number) {
         tables.Generate_Entry(number, Table_File_Name);
         tables.Get_Entry(number, number * 9, Table_File_Name);

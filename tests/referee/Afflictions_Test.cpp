@@ -182,7 +182,7 @@ class Poisoning_Test : public testing::Test {
     TMemory_Registry<TPoison_Template, TPoison_Registry> Poisons;
     TTable Tables;
     TOutput_File Output{[](const std::string&) {}};
-    TReferee Referee{Tables, TReferee_Catalogues{nullptr, nullptr, nullptr, nullptr, &Effects, &Poisons},
+    TReferee Referee{Tables, TCatalogues{nullptr, nullptr, nullptr, nullptr, &Effects, &Poisons},
                      Output};
 };
 
@@ -267,7 +267,7 @@ TEST_F(Poisoning_Test, Effect_Beyond_Whole_Numbers_Stops_The_Roll) {
 TEST(Poisoning, Random_Poison_From_An_Empty_Catalogue_Gives_No_Lines) {
     TTable tables;
     TOutput_File output{[](const std::string&) {}};
-    TReferee referee{tables, TReferee_Catalogues{}, output};
+    TReferee referee{tables, TCatalogues{}, output};
     EXPECT_TRUE(Roll_Poisoning(referee, "<Random>").Lines.empty());
     EXPECT_EQ(Roll_Poisoning(referee, "Dreamleaf").Lines.size(), 20u);
     EXPECT_EQ(Poison_Types(nullptr), std::vector<std::string>{"<Random>"});

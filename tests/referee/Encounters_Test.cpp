@@ -40,7 +40,7 @@ class Encounters_Test : public testing::Test {
     TTable Tables;
     TOutput_File Output{[](const std::string&) {}};
     TMemory_Registry<TCreature_Profile, TCreature_Registry> Creatures;
-    TReferee Referee{Tables, TReferee_Catalogues{.Creatures = &Creatures}, Output};
+    TReferee Referee{Tables, TCatalogues{.Creatures = &Creatures}, Output};
     TEncounters Encounters{Referee};
 };
 

@@ -31,7 +31,7 @@ class Mishaps_Test : public testing::Test {
     TCampaign_Folder Campaign;
     TTable Tables;
     TOutput_File Output{[](const std::string&) {}};
-    TReferee Referee{Tables, TReferee_Catalogues{}, Output};
+    TReferee Referee{Tables, TCatalogues{}, Output};
 };
 
 // Draws are the table rolls: 1D3 on plants, 1D4 on properties, 1D2 on plant poisons.

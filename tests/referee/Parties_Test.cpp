@@ -92,7 +92,7 @@ class Parties_Test : public testing::Test {
     TItems Items;
     TQIDs QIDs;
     TCompounds Compounds;
-    TReferee Referee{Tables, TReferee_Catalogues{&Items, nullptr, &QIDs, &Compounds}, Output};
+    TReferee Referee{Tables, TCatalogues{&Items, nullptr, &QIDs, &Compounds}, Output};
     TGenerated_Party Party;
 };
 
@@ -229,7 +229,7 @@ TEST(Parties_Shipped, Ten_Parties_From_The_Shipped_Tables_And_Catalogue) {
     ASSERT_GT(items.Count(), 0);
     TTable tables;
     TOutput_File output{[](const std::string&) {}};
-    TReferee referee{tables, TReferee_Catalogues{&items, nullptr, &qids, &compounds}, output};
+    TReferee referee{tables, TCatalogues{&items, nullptr, &qids, &compounds}, output};
     // Every name a possession may have: catalogue items, QIDs, compounds, plans and recipes.
     std::set<std::string> known;
     const auto know = [&known](auto& catalogue, std::initializer_list<const char*> kinds) {

@@ -29,7 +29,7 @@ class Referee_Test : public testing::Test {
     TTable Tables;
     std::vector<std::string> Errors;
     TOutput_File Output{[this](const std::string& message) { Errors.push_back(message); }};
-    TReferee Referee{Tables, TReferee_Catalogues{}, Output};
+    TReferee Referee{Tables, TCatalogues{}, Output};
 };
 
 TEST(Evaluate, Replaces_Bracketed_Expressions_By_Their_Values) {
@@ -183,7 +183,7 @@ class Referee_Catalogue_Test : public Referee_Test {
     TMemory_Registry<TQID_Plan, TQID_Registry> QIDs;
     TMemory_Registry<TCompound_Plan, TCompound_Registry> Compounds;
     TMemory_Registry<TItem_Template, TItem_Registry> Items;
-    TReferee Stocked{Tables, TReferee_Catalogues{&Items, nullptr, &QIDs, &Compounds, nullptr, nullptr}, Output};
+    TReferee Stocked{Tables, TCatalogues{&Items, nullptr, &QIDs, &Compounds, nullptr, nullptr}, Output};
 };
 
 TEST_F(Referee_Catalogue_Test, Random_Plans_Come_From_The_Level_Asked) {

@@ -46,7 +46,7 @@ class Shipped_Encounters_Test : public testing::Test {
     TMemory_Registry<TCompound_Plan, TCompound_Registry> Compounds;
     TTable Tables;
     TOutput_File Output{[](const std::string& message) { ADD_FAILURE() << message; }};
-    TReferee Referee{Tables, TReferee_Catalogues{&Items, &Creatures, &QIDs, &Compounds}, Output};
+    TReferee Referee{Tables, TCatalogues{&Items, &Creatures, &QIDs, &Compounds}, Output};
     TEncounters Encounters{Referee};
 };
 

@@ -36,7 +36,7 @@ class Treasure_Test : public testing::Test {
     TTable Tables;
     TOutput_File Output{[](const std::string&) {}};
     TMemory_Registry<TItem_Template, TItem_Registry> Items;
-    TReferee Referee{Tables, TReferee_Catalogues{.Items = &Items}, Output};
+    TReferee Referee{Tables, TCatalogues{.Items = &Items}, Output};
 };
 
 TEST(Value_Index, Finds_The_Highest_Rung_Not_Above_The_Value) {
@@ -155,7 +155,7 @@ TEST_F(Treasure_Test, Artifact_Powers_Unless_A_Minor_Artifact) {
     TFunction_Random lowest([](int) { return 0; });
     TRandom_Override use_lowest(lowest);
     EXPECT_EQ(Generate_Artifact(Referee), "Whisper Stone");
-    TReferee without_items(Tables, TReferee_Catalogues{}, Output);
+    TReferee without_items(Tables, TCatalogues{}, Output);
     EXPECT_EQ(Generate_Artifact(without_items), "Whisper Stone: ");
 }
 

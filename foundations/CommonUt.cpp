@@ -2,9 +2,9 @@
 
 #include <array>
 #include <cstdio>
+#include <deque>
 #include <limits>
 #include <utility>
-#include <deque>
 
 namespace Vexlor {
 namespace {
@@ -158,9 +158,13 @@ const TEdit_Plan& Edit_Plan(std::uint32_t flags) {
     return plans.back().second;
 }
 
-bool Is_Blank(char c) { return c == ' ' || c == '\t'; }
+bool Is_Blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-bool Is_Control(char c) { return c == 0 || c == 10 || c == 12 || c == 13 || c == 127; }
+bool Is_Control(char c) {
+    return c == 0 || c == 10 || c == 12 || c == 13 || c == 127;
+}
 
 template <class T> bool Parse_Integer(std::string_view text, T& value) {
     std::size_t i = 0;
@@ -272,52 +276,98 @@ std::string Num1(long double x) {
 
 std::string Ert(int code) {
     switch (code) {
-    case 0: return "Success";
-    case 2: return "File not found";
-    case 3: return "Path not found";
-    case 4: return "Too many open files";
-    case 5: return "File access denied";
-    case 100: return "Disk read error";
-    case 101: return "Disk write error";
-    case 102: return "File not assigned";
-    case 103: return "File not open";
-    case 104: return "File not open for input";
-    case 105: return "File not open for output";
-    case 106: return "Invalid numeric format";
-    case 162: return "Hardware failure";
-    case 200: return "Division by zero";
-    case 201: return "Range check error";
-    case 202: return "Stack overflow error";
-    case 203: return "Heap overflow error";
-    case 204: return "Invalid pointer operation";
-    case 205: return "Floating point overflow";
-    case 206: return "Floating point underflow";
-    case 207: return "Invalid floating point operation";
-    case 208: return "Overlay manager not installed";
-    case 209: return "Overlay file read error";
-    case 210: return "Object not initialized";
-    case 211: return "Call to abstract method";
-    case 212: return "Stream registration error";
-    case 213: return "Collection index out of range";
-    case 214: return "Collection overflow error";
-    case 215: return "Arithmetic overflow";
-    case 216: return "Access violation";
-    case 217: return "Control-C";
-    case 218: return "Privileged instruction";
-    case 219: return "Invalid typecast";
-    case 220: return "Invalid variant typecast";
-    case 221: return "Invalid variant operation";
-    case 222: return "No variant method call dispatcher";
-    case 223: return "Cannot create variant array";
-    case 224: return "Variant does not contain array";
-    case 225: return "Variant array bounds error";
-    case 226: return "TLS initialization error";
-    case 227: return "Assertion failed";
-    case 228: return "Interface Cast Error";
-    case 229: return "Safecall error";
-    case 230: return "Unhandled exception";
-    case 231: return "Too many nested exceptions";
-    default: return "Error " + std::to_string(code);
+    case 0:
+        return "Success";
+    case 2:
+        return "File not found";
+    case 3:
+        return "Path not found";
+    case 4:
+        return "Too many open files";
+    case 5:
+        return "File access denied";
+    case 100:
+        return "Disk read error";
+    case 101:
+        return "Disk write error";
+    case 102:
+        return "File not assigned";
+    case 103:
+        return "File not open";
+    case 104:
+        return "File not open for input";
+    case 105:
+        return "File not open for output";
+    case 106:
+        return "Invalid numeric format";
+    case 162:
+        return "Hardware failure";
+    case 200:
+        return "Division by zero";
+    case 201:
+        return "Range check error";
+    case 202:
+        return "Stack overflow error";
+    case 203:
+        return "Heap overflow error";
+    case 204:
+        return "Invalid pointer operation";
+    case 205:
+        return "Floating point overflow";
+    case 206:
+        return "Floating point underflow";
+    case 207:
+        return "Invalid floating point operation";
+    case 208:
+        return "Overlay manager not installed";
+    case 209:
+        return "Overlay file read error";
+    case 210:
+        return "Object not initialized";
+    case 211:
+        return "Call to abstract method";
+    case 212:
+        return "Stream registration error";
+    case 213:
+        return "Collection index out of range";
+    case 214:
+        return "Collection overflow error";
+    case 215:
+        return "Arithmetic overflow";
+    case 216:
+        return "Access violation";
+    case 217:
+        return "Control-C";
+    case 218:
+        return "Privileged instruction";
+    case 219:
+        return "Invalid typecast";
+    case 220:
+        return "Invalid variant typecast";
+    case 221:
+        return "Invalid variant operation";
+    case 222:
+        return "No variant method call dispatcher";
+    case 223:
+        return "Cannot create variant array";
+    case 224:
+        return "Variant does not contain array";
+    case 225:
+        return "Variant array bounds error";
+    case 226:
+        return "TLS initialization error";
+    case 227:
+        return "Assertion failed";
+    case 228:
+        return "Interface Cast Error";
+    case 229:
+        return "Safecall error";
+    case 230:
+        return "Unhandled exception";
+    case 231:
+        return "Too many nested exceptions";
+    default:
+        return "Error " + std::to_string(code);
     }
 }
 
@@ -333,9 +383,13 @@ int Extension_Pos(const std::string& path) {
     return 0;
 }
 
-bool Str_To_Int(std::string_view text, int& value) { return Parse_Integer(text, value); }
+bool Str_To_Int(std::string_view text, int& value) {
+    return Parse_Integer(text, value);
+}
 
-bool Str_To_Int64(std::string_view text, std::int64_t& value) { return Parse_Integer(text, value); }
+bool Str_To_Int64(std::string_view text, std::int64_t& value) {
+    return Parse_Integer(text, value);
+}
 
 std::string Trim_Quotes(const std::string& text) {
     if (text.empty() || (text.front() != '"' && text.front() != '\''))

@@ -58,8 +58,12 @@ bool Str_To_Int64(std::string_view text, std::int64_t& value);
 std::string Trim_Quotes(const std::string& text);
 
 // Case folding of one Windows-1252 character, as the tag readers compare names.
-inline char Lower_Char(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-inline char Upper_Char(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+inline char Lower_Char(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+inline char Upper_Char(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 std::string Lower_Case(const std::string& text);
 bool Same_Text(std::string_view a, std::string_view b); // equal without regard to case
 

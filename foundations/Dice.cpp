@@ -14,7 +14,9 @@ namespace {
 constexpr int Most_Dice_Rolled = 1'000'000;
 }
 
-TRange Create_Range(std::int32_t low, std::int32_t high) { return TRange{low, high}; }
+TRange Create_Range(std::int32_t low, std::int32_t high) {
+    return TRange{low, high};
+}
 
 std::string Range_To_String(const TRange& range) {
     return std::to_string(range.Low) + "-" + std::to_string(range.High);

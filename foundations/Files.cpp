@@ -29,15 +29,20 @@ std::optional<std::string> Read_File(const fs::path& path) {
 
 int IO_Error_Code(int error_number, bool writing) {
     switch (error_number) {
-    case ENOENT: return 2;
-    case ENOTDIR: return 3;
+    case ENOENT:
+        return 2;
+    case ENOTDIR:
+        return 3;
     case EMFILE:
-    case ENFILE: return 4;
+    case ENFILE:
+        return 4;
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR: return 5;
-    default: return writing ? 101 : 100;
+    case EISDIR:
+        return 5;
+    default:
+        return writing ? 101 : 100;
     }
 }
 

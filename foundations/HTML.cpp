@@ -10,30 +10,26 @@ namespace Vexlor {
 namespace {
 
 constexpr std::pair<int, const char*> Entity_Names[] = {
-    {9, "#TAB"},      {10, "#RS"},      {13, "#RE"},      {38, "amp"},      {60, "lt"},
-    {62, "gt"},       {126, "tilde"},   {130, "sbquo"},   {132, "dbquo"},   {134, "dagger"},
-    {135, "Dagger"},  {137, "permil"},  {139, "lsaquo"},  {145, "lsquo"},   {146, "rsquo"},
-    {147, "quot"},    {148, "rdquo"},   {150, "ndash"},   {151, "mdash"},   {153, "trade"},
-    {155, "rsaquo"},  {160, "nbsp"},    {161, "iexcl"},   {162, "cent"},    {163, "pound"},
-    {164, "curren"},  {165, "yen"},     {166, "brvbar"},  {167, "sect"},    {168, "uml"},
-    {169, "copy"},    {170, "ordf"},    {171, "laquo"},   {172, "not"},     {173, "shy"},
-    {174, "reg"},     {175, "macr"},    {176, "deg"},     {177, "plusmn"},  {178, "sup2"},
-    {179, "sup3"},    {180, "acute"},   {181, "micro"},   {182, "para"},    {183, "middot"},
-    {184, "cedil"},   {185, "supl"},    {186, "ordm"},    {187, "raquo"},   {188, "frac14"},
-    {189, "frac12"},  {190, "frac34"},  {191, "iquest"},  {192, "Agrave"},  {193, "Aacute"},
-    {194, "Acirc"},   {195, "Atilde"},  {196, "Auml"},    {197, "Aring"},   {198, "AElig"},
-    {199, "Ccedil"},  {200, "Egrave"},  {201, "Eacute"},  {202, "Ecirc"},   {203, "Euml"},
-    {204, "Igrave"},  {205, "Iacute"},  {206, "Icirc"},   {207, "Iuml"},    {208, "ETH"},
-    {209, "Ntilde"},  {210, "Ograve"},  {211, "Oacute"},  {212, "Ocirc"},   {213, "Otilde"},
-    {214, "Ouml"},    {215, "times"},   {216, "Oslash"},  {217, "Ugrave"},  {218, "Uacute"},
-    {219, "Ucirc"},   {220, "Uuml"},    {221, "Yacute"},  {222, "THORN"},   {223, "szlig"},
-    {224, "agrave"},  {225, "aacute"},  {226, "acirc"},   {227, "atilde"},  {228, "auml"},
-    {229, "aring"},   {230, "aelig"},   {231, "ccedil"},  {232, "egrave"},  {233, "eacute"},
-    {234, "ecirc"},   {235, "emul"},    {236, "igrave"},  {237, "iacute"},  {238, "icirc"},
-    {239, "iuml"},    {241, "ntilde"},  {242, "ograve"},  {243, "oacute"},  {244, "ocirc"},
-    {245, "otilde"},  {246, "ouml"},    {247, "divide"},  {248, "oslash"},  {249, "ugrave"},
-    {250, "uacute"},  {251, "ucirc"},   {252, "uuml"},    {253, "yacute"},  {254, "thorn"},
-    {255, "yuml"},
+    {9, "#TAB"},     {10, "#RS"},     {13, "#RE"},     {38, "amp"},     {60, "lt"},      {62, "gt"},
+    {126, "tilde"},  {130, "sbquo"},  {132, "dbquo"},  {134, "dagger"}, {135, "Dagger"}, {137, "permil"},
+    {139, "lsaquo"}, {145, "lsquo"},  {146, "rsquo"},  {147, "quot"},   {148, "rdquo"},  {150, "ndash"},
+    {151, "mdash"},  {153, "trade"},  {155, "rsaquo"}, {160, "nbsp"},   {161, "iexcl"},  {162, "cent"},
+    {163, "pound"},  {164, "curren"}, {165, "yen"},    {166, "brvbar"}, {167, "sect"},   {168, "uml"},
+    {169, "copy"},   {170, "ordf"},   {171, "laquo"},  {172, "not"},    {173, "shy"},    {174, "reg"},
+    {175, "macr"},   {176, "deg"},    {177, "plusmn"}, {178, "sup2"},   {179, "sup3"},   {180, "acute"},
+    {181, "micro"},  {182, "para"},   {183, "middot"}, {184, "cedil"},  {185, "supl"},   {186, "ordm"},
+    {187, "raquo"},  {188, "frac14"}, {189, "frac12"}, {190, "frac34"}, {191, "iquest"}, {192, "Agrave"},
+    {193, "Aacute"}, {194, "Acirc"},  {195, "Atilde"}, {196, "Auml"},   {197, "Aring"},  {198, "AElig"},
+    {199, "Ccedil"}, {200, "Egrave"}, {201, "Eacute"}, {202, "Ecirc"},  {203, "Euml"},   {204, "Igrave"},
+    {205, "Iacute"}, {206, "Icirc"},  {207, "Iuml"},   {208, "ETH"},    {209, "Ntilde"}, {210, "Ograve"},
+    {211, "Oacute"}, {212, "Ocirc"},  {213, "Otilde"}, {214, "Ouml"},   {215, "times"},  {216, "Oslash"},
+    {217, "Ugrave"}, {218, "Uacute"}, {219, "Ucirc"},  {220, "Uuml"},   {221, "Yacute"}, {222, "THORN"},
+    {223, "szlig"},  {224, "agrave"}, {225, "aacute"}, {226, "acirc"},  {227, "atilde"}, {228, "auml"},
+    {229, "aring"},  {230, "aelig"},  {231, "ccedil"}, {232, "egrave"}, {233, "eacute"}, {234, "ecirc"},
+    {235, "emul"},   {236, "igrave"}, {237, "iacute"}, {238, "icirc"},  {239, "iuml"},   {241, "ntilde"},
+    {242, "ograve"}, {243, "oacute"}, {244, "ocirc"},  {245, "otilde"}, {246, "ouml"},   {247, "divide"},
+    {248, "oslash"}, {249, "ugrave"}, {250, "uacute"}, {251, "ucirc"},  {252, "uuml"},   {253, "yacute"},
+    {254, "thorn"},  {255, "yuml"},
 };
 
 // Symbols that have no character in the code page: their references are dropped.
@@ -76,7 +72,9 @@ bool Decode_Reference(const std::string& name, std::string& result) {
     return false;
 }
 
-bool Is_Blank(char c) { return c == ' ' || c == '\t'; }
+bool Is_Blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Finds the end of the token starting at begin (the position of stop, or after it when it is
 // part of the token) and tells whether its whitespace needs editing: a line break always, and
@@ -94,7 +92,9 @@ std::size_t Find_Token_End(std::string_view source, std::size_t begin, char stop
                   tabs = _mm_set1_epi8('\t'), blanks = _mm_set1_epi8(' ');
     for (; i + 16 <= size; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-        const auto mask = [&](__m128i a) { return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, a))); };
+        const auto mask = [&](__m128i a) {
+            return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, a)));
+        };
         const unsigned stop_bits = mask(stops);
         const unsigned before_stop = stop_bits ? (stop_bits & (0u - stop_bits)) - 1 : 0xFFFFu;
         // Only blanks and control characters can need editing; most chunks of a tag have none.
@@ -240,7 +240,8 @@ std::string_view TSHTML_Parser::Next_Token() {
     bool needs_editing;
     const bool tag = Source[Position] == '<';
     const std::size_t begin = tag ? Position + 1 : Position;
-    const std::size_t end = Find_Token_End(Source, begin, tag ? '>' : '<', tag, Preserve_Whitespace, needs_editing);
+    const std::size_t end =
+        Find_Token_End(Source, begin, tag ? '>' : '<', tag, Preserve_Whitespace, needs_editing);
     const std::string_view token(Source.data() + Position, end - Position);
     Position = end;
     if (!needs_editing)
@@ -321,7 +322,9 @@ std::size_t Fold_Token(std::string& token, TTag_Case fold) {
 
 } // namespace
 
-void Split_Tag(const std::string& token, TTag& tag) { Split_Tag_At(token, token.find('='), tag); }
+void Split_Tag(const std::string& token, TTag& tag) {
+    Split_Tag_At(token, token.find('='), tag);
+}
 
 TTag Split_Tag(const std::string& token) {
     TTag tag;

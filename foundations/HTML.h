@@ -9,9 +9,9 @@
 #include <array>
 #include <cstddef>
 #include <functional>
-#include <type_traits>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace Vexlor {
 
@@ -92,7 +92,8 @@ template <class Iterator> void Get_Int_List(const std::string& value, Iterator f
         auto comma = value.find(',', from);
         if (comma == std::string::npos)
             comma = value.size();
-        *first = static_cast<std::remove_reference_t<decltype(*first)>>(Get_Int(value.substr(from, comma - from)));
+        *first =
+            static_cast<std::remove_reference_t<decltype(*first)>>(Get_Int(value.substr(from, comma - from)));
         ++first;
         from = comma + 1;
     }

@@ -87,19 +87,27 @@ TClock_Random& Clock_Source() {
 
 TRandom_Source* Current_Source = nullptr;
 
-TRandom_Source& Source() { return Current_Source ? *Current_Source : Clock_Source(); }
+TRandom_Source& Source() {
+    return Current_Source ? *Current_Source : Clock_Source();
+}
 
 } // namespace
 
-int Random(int n) { return Source().Next(n); }
+int Random(int n) {
+    return Source().Next(n);
+}
 
-void Randomize() { Source().Reseed(); }
+void Randomize() {
+    Source().Reseed();
+}
 
 TRandom_Override::TRandom_Override(TRandom_Source& source) : Previous(Current_Source) {
     Current_Source = &source;
 }
 
-TRandom_Override::~TRandom_Override() { Current_Source = Previous; }
+TRandom_Override::~TRandom_Override() {
+    Current_Source = Previous;
+}
 
 int TScripted_Random::Next(int n) {
     Asked.push_back(n);

@@ -38,7 +38,9 @@ class TOutput_File {
 // One tool's results under one heading: shown in the tool's list and copied to the output file.
 class TResult_Lines {
   public:
-    TResult_Lines(TOutput_File& output, const std::string& heading) : Output(output) { Output.Set_Heading(heading); }
+    TResult_Lines(TOutput_File& output, const std::string& heading) : Output(output) {
+        Output.Set_Heading(heading);
+    }
     void Add(const std::string& text) {
         Lines.push_back(text);
         Output.Write(text);

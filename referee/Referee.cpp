@@ -20,7 +20,8 @@ constexpr int Weapon_Classification = 2;
 constexpr int Weapon_Extras_Table = 220;
 
 // Names of the records of a registry that pass a test, in registry order.
-template <class T, class Test> std::vector<std::string> Names_Where(TCatalogue_Registry<T>* registry, Test test) {
+template <class T, class Test>
+std::vector<std::string> Names_Where(TCatalogue_Registry<T>* registry, Test test) {
     std::vector<std::string> names;
     if (!registry)
         return names;
@@ -32,7 +33,8 @@ template <class T, class Test> std::vector<std::string> Names_Where(TCatalogue_R
 }
 
 std::string Any_Of(const std::vector<std::string>& names) {
-    return names.empty() ? std::string() : names[static_cast<std::size_t>(Random(static_cast<int>(names.size())))];
+    return names.empty() ? std::string()
+                         : names[static_cast<std::size_t>(Random(static_cast<int>(names.size())))];
 }
 
 } // namespace
@@ -46,7 +48,9 @@ int TReferee::Int_Eval(const std::string& text) {
     return static_cast<int>(value);
 }
 
-int TReferee::Dice(int count, int sides) { return Die(count, sides); }
+int TReferee::Dice(int count, int sides) {
+    return Die(count, sides);
+}
 
 std::string TReferee::Evaluate(const std::string& text) {
     std::string result;
@@ -69,12 +73,13 @@ std::string TReferee::Evaluate(const std::string& text) {
 }
 
 std::string TReferee::Random_QID(int level) {
-    return Any_Of(Names_Where(Catalogues.QIDs, [level](TQID_Plan& plan) { return plan.Get_Level() == level; }));
+    return Any_Of(
+        Names_Where(Catalogues.QIDs, [level](TQID_Plan& plan) { return plan.Get_Level() == level; }));
 }
 
 std::string TReferee::Random_Compound(int level) {
-    return Any_Of(
-        Names_Where(Catalogues.Compounds, [level](TCompound_Plan& plan) { return plan.Get_Level() == level; }));
+    return Any_Of(Names_Where(Catalogues.Compounds,
+                              [level](TCompound_Plan& plan) { return plan.Get_Level() == level; }));
 }
 
 std::string TReferee::Random_Weapon() {
@@ -83,14 +88,17 @@ std::string TReferee::Random_Weapon() {
     }));
 }
 
-std::string TReferee::Generate(int n) { return Expand(n, 0); }
+std::string TReferee::Generate(int n) {
+    return Expand(n, 0);
+}
 
 std::string TReferee::Expand(int n, int depth) {
     std::string result;
     std::string text = Evaluate(Tables.Generate_Entry(n, Table_File_Name));
     while (!text.empty() && text.front() == '@') {
         const auto semicolon = text.find(';');
-        const std::string code = text.substr(1, semicolon == std::string::npos ? std::string::npos : semicolon - 1);
+        const std::string code =
+            text.substr(1, semicolon == std::string::npos ? std::string::npos : semicolon - 1);
         text = semicolon == std::string::npos ? std::string() : text.substr(semicolon + 1);
         if (!result.empty())
             result += "; ";

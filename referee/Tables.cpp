@@ -167,7 +167,9 @@ void TTable::Start_Roll() {
         Budget_Used = 0;
 }
 
-bool TTable::Reference_Allowed() { return Depth < Deepest_Reference && Budget_Used < Most_Tables_Per_Roll; }
+bool TTable::Reference_Allowed() {
+    return Depth < Deepest_Reference && Budget_Used < Most_Tables_Per_Roll;
+}
 
 std::string TTable::Generate_Entry(int number, const std::string& file_name) {
     Start_Roll();

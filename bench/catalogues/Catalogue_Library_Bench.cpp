@@ -21,7 +21,8 @@ constexpr int Catalogue_Size = 10000;
 // Weapons, armour and containers with names, damage, costs and a description, as a large
 // home-made catalogue holds them.
 std::string Item_Text(int number) {
-    static const char* const kinds[] = {"Laser Pistol", "Plate Armor", "Cargo Crate", "Stun Baton", "Med Kit"};
+    static const char* const kinds[] = {"Laser Pistol", "Plate Armor", "Cargo Crate", "Stun Baton",
+                                        "Med Kit"};
     TItem_Template item;
     item.Set_Name((std::string(kinds[number % 5]) + " Mk " + std::to_string(number)).c_str());
     item.Set_Classification(static_cast<TItem_Class>(number % 8));
@@ -39,9 +40,11 @@ std::string Item_Text(int number) {
 // catalogues are empty, removed at the end of the run.
 class TLarge_Catalogue {
   public:
-    TLarge_Catalogue() : Folder(fs::temp_directory_path() / ("vexlor_catalogue_bench_" + std::to_string(::getpid()))) {
+    TLarge_Catalogue()
+        : Folder(fs::temp_directory_path() / ("vexlor_catalogue_bench_" + std::to_string(::getpid()))) {
         fs::create_directories(Folder);
-        for (const char* name : {"items.txt", "creatures.txt", "qids.txt", "compounds.txt", "effects.txt", "poisons.txt"})
+        for (const char* name :
+             {"items.txt", "creatures.txt", "qids.txt", "compounds.txt", "effects.txt", "poisons.txt"})
             Write_File_Atomic(Folder / name, "");
         { TVexlor_Catalogues first_use(File(), Folder); }
         std::string reason;

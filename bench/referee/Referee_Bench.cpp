@@ -23,7 +23,7 @@ class TCampaign {
           Catalogues(Folder / "Vexlor.catalogue", fs::path(VEXLOR_DATA_FOLDER) / "catalogues"),
           Referee(Tables,
                   TCatalogues{&Catalogues.Items, &Catalogues.Creatures, &Catalogues.QIDs,
-                                      &Catalogues.Compounds, &Catalogues.Effects, &Catalogues.Poisons},
+                              &Catalogues.Compounds, &Catalogues.Effects, &Catalogues.Poisons},
                   Output) {}
     ~TCampaign() {
         fs::current_path(fs::temp_directory_path());

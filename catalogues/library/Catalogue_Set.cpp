@@ -8,7 +8,9 @@
 namespace Vexlor {
 namespace {
 
-bool Blank(const std::string& line) { return line.find_first_not_of(" \t\r") == std::string::npos; }
+bool Blank(const std::string& line) {
+    return line.find_first_not_of(" \t\r") == std::string::npos;
+}
 
 // The lines of a starter file, CR LF or LF, each with its line number.
 std::vector<std::pair<int, std::string>> Numbered_Lines(const std::string& text) {
@@ -29,8 +31,8 @@ std::vector<std::pair<int, std::string>> Numbered_Lines(const std::string& text)
 
 } // namespace
 
-TCatalogue_Set::TCatalogue_Set(std::vector<TStored_Catalogue*> catalogues, const std::filesystem::path& database,
-                               std::filesystem::path starter_folder)
+TCatalogue_Set::TCatalogue_Set(std::vector<TStored_Catalogue*> catalogues,
+                               const std::filesystem::path& database, std::filesystem::path starter_folder)
     : Catalogues(std::move(catalogues)), File_Name(database.filename().string()),
       Starter_Folder(std::move(starter_folder)) {
     std::string reason;
@@ -111,13 +113,15 @@ bool TCatalogue_Set::Read_Table(TStored_Catalogue& catalogue) {
         if (row.Readable && catalogue.Load(row.Name, row.Text.data()))
             ++count;
         else
-            Log.Report("A damaged " + kind + " record (stored as \"" + std::string(row.Name) + "\") was skipped.");
+            Log.Report("A damaged " + kind + " record (stored as \"" + std::string(row.Name) +
+                       "\") was skipped.");
     });
     if (error.empty())
         return true;
     Log.Report("The " + kind + " catalogue in \"" + File_Name + "\" is damaged (" + error + "); " +
                std::to_string(count) +
-               " records could be read. The file is left as it was and changes to the catalogues will not be saved.");
+               " records could be read. The file is left as it was and changes to the catalogues will not be "
+               "saved.");
     return false;
 }
 

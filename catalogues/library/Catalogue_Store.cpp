@@ -23,7 +23,8 @@ class TStatement {
     // The text stays the caller's: it must outlive the last Step (the null destructor tells
     // SQLite not to copy it). An empty text is bound as empty text, never as NULL.
     void Bind(int index, std::string_view text) {
-        sqlite3_bind_text64(Handle, index, text.empty() ? "" : text.data(), text.size(), nullptr, SQLITE_UTF8);
+        sqlite3_bind_text64(Handle, index, text.empty() ? "" : text.data(), text.size(), nullptr,
+                            SQLITE_UTF8);
     }
     int Step() { return sqlite3_step(Handle); }
 
@@ -43,9 +44,11 @@ bool Column_Text(sqlite3_stmt* statement, int column, std::string_view& text) {
 
 } // namespace
 
-std::unique_ptr<TCatalogue_Store> TCatalogue_Store::Open(const std::filesystem::path& path, std::string& reason) {
+std::unique_ptr<TCatalogue_Store> TCatalogue_Store::Open(const std::filesystem::path& path,
+                                                         std::string& reason) {
     sqlite3* database = nullptr;
-    const int opened = sqlite3_open_v2(path.c_str(), &database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int opened =
+        sqlite3_open_v2(path.c_str(), &database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::unique_ptr<TCatalogue_Store> store(new TCatalogue_Store(database));
     if (opened != SQLITE_OK) {
         reason = store->Error_Text();
@@ -62,7 +65,9 @@ std::unique_ptr<TCatalogue_Store> TCatalogue_Store::Open(const std::filesystem::
     return store;
 }
 
-TCatalogue_Store::~TCatalogue_Store() { sqlite3_close_v2(Database); }
+TCatalogue_Store::~TCatalogue_Store() {
+    sqlite3_close_v2(Database);
+}
 
 // "" for our own database and for a file with nothing in it yet; otherwise why the file is
 // not ours. Only reads the file.
@@ -81,14 +86,22 @@ std::string TCatalogue_Store::Identify() {
     return "it holds another program's data";
 }
 
-bool TCatalogue_Store::Read_Only() const { return sqlite3_db_readonly(Database, "main") == 1; }
+bool TCatalogue_Store::Read_Only() const {
+    return sqlite3_db_readonly(Database, "main") == 1;
+}
 
-std::string TCatalogue_Store::Begin_Writing() { return Execute("BEGIN IMMEDIATE"); }
+std::string TCatalogue_Store::Begin_Writing() {
+    return Execute("BEGIN IMMEDIATE");
+}
 
 // A deferred transaction takes its lock at the first read; beginning it touches nothing.
-void TCatalogue_Store::Begin_Reading() { Execute("BEGIN"); }
+void TCatalogue_Store::Begin_Reading() {
+    Execute("BEGIN");
+}
 
-std::string TCatalogue_Store::Commit() { return Execute("COMMIT"); }
+std::string TCatalogue_Store::Commit() {
+    return Execute("COMMIT");
+}
 
 void TCatalogue_Store::Roll_Back() {
     if (!sqlite3_get_autocommit(Database))
@@ -110,7 +123,8 @@ std::string TCatalogue_Store::Create_Table(const std::string& table) {
     return error;
 }
 
-std::string TCatalogue_Store::Read_Rows(const std::string& table, const std::function<void(const TStored_Row&)>& take) {
+std::string TCatalogue_Store::Read_Rows(const std::string& table,
+                                        const std::function<void(const TStored_Row&)>& take) {
     TStatement select(Database, "SELECT name, text FROM " + table);
     if (!select.Prepared)
         return Error_Text();
@@ -142,8 +156,8 @@ std::string TCatalogue_Store::Remove(const std::string& table, std::string_view 
     return remove.Step() == SQLITE_DONE ? "" : Error_Text();
 }
 
-std::string TCatalogue_Store::Rename(const std::string& table, std::string_view old_name, std::string_view name,
-                                     std::string_view text) {
+std::string TCatalogue_Store::Rename(const std::string& table, std::string_view old_name,
+                                     std::string_view name, std::string_view text) {
     std::string error = Begin_Writing();
     if (error.empty())
         error = Remove(table, old_name);
@@ -160,6 +174,8 @@ std::string TCatalogue_Store::Execute(const char* sql) {
     return sqlite3_exec(Database, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? "" : Error_Text();
 }
 
-std::string TCatalogue_Store::Error_Text() const { return sqlite3_errmsg(Database); }
+std::string TCatalogue_Store::Error_Text() const {
+    return sqlite3_errmsg(Database);
+}
 
 } // namespace Vexlor

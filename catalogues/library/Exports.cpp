@@ -37,12 +37,24 @@ using namespace Vexlor;
 
 extern "C" {
 
-TItem_Registry* Get_Item_Registry() { return &Catalogues().Items; }
-TCreature_Registry* Get_Creature_Registry() { return &Catalogues().Creatures; }
-TQID_Registry* Get_QID_Registry() { return &Catalogues().QIDs; }
-TCompound_Registry* Get_Compound_Registry() { return &Catalogues().Compounds; }
-TEffect_Registry* Get_Effect_Registry() { return &Catalogues().Effects; }
-TPoison_Registry* Get_Poison_Registry() { return &Catalogues().Poisons; }
+TItem_Registry* Get_Item_Registry() {
+    return &Catalogues().Items;
+}
+TCreature_Registry* Get_Creature_Registry() {
+    return &Catalogues().Creatures;
+}
+TQID_Registry* Get_QID_Registry() {
+    return &Catalogues().QIDs;
+}
+TCompound_Registry* Get_Compound_Registry() {
+    return &Catalogues().Compounds;
+}
+TEffect_Registry* Get_Effect_Registry() {
+    return &Catalogues().Effects;
+}
+TPoison_Registry* Get_Poison_Registry() {
+    return &Catalogues().Poisons;
+}
 
 // Other modes make nothing.
 TVexlor_Character* Create_Character(int mode, const char* text1, int value, const char* text2,
@@ -57,7 +69,11 @@ TVexlor_Character* Create_Character(int mode, const char* text1, int value, cons
     return nullptr;
 }
 
-void Install_Character_Creator(TCharacter_Creator creator) { Installed_Creator = creator; }
+void Install_Character_Creator(TCharacter_Creator creator) {
+    Installed_Creator = creator;
+}
 
-const char* Get_Catalogue_Status() { return Catalogues().Set.Status().c_str(); }
+const char* Get_Catalogue_Status() {
+    return Catalogues().Set.Status().c_str();
+}
 }

@@ -42,7 +42,9 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
 
     std::int32_t Count() override { return static_cast<std::int32_t>(Entries.size()); }
 
-    T* Get(std::int32_t index) override { return In_Range(index) ? Entries[Position(index)].Record.get() : nullptr; }
+    T* Get(std::int32_t index) override {
+        return In_Range(index) ? Entries[Position(index)].Record.get() : nullptr;
+    }
 
     T* Get(const char* name) override {
         if (!name)

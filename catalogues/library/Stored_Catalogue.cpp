@@ -19,13 +19,16 @@ bool Listing_Before(std::string_view a, std::string_view b) {
 
 void TStored_Catalogue::Save(const std::string& name, const std::string& text) {
     if (Store)
-        Report_Failure(Store->Put(Names.Table, name, text), "The " + Names.Kind + " \"" + name + "\" could not be saved");
+        Report_Failure(Store->Put(Names.Table, name, text),
+                       "The " + Names.Kind + " \"" + name + "\" could not be saved");
 }
 
-void TStored_Catalogue::Save_Renamed(const std::string& old_name, const std::string& name, const std::string& text) {
+void TStored_Catalogue::Save_Renamed(const std::string& old_name, const std::string& name,
+                                     const std::string& text) {
     if (Store)
-        Report_Failure(Store->Rename(Names.Table, old_name, name, text),
-                       "The " + Names.Kind + " \"" + old_name + "\" renamed \"" + name + "\" could not be saved");
+        Report_Failure(Store->Rename(Names.Table, old_name, name, text), "The " + Names.Kind + " \"" +
+                                                                             old_name + "\" renamed \"" +
+                                                                             name + "\" could not be saved");
 }
 
 void TStored_Catalogue::Erase(const std::string& name) {

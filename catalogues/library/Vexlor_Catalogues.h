@@ -21,9 +21,11 @@ struct TVexlor_Catalogues {
         : Set({&Items, &Creatures, &QIDs, &Compounds, &Effects, &Poisons}, database, starter_folder) {}
 
     TRecord_Catalogue<TItem_Template, TItem_Registry> Items{{"items", "items.txt", "item"}};
-    TRecord_Catalogue<TCreature_Profile, TCreature_Registry> Creatures{{"creatures", "creatures.txt", "creature"}};
+    TRecord_Catalogue<TCreature_Profile, TCreature_Registry> Creatures{
+        {"creatures", "creatures.txt", "creature"}};
     TRecord_Catalogue<TQID_Plan, TQID_Registry> QIDs{{"qids", "qids.txt", "QID plan"}};
-    TRecord_Catalogue<TCompound_Plan, TCompound_Registry> Compounds{{"compounds", "compounds.txt", "compound plan"}};
+    TRecord_Catalogue<TCompound_Plan, TCompound_Registry> Compounds{
+        {"compounds", "compounds.txt", "compound plan"}};
     TRecord_Catalogue<TEffect_Template, TEffect_Registry> Effects{{"effects", "effects.txt", "effect"}};
     TRecord_Catalogue<TPoison_Template, TPoison_Registry> Poisons{{"poisons", "poisons.txt", "poison"}};
     // Brought up last, once every catalogue exists.

@@ -11,7 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace Vexlor;
     static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("vexlor-fuzz-tables-" + std::to_string(::getpid()));
+        auto path =
+            std::filesystem::temp_directory_path() / ("vexlor-fuzz-tables-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
         std::filesystem::current_path(path);
         return path;

@@ -18,7 +18,8 @@ using ::testing::IsEmpty;
 class Catalogue_File_Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        Folder.Write_Starter("<#level=2><#name=Knight>\r\n\r\n<#name=Ace><#level=1><#junk=x>\n  \n<#name=Ace><#level=11>");
+        Folder.Write_Starter(
+            "<#level=2><#name=Knight>\r\n\r\n<#name=Ace><#level=1><#junk=x>\n  \n<#name=Ace><#level=11>");
     }
     TLibrary_Folder Folder;
 };
@@ -43,8 +44,9 @@ TEST_F(Catalogue_File_Test, DamagedRowsAreSkippedAndReportedAndTheOthersLoad) {
     const auto catalogues = Folder.Open();
     EXPECT_THAT(Listing(catalogues->QIDs), ElementsAre("Ace=11", "Knight=2"));
     for (const char* name : {"Queen", "King", "Ten"})
-        EXPECT_THAT(catalogues->Set.Status(),
-                    HasSubstr(std::string("A damaged QID plan record (stored as \"") + name + "\") was skipped."));
+        EXPECT_THAT(
+            catalogues->Set.Status(),
+            HasSubstr(std::string("A damaged QID plan record (stored as \"") + name + "\") was skipped."));
     // The file stays in use: a damaged record is replaced by storing a sound one of its name.
     catalogues->QIDs.Add(Plan("Queen", 12));
     EXPECT_EQ(Folder.Open()->QIDs.Get("Queen")->Get_Level(), 12);
@@ -60,7 +62,8 @@ TEST_F(Catalogue_File_Test, WriteProtectedFileIsReadAndNotWritten) {
             ASSERT_EQ(::setuid(65534), 0);
         }
         const auto catalogues = Folder.Open();
-        EXPECT_THAT(catalogues->Set.Status(), HasSubstr("is write-protected: changes to the catalogues will not be saved"));
+        EXPECT_THAT(catalogues->Set.Status(),
+                    HasSubstr("is write-protected: changes to the catalogues will not be saved"));
         EXPECT_THAT(Listing(catalogues->QIDs), ElementsAre("Ace=11", "Knight=2", "Queen=12"));
         catalogues->QIDs.Delete("Queen");
     });
@@ -72,8 +75,10 @@ TEST_F(Catalogue_File_Test, FailedWriteIsReported) {
     TDirect_Connection(Folder.File()).Execute("DROP TABLE qids");
     catalogues->QIDs.Add(Plan("Queen", 12));
     catalogues->QIDs.Delete("Ace");
-    EXPECT_THAT(catalogues->Set.Status(), HasSubstr("The QID plan \"Queen\" could not be saved (no such table: qids)."));
-    EXPECT_THAT(catalogues->Set.Status(), HasSubstr("The deletion of the QID plan \"Ace\" could not be saved ("));
+    EXPECT_THAT(catalogues->Set.Status(),
+                HasSubstr("The QID plan \"Queen\" could not be saved (no such table: qids)."));
+    EXPECT_THAT(catalogues->Set.Status(),
+                HasSubstr("The deletion of the QID plan \"Ace\" could not be saved ("));
     EXPECT_NE(catalogues->QIDs.Get("Queen"), nullptr);
 }
 

@@ -40,7 +40,9 @@ template <class T> void Expect_Starter_Texts(TCatalogue_Registry<T>& registry, c
     EXPECT_EQ(texts, Starter_Lines(file_name)) << file_name;
 }
 
-void Enter(const TLibrary_Folder& folder) { ASSERT_EQ(::chdir(folder.Path.c_str()), 0); }
+void Enter(const TLibrary_Folder& folder) {
+    ASSERT_EQ(::chdir(folder.Path.c_str()), 0);
+}
 
 TEST(Exports_Test, StarterCatalogueIsStoredAndReadBackExactly) {
     TLibrary_Folder folder;
@@ -65,7 +67,8 @@ std::string Durable_Name(std::size_t round, int number) {
 // Starts a copy that adds 1,000 QID plans, acknowledging each Add once it has returned, and
 // kills it with SIGKILL a little while (delay) after kill_after acknowledgements, so that the kill
 // lands anywhere in an Add. Returns how many Adds had returned.
-int Write_And_Kill(const TLibrary_Folder& folder, std::size_t round, int kill_after, std::chrono::microseconds delay) {
+int Write_And_Kill(const TLibrary_Folder& folder, std::size_t round, int kill_after,
+                   std::chrono::microseconds delay) {
     int acknowledgements[2];
     EXPECT_EQ(::pipe(acknowledgements), 0);
     const pid_t writer = ::fork();
@@ -90,7 +93,8 @@ int Write_And_Kill(const TLibrary_Folder& folder, std::size_t round, int kill_af
     ::close(acknowledgements[0]);
     int status = 0;
     ::waitpid(writer, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the writer was not killed: " << status;
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+        << "the writer was not killed: " << status;
     return returned;
 }
 
@@ -100,7 +104,8 @@ TEST(Exports_Test, EveryAddThatReturnedSurvivesAKilledProgram) {
     using namespace std::chrono_literals;
     TLibrary_Folder folder;
     std::vector<int> returned;
-    for (const auto& [kill_after, delay] : {std::pair{400, 4000us}, std::pair{250, 9000us}, std::pair{100, 14000us}}) {
+    for (const auto& [kill_after, delay] :
+         {std::pair{400, 4000us}, std::pair{250, 9000us}, std::pair{100, 14000us}}) {
         returned.push_back(Write_And_Kill(folder, returned.size(), kill_after, delay));
         const bool mid_transaction = std::filesystem::exists(folder.Path / "Vexlor.catalogue-journal");
         std::cout << "killed after " << returned.back() << " returned Adds"
@@ -142,12 +147,14 @@ TEST_P(Corrupt_File_Test, StarterCatalogueIsInUseAndTheFileUnchanged) {
     if (GetParam() == 2)
         TDirect_Connection(folder.File()).Execute("CREATE TABLE items (name TEXT, text TEXT)");
     else
-        folder.Write("Vexlor.catalogue", GetParam() == 1 ? Random_Bytes(8192, std::string("SQLite format 3", 16))
-                                                         : Random_Bytes(65536));
+        folder.Write("Vexlor.catalogue", GetParam() == 1
+                                             ? Random_Bytes(8192, std::string("SQLite format 3", 16))
+                                             : Random_Bytes(65536));
     const std::string bytes = folder.Read("Vexlor.catalogue");
     Run_In_Child([&] {
         Enter(folder);
-        EXPECT_THAT(Get_Catalogue_Status(), HasSubstr("The catalogue file \"Vexlor.catalogue\" could not be used ("));
+        EXPECT_THAT(Get_Catalogue_Status(),
+                    HasSubstr("The catalogue file \"Vexlor.catalogue\" could not be used ("));
         std::cout << Get_Catalogue_Status();
         Expect_Starter_Texts(*Get_Item_Registry(), "items.txt");
         Expect_Starter_Texts(*Get_Poison_Registry(), "poisons.txt");
@@ -155,7 +162,9 @@ TEST_P(Corrupt_File_Test, StarterCatalogueIsInUseAndTheFileUnchanged) {
         Get_Item_Registry()->Delete("Paper");
     });
     EXPECT_TRUE(folder.Read("Vexlor.catalogue") == bytes) << "the file has changed";
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 std::string Contents_Name(const ::testing::TestParamInfo<int>& contents) {
@@ -179,7 +188,8 @@ TEST(Exports_Test, DamagedCatalogueFileIsReportedAndLeftAsItIs) {
             TItem_Template item;
             item.Set_Name(("Crate " + std::to_string(number)).c_str());
             item.Set_Description(std::string(200, 'x').c_str());
-            file.Execute("INSERT INTO items VALUES ('" + std::string(item.Get_Name()) + "', '" + item.Serialize() + "')");
+            file.Execute("INSERT INTO items VALUES ('" + std::string(item.Get_Name()) + "', '" +
+                         item.Serialize() + "')");
         }
         file.Execute("COMMIT");
     }
@@ -204,7 +214,8 @@ TEST(Exports_Test, CharactersAreMadeAtRandomOrByTheInstalledCreator) {
     for (const int mode : {0, 1, 2, 3})
         EXPECT_EQ(Create_Character(mode, "", 0, "", nullptr), nullptr) << mode;
     static std::string passed;
-    Install_Character_Creator([](const char* text1, int value, const char* text2, TCharacter_Edit_Interface* edit) {
+    Install_Character_Creator([](const char* text1, int value, const char* text2,
+                                 TCharacter_Edit_Interface* edit) {
         passed = std::string(text1) + "|" + std::to_string(value) + "|" + text2 + (edit ? "|edit" : "|none");
         return value == 1 ? new TVexlor_Character : nullptr;
     });

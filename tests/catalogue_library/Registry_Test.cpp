@@ -68,14 +68,15 @@ TEST_F(Registry_Test, ARecordAddedAgainIsStoredUnderItsNewName) {
 
 // Listing order folds letters to small ones and breaks ties by the exact text.
 TEST_F(Registry_Test, SortListsByNameWithoutRegardToCase) {
-    for (const char* name : {"beta", "Alpha", "laser", "Laser", "LASER", "Sword 2", "sword 10", "Sword_", "SWORD-", "[R]"})
+    for (const char* name :
+         {"beta", "Alpha", "laser", "Laser", "LASER", "Sword 2", "sword 10", "Sword_", "SWORD-", "[R]"})
         Plans().Add(Plan(name, 0));
     Plans().Sort();
     std::vector<std::string> listed;
     for (std::int32_t i = 0; i < Plans().Count(); ++i)
         listed.push_back(Plans().Get(i)->Get_Name());
-    EXPECT_THAT(listed, ElementsAre("[R]", "Alpha", "beta", "LASER", "Laser", "laser", "sword 10", "Sword 2", "SWORD-",
-                                    "Sword_"));
+    EXPECT_THAT(listed, ElementsAre("[R]", "Alpha", "beta", "LASER", "Laser", "laser", "sword 10", "Sword 2",
+                                    "SWORD-", "Sword_"));
 }
 
 // A name, and whether the records keep it exactly: their reading rules drop surrounding quotes
@@ -84,7 +85,9 @@ struct TName_Case {
     std::string Name;
     bool Kept_Exactly;
 };
-void PrintTo(const TName_Case& given, std::ostream* out) { *out << '"' << given.Name << '"'; }
+void PrintTo(const TName_Case& given, std::ostream* out) {
+    *out << '"' << given.Name << '"';
+}
 
 class Name_Test : public Registry_Test, public ::testing::WithParamInterface<TName_Case> {
   protected:
@@ -104,8 +107,9 @@ class Name_Test : public Registry_Test, public ::testing::WithParamInterface<TNa
 TEST_P(Name_Test, EveryRecordIsListedUnderTheNameItIsStoredUnder) {
     const std::string& name = GetParam().Name;
     TVexlor_Catalogues& c = *Catalogues;
-    const std::vector<std::string> listed = {Add(c.Items, name),     Add(c.Creatures, name), Add(c.QIDs, name),
-                                             Add(c.Compounds, name), Add(c.Effects, name),   Add(c.Poisons, name)};
+    const std::vector<std::string> listed = {Add(c.Items, name),   Add(c.Creatures, name),
+                                             Add(c.QIDs, name),    Add(c.Compounds, name),
+                                             Add(c.Effects, name), Add(c.Poisons, name)};
     if (GetParam().Kept_Exactly) {
         EXPECT_THAT(listed, ::testing::Each(name));
     }
@@ -117,7 +121,8 @@ TEST_P(Name_Test, EveryRecordIsListedUnderTheNameItIsStoredUnder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, Name_Test,
-                         ::testing::Values(TName_Case{"Rock & <Roll>", true}, TName_Case{"Line\r\nbreak", true},
+                         ::testing::Values(TName_Case{"Rock & <Roll>", true},
+                                           TName_Case{"Line\r\nbreak", true},
                                            TName_Case{"Caf\xE9 \x80uro", true}, TName_Case{"", true},
                                            TName_Case{"<#name=x>", true}, TName_Case{"Mid \"quote\"", true},
                                            TName_Case{"\"Quoted\"", false}, TName_Case{"'Single'", false},

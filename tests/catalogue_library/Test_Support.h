@@ -32,7 +32,9 @@ class TLibrary_Folder : public TTemporary_Folder {
     }
     std::filesystem::path File() const { return Path / "Vexlor.catalogue"; }
     // The catalogues from the catalogue file here, with the starter catalogue from here too.
-    std::unique_ptr<TVexlor_Catalogues> Open() const { return std::make_unique<TVexlor_Catalogues>(File(), Path); }
+    std::unique_ptr<TVexlor_Catalogues> Open() const {
+        return std::make_unique<TVexlor_Catalogues>(File(), Path);
+    }
 };
 
 inline TQID_Plan* Plan(const std::string& name, int level) {
@@ -41,13 +43,16 @@ inline TQID_Plan* Plan(const std::string& name, int level) {
     plan->Set_Level(level);
     return plan;
 }
-inline std::string Plan_Text(const std::string& name, int level) { return std::unique_ptr<TQID_Plan>(Plan(name, level))->Serialize(); }
+inline std::string Plan_Text(const std::string& name, int level) {
+    return std::unique_ptr<TQID_Plan>(Plan(name, level))->Serialize();
+}
 
 // "name=level" of every plan in catalogue order.
 inline std::vector<std::string> Listing(TQID_Registry& plans) {
     std::vector<std::string> listing;
     for (std::int32_t i = 0; i < plans.Count(); ++i)
-        listing.push_back(std::string(plans.Get(i)->Get_Name()) + "=" + std::to_string(plans.Get(i)->Get_Level()));
+        listing.push_back(std::string(plans.Get(i)->Get_Name()) + "=" +
+                          std::to_string(plans.Get(i)->Get_Level()));
     return listing;
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "characters/Characters.h"
-#include "foundations/Files.h"
 #include "foundations/CommonUt.h"
+#include "foundations/Files.h"
 #include "foundations/Random.h"
 #include "tests/Test_Folder.h"
 

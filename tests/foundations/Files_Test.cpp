@@ -14,7 +14,9 @@ namespace fs = std::filesystem;
 
 class Files_Test : public testing::Test {
   protected:
-    std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(Folder), {})); }
+    std::size_t Entries() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(Folder), {}));
+    }
     Testing::TTemporary_Folder Temporary;
     const fs::path& Folder = Temporary.Path;
 };
@@ -69,7 +71,8 @@ TEST_F(Files_Test, Keeps_Permissions_Of_Replaced_File) {
     ASSERT_EQ(Write_File_Atomic(file, "a"), 0);
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_EQ(Write_File_Atomic(file, "b"), 0);
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(Files_Test, Finds_Names_Whatever_Their_Case) {

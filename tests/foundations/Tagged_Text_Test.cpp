@@ -64,7 +64,7 @@ TEST(Tag_Tokenizer, Splits_Tags_And_Text_Runs) {
     THTML_Parser parser;
     parser.Set_Source("<#strength=12>\r\n  <name>  Mara\t\tVoss </name>tail<open");
     EXPECT_EQ(All_Tokens(parser), (std::vector<std::string>{"<#strength=12>", " ", "<name>", " Mara Voss ",
-                                                             "</name>", "tail", "<open"}));
+                                                            "</name>", "tail", "<open"}));
 }
 
 TEST(Tag_Tokenizer, Preserves_Whitespace_On_Request_But_Not_Line_Breaks) {

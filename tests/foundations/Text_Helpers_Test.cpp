@@ -21,33 +21,33 @@ TEST_P(Edit_Test, Gives_Expected_Text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Flags, Edit_Test,
-    testing::Values(
-        TEdit_Case{"  a  b  ", 0x88, "a  b"}, TEdit_Case{"  a  b  ", 0x10, " a b "},
-        TEdit_Case{"  a  b  ", 0x98, "a b"}, TEdit_Case{"ab \"c d\" [x]", 0x21FC, "AB \"c d\" (X)"},
-        TEdit_Case{"", Edit_All, ""}, TEdit_Case{"\xE9\x41", 0x1, "iA"},
-        TEdit_Case{"a\tb \t c", 0x2, "abc"}, TEdit_Case{"a\rb\nc\x7F\x0C", 0x4, "abc"},
-        TEdit_Case{"a\tb", 0x10, "a b"}, TEdit_Case{"\t \tx y", 0x8, "x y"},
-        TEdit_Case{"MiXeD", 0x20, "MIXED"}, TEdit_Case{"MiXeD", 0x200, "mixed"},
-        // Upper case wins over lower case.
-        TEdit_Case{"MiXeD", 0x220, "MIXED"},
-        // Without a code page only ASCII letters change case.
-        TEdit_Case{"\xE9", 0x20, "\xE9"}, TEdit_Case{"\xE9\xFF\x9A", 0x8020, "\xC9\x9F\x8A"},
-        TEdit_Case{"\xC9\x8C", 0x8200, "\xE9\x9C"}, TEdit_Case{"\x82\x87", 0x10020, "\x90\x80"},
-        // Both code pages together cancel each other.
-        TEdit_Case{"\xE9", 0x18020, "\xE9"},
-        TEdit_Case{"\xC0\xE9\xF1\xFD", 0x28000, "Aeny"},
-        TEdit_Case{"\x82\xA5", 0x30000, "eN"},
-        // Bracket mappings test the original character, so they swap rather than chain.
-        TEdit_Case{"[(x)]", 0x840, "([x])"}, TEdit_Case{"[]", 0x440, "()"}, TEdit_Case{"[]", 0x400, "{}"},
-        TEdit_Case{"()", 0x1800, "[]"}, TEdit_Case{"()", 0x1000, "{}"}, TEdit_Case{"{}", 0x6000, "()"},
-        TEdit_Case{"{}", 0x4000, "[]"},
-        // Quoted parts are copied unchanged, and trailing blanks inside an open quote stay.
-        TEdit_Case{"'a  b' c", 0x130, "'a  b' C"}, TEdit_Case{"x \"open  ", 0x1B0, "X \"open  "},
-        TEdit_Case{"\"q\"  ", 0x180, "\"q\""},
-        // No-break space counts as a blank in runs only with the Windows code page.
-        TEdit_Case{"a\xA0\xA0 b", 0x8010, "a b"}, TEdit_Case{"a\xA0 b", 0x10, "a\xA0 b"},
-        // Every flag: upper case, blanks gone, round brackets to square, quotes kept.
-        TEdit_Case{" f(x) 'q (r)' ", Edit_All, "F[X]'q (r)'"}));
+    testing::Values(TEdit_Case{"  a  b  ", 0x88, "a  b"}, TEdit_Case{"  a  b  ", 0x10, " a b "},
+                    TEdit_Case{"  a  b  ", 0x98, "a b"},
+                    TEdit_Case{"ab \"c d\" [x]", 0x21FC, "AB \"c d\" (X)"}, TEdit_Case{"", Edit_All, ""},
+                    TEdit_Case{"\xE9\x41", 0x1, "iA"}, TEdit_Case{"a\tb \t c", 0x2, "abc"},
+                    TEdit_Case{"a\rb\nc\x7F\x0C", 0x4, "abc"}, TEdit_Case{"a\tb", 0x10, "a b"},
+                    TEdit_Case{"\t \tx y", 0x8, "x y"}, TEdit_Case{"MiXeD", 0x20, "MIXED"},
+                    TEdit_Case{"MiXeD", 0x200, "mixed"},
+                    // Upper case wins over lower case.
+                    TEdit_Case{"MiXeD", 0x220, "MIXED"},
+                    // Without a code page only ASCII letters change case.
+                    TEdit_Case{"\xE9", 0x20, "\xE9"}, TEdit_Case{"\xE9\xFF\x9A", 0x8020, "\xC9\x9F\x8A"},
+                    TEdit_Case{"\xC9\x8C", 0x8200, "\xE9\x9C"}, TEdit_Case{"\x82\x87", 0x10020, "\x90\x80"},
+                    // Both code pages together cancel each other.
+                    TEdit_Case{"\xE9", 0x18020, "\xE9"}, TEdit_Case{"\xC0\xE9\xF1\xFD", 0x28000, "Aeny"},
+                    TEdit_Case{"\x82\xA5", 0x30000, "eN"},
+                    // Bracket mappings test the original character, so they swap rather than chain.
+                    TEdit_Case{"[(x)]", 0x840, "([x])"}, TEdit_Case{"[]", 0x440, "()"},
+                    TEdit_Case{"[]", 0x400, "{}"}, TEdit_Case{"()", 0x1800, "[]"},
+                    TEdit_Case{"()", 0x1000, "{}"}, TEdit_Case{"{}", 0x6000, "()"},
+                    TEdit_Case{"{}", 0x4000, "[]"},
+                    // Quoted parts are copied unchanged, and trailing blanks inside an open quote stay.
+                    TEdit_Case{"'a  b' c", 0x130, "'a  b' C"}, TEdit_Case{"x \"open  ", 0x1B0, "X \"open  "},
+                    TEdit_Case{"\"q\"  ", 0x180, "\"q\""},
+                    // No-break space counts as a blank in runs only with the Windows code page.
+                    TEdit_Case{"a\xA0\xA0 b", 0x8010, "a b"}, TEdit_Case{"a\xA0 b", 0x10, "a\xA0 b"},
+                    // Every flag: upper case, blanks gone, round brackets to square, quotes kept.
+                    TEdit_Case{" f(x) 'q (r)' ", Edit_All, "F[X]'q (r)'"}));
 
 TEST(Num1, Writes_Shortest_Plain_Decimal) {
     EXPECT_EQ(Num1(2.5), "2.5");

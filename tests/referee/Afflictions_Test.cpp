@@ -182,8 +182,7 @@ class Poisoning_Test : public testing::Test {
     TMemory_Registry<TPoison_Template, TPoison_Registry> Poisons;
     TTable Tables;
     TOutput_File Output{[](const std::string&) {}};
-    TReferee Referee{Tables, TCatalogues{nullptr, nullptr, nullptr, nullptr, &Effects, &Poisons},
-                     Output};
+    TReferee Referee{Tables, TCatalogues{nullptr, nullptr, nullptr, nullptr, &Effects, &Poisons}, Output};
 };
 
 TEST_F(Poisoning_Test, Effect_Describes_Every_Part_In_Order) {

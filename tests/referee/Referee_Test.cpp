@@ -118,7 +118,8 @@ TEST_F(Referee_Test, Output_File_Errors_Are_Reported_Once_Per_Block) {
     std::string die_roll = "1d6";
     EXPECT_EQ(Referee.Roll(die_roll).size(), 20u);
     ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0], "File not found while opening " + (Campaign.Path / "no such folder" / "log.txt").string());
+    EXPECT_EQ(Errors[0],
+              "File not found while opening " + (Campaign.Path / "no such folder" / "log.txt").string());
     Referee.Roll(die_roll);
     EXPECT_EQ(Errors.size(), 1u);
     die_roll = "1d8";
@@ -200,8 +201,9 @@ TEST_F(Referee_Catalogue_Test, Random_Plans_Come_From_The_Level_Asked) {
 TEST_F(Referee_Catalogue_Test, Codes_Expand_Into_Catalogue_Names_And_Tables) {
     TFunction_Random first([](int) { return 0; });
     TRandom_Override use(first);
-    EXPECT_EQ(Stocked.Generate(5),
-              "Force Field QID; Light QID plan; Stimulant; Stimulant compound recipe; 100 credits; a gold ring");
+    EXPECT_EQ(
+        Stocked.Generate(5),
+        "Force Field QID; Light QID plan; Stimulant; Stimulant compound recipe; 100 credits; a gold ring");
     EXPECT_EQ(Stocked.Generate(7), "Laser Pistol (charged)");
 }
 

@@ -32,8 +32,7 @@ class Shipped_Afflictions_Test : public testing::Test {
     TMemory_Registry<TPoison_Template, TPoison_Registry> Poisons;
     TTable Tables;
     TOutput_File Output{[](const std::string& message) { ADD_FAILURE() << message; }};
-    TReferee Referee{Tables, TCatalogues{nullptr, nullptr, nullptr, nullptr, &Effects, &Poisons},
-                     Output};
+    TReferee Referee{Tables, TCatalogues{nullptr, nullptr, nullptr, nullptr, &Effects, &Poisons}, Output};
 };
 
 bool Contains_Any(const std::string& line, const char* characters) {

@@ -23,8 +23,8 @@ class Shipped_Tables_Test : public testing::Test {
 };
 
 TEST_F(Shipped_Tables_Test, Every_Table_The_Tools_Read_Is_There) {
-    std::vector<int> tool_tables{1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 200, 201, 202, 203, 209, 210, 220,
-                                 224, 225, 226, 227, 236, 237, 238, 239, 240, 242, 251};
+    std::vector<int> tool_tables{1,   2,   3,   5,   6,   7,   8,   9,   10,  11,  12,  200, 201, 202, 203,
+                                 209, 210, 220, 224, 225, 226, 227, 236, 237, 238, 239, 240, 242, 251};
     for (int table = 91; table <= 112; ++table)
         tool_tables.push_back(table);
     for (int table = 213; table <= 218; ++table)

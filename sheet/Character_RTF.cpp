@@ -8,9 +8,6 @@ namespace Vexlor {
 extern const char Character_Sheet_Bytes[];
 extern const std::size_t Character_Sheet_Bytes_Size;
 
-TArray<const TSelection_List*, 1, 10> QID_Array{};
-TArray<const TSelection_List*, 1, 9> Compound_Array{};
-
 namespace {
 
 // The sheet has five QID rows; selected QIDs and compounds fill the first four.
@@ -56,13 +53,11 @@ std::string Family_Text(const TVexlor_Character& character) {
 }
 
 // Selected compounds (for a Chemist) and then QIDs (for an Engineer) fill the QID rows.
-void Add_QID_Rows(const TVexlor_Character& character, TValues& values) {
+void Add_QID_Rows(const TVexlor_Character& character, const TSheet_Selections& selections, TValues& values) {
     const bool chemist = character.Is_Class("Chemist"), engineer = character.Is_Class("Engineer");
     int row = 1;
-    const auto fill = [&](const TSelection_List* list, int level) {
-        if (!list)
-            return;
-        for (const auto& entry : *list) {
+    const auto fill = [&](const TSelection_List& list, int level) {
+        for (const auto& entry : list) {
             if (row >= QID_Rows)
                 return;
             if (!entry.Selected)
@@ -74,14 +69,29 @@ void Add_QID_Rows(const TVexlor_Character& character, TValues& values) {
     };
     if (chemist)
         for (int level = 1; level <= 9; ++level)
-            fill(Compound_Array[level], level);
+            fill(selections.Compounds[level], level);
     if (engineer)
         for (int level = 1; level <= 10; ++level)
-            fill(QID_Array[level], level);
+            fill(selections.QIDs[level], level);
 }
 
-// Every placeholder of the sheet with its value, in the order the values are worked out.
-TValues Sheet_Values(const TVexlor_Character& character) {
+// The title's face in the font table, and the bold that any face but Impact is asked for in.
+// A semicolon would end the font table entry, so it is left out; a name with nothing else in it
+// keeps Impact.
+void Add_Header_Font(std::string_view header_font, TValues& values) {
+    std::string face;
+    for (const char c : header_font)
+        if (c != ';')
+            face += c;
+    if (face.empty())
+        face = Default_Header_Font;
+    values["~Header Weight~"] = face == Default_Header_Font ? "" : "\\b";
+    values["~Header Font~"] = RTF_Escape(face);
+}
+
+// Every placeholder of the sheet with its RTF text, in the order the values are worked out.
+TValues Sheet_Values(const TVexlor_Character& character, std::string_view header_font,
+                     const TSheet_Selections& selections) {
     TValues values;
     const auto number = [](int value) { return std::to_string(value); };
     values["~Name~"] = character._Get_Name();
@@ -129,16 +139,21 @@ TValues Sheet_Values(const TVexlor_Character& character) {
     for (int n = 1; n <= Armor_Rows; ++n)
         for (const char* column : {"Armor", "Armor Adj", "Armor Enhancements"})
             values["~" + std::string(column) + std::to_string(n) + "~"] = "";
-    Add_QID_Rows(character, values);
+    Add_QID_Rows(character, selections, values);
     for (int n = 1; n <= QID_Rows; ++n)
         for (const char* column : {"QID", "Level", "Duration", "Activation"})
             values.try_emplace("~" + std::string(column) + std::to_string(n) + "~", "");
+    for (auto& [placeholder, value] : values)
+        value = RTF_Escape(value);
+    Add_Header_Font(header_font, values);
     return values;
 }
 
 } // namespace
 
-std::string_view Character_Sheet_Template() { return {Character_Sheet_Bytes, Character_Sheet_Bytes_Size}; }
+std::string_view Character_Sheet_Template() {
+    return {Character_Sheet_Bytes, Character_Sheet_Bytes_Size};
+}
 
 std::string RTF_Escape(std::string_view value) {
     static constexpr char Hex[] = "0123456789abcdef";
@@ -166,10 +181,17 @@ std::string Ordinal(int number) {
     const char* suffix = "th";
     if ((number / 10) % 10 != 1) {
         switch (number % 10) {
-        case 1: suffix = "st"; break;
-        case 2: suffix = "nd"; break;
-        case 3: suffix = "rd"; break;
-        default: break;
+        case 1:
+            suffix = "st";
+            break;
+        case 2:
+            suffix = "nd";
+            break;
+        case 3:
+            suffix = "rd";
+            break;
+        default:
+            break;
         }
     }
     return std::to_string(number) + suffix;
@@ -177,8 +199,9 @@ std::string Ordinal(int number) {
 
 // Each placeholder is replaced where it stands, left to right in one pass, so a value is never
 // searched again: a name such as "~Age~" prints as typed.
-void Character_RTF_String(const TVexlor_Character& character, std::string& text) {
-    const TValues values = Sheet_Values(character);
+void Character_RTF_String(const TVexlor_Character& character, std::string& text, std::string_view header_font,
+                          const TSheet_Selections& selections) {
+    const TValues values = Sheet_Values(character, header_font, selections);
     const std::string_view sheet = Character_Sheet_Template();
     text.clear();
     text.reserve(sheet.size() + 1024);
@@ -197,7 +220,7 @@ void Character_RTF_String(const TVexlor_Character& character, std::string& text)
             continue;
         }
         text += sheet.substr(position, open - position);
-        text += RTF_Escape(found->second);
+        text += found->second;
         position = close + 1;
     }
 }

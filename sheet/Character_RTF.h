@@ -14,16 +14,30 @@ namespace Vexlor {
 struct TSelection_Entry {
     std::string Text;
     bool Selected = false;
+
+    bool operator==(const TSelection_Entry&) const = default;
 };
 using TSelection_List = std::vector<TSelection_Entry>;
 
-// The wizard's selection lists by QID level and by compound level; an entry without a list
-// contributes nothing to the sheet.
-extern TArray<const TSelection_List*, 1, 10> QID_Array;
-extern TArray<const TSelection_List*, 1, 9> Compound_Array;
+// The wizard's selection lists by QID level and by compound level; an empty list contributes
+// nothing to the sheet.
+struct TSheet_Selections {
+    TArray<TSelection_List, 1, 10> QIDs;
+    TArray<TSelection_List, 1, 9> Compounds;
+};
 
-// The character sheet as a complete RTF document. Reads the character and changes nothing.
-void Character_RTF_String(const TVexlor_Character& character, std::string& text);
+// The face the sheet's title "V  E  X  L  O  R" and "C H A R A C T E R   S H E E T" is set in.
+// Impact is the sheet's own title face. A Linux machine rarely has it, and there a reader that
+// looks it up may fall back to a dingbats face and print the title as a row of symbols, so the
+// program hands over a bold condensed sans-serif face the machine has instead (see the dialog
+// kit's Sheet_Header_Font). Any face but Impact is asked for in bold, to keep the title heavy.
+inline constexpr std::string_view Default_Header_Font = "Impact";
+
+// The character sheet as a complete RTF document, its title set in header_font and its QID rows
+// filled from the selections. Reads the character and changes nothing.
+void Character_RTF_String(const TVexlor_Character& character, std::string& text,
+                          std::string_view header_font = Default_Header_Font,
+                          const TSheet_Selections& selections = {});
 
 // The sheet template itself, with its "~Name~" placeholders.
 std::string_view Character_Sheet_Template();

@@ -56,23 +56,19 @@ std::string Cell(const std::string& sheet, const std::string& label) {
 
 class Sheet_Test : public testing::Test {
   protected:
-    void SetUp() override {
-        QID_Array.Fill(nullptr);
-        Compound_Array.Fill(nullptr);
-    }
-    void TearDown() override { SetUp(); }
     TFunction_Random Lowest{[](int) { return 0; }};
     TRandom_Override Dice{Lowest};
 };
 
 TEST_F(Sheet_Test, Template_Has_Landscape_Page_Fonts_And_Every_Placeholder) {
     const std::string_view sheet = Character_Sheet_Template();
-    for (const char* part : {"\\ansicpg1252", "\\paperw15840", "\\paperh12240", "\\margl101", "\\margr720",
-                             "\\margt360", "\\margb360", "Times New Roman;", "Arial;", "Impact;", "Symbol;",
-                             "Wingdings;", "V  E  X  L  O  R", "C H A R A C T E R   S H E E T", "~Armor Adj1~",
-                             "~Weapon Name3~", "~Activation5~", "~Enhancements5~", "~Armor Enhancements2~"})
+    for (const char* part :
+         {"\\ansicpg1252", "\\paperw15840", "\\paperh12240", "\\margl101", "\\margr720", "\\margt360",
+          "\\margb360", "Times New Roman;", "Arial;", "Symbol;", "Wingdings;", "V  E  X  L  O  R",
+          "C H A R A C T E R   S H E E T", "~Armor Adj1~", "~Weapon Name3~", "~Activation5~",
+          "~Enhancements5~", "~Armor Enhancements2~"})
         EXPECT_NE(sheet.find(part), std::string_view::npos) << part;
-    EXPECT_EQ(std::count(sheet.begin(), sheet.end(), '~') / 2, 98);
+    EXPECT_EQ(std::count(sheet.begin(), sheet.end(), '~') / 2, 101);
     EXPECT_NE(sheet.find("~Hit Points~", sheet.find("~Hit Points~") + 1), std::string_view::npos);
 }
 
@@ -127,7 +123,8 @@ TEST_F(Sheet_Test, Every_Class_Fills_Its_Vocation_And_Leaves_No_Placeholder) {
         made->Set_Level(1, 2);
         const std::string sheet = Sheet(*made);
         EXPECT_EQ(sheet.find('~'), std::string::npos) << Class_Name[class_index];
-        EXPECT_EQ(Cell(sheet, "20 Vocations: ").substr(0, Class_Name[class_index].size()), Class_Name[class_index]);
+        EXPECT_EQ(Cell(sheet, "20 Vocations: ").substr(0, Class_Name[class_index].size()),
+                  Class_Name[class_index]);
     }
 }
 
@@ -140,10 +137,10 @@ TEST_F(Sheet_Test, Values_Are_Escaped_And_Never_Searched_Again) {
 }
 
 TEST(Ordinal, Follows_English_Endings) {
-    const std::pair<int, const char*> cases[] = {{0, "0th"},    {1, "1st"},    {2, "2nd"},     {3, "3rd"},
-                                                 {4, "4th"},    {11, "11th"},  {12, "12th"},   {13, "13th"},
-                                                 {21, "21st"},  {22, "22nd"},  {100, "100th"}, {111, "111th"},
-                                                 {112, "112th"}, {123, "123rd"}, {-1, ""}};
+    const std::pair<int, const char*> cases[] = {
+        {0, "0th"},     {1, "1st"},     {2, "2nd"},     {3, "3rd"},     {4, "4th"},
+        {11, "11th"},   {12, "12th"},   {13, "13th"},   {21, "21st"},   {22, "22nd"},
+        {100, "100th"}, {111, "111th"}, {112, "112th"}, {123, "123rd"}, {-1, ""}};
     for (const auto& [number, text] : cases)
         EXPECT_EQ(Ordinal(number), text) << number;
 }
@@ -153,13 +150,12 @@ TEST_F(Sheet_Test, Selected_Compounds_Then_QIDs_Fill_Four_Rows_At_Most) {
     TVexlor_Character& character = *made;
     character.Set_Class(1, Class_Chemist);
     character.Set_Class(2, Class_General_Engineer);
-    const TSelection_List compounds1{{"Stimulant", true}, {"Sedative", false}, {"Blight", true}};
-    const TSelection_List compounds3{{"Acid Mist", true}};
-    const TSelection_List qids2{{"Force Field", true}, {"Phase Step", true}};
-    Compound_Array[1] = &compounds1;
-    Compound_Array[3] = &compounds3;
-    QID_Array[2] = &qids2;
-    const std::string sheet = Sheet(character);
+    TSheet_Selections selections;
+    selections.Compounds[1] = {{"Stimulant", true}, {"Sedative", false}, {"Blight", true}};
+    selections.Compounds[3] = {{"Acid Mist", true}};
+    selections.QIDs[2] = {{"Force Field", true}, {"Phase Step", true}};
+    std::string sheet;
+    Character_RTF_String(character, sheet, Default_Header_Font, selections);
     EXPECT_EQ(sheet.find('~'), std::string::npos);
     for (const char* text : {"Stimulant", "Blight", "Acid Mist", "Force Field"})
         EXPECT_NE(sheet.find(std::string(" ") + text + "\\cell"), std::string::npos) << text;
@@ -169,7 +165,42 @@ TEST_F(Sheet_Test, Selected_Compounds_Then_QIDs_Fill_Four_Rows_At_Most) {
     // Neither chemist nor engineer: the lists are not read.
     character.Set_Class(1, Class_Historian);
     character.Set_Class(2, -1);
-    EXPECT_EQ(Sheet(character).find("Stimulant"), std::string::npos);
+    Character_RTF_String(character, sheet, Default_Header_Font, selections);
+    EXPECT_EQ(sheet.find("Stimulant"), std::string::npos);
+}
+
+// The font table names the title's face; Impact keeps the title as it always was, any other
+// face is asked for in bold.
+TEST_F(Sheet_Test, Title_Face_Is_Named_In_The_Font_Table) {
+    struct TCase {
+        const char* Given;
+        const char* Font_Entry;
+        const char* Title_Weight;
+    };
+    const TCase cases[] = {{"Impact", "Impact", ""},
+                           {"DejaVu Sans Condensed", "DejaVu Sans Condensed", "\\b"},
+                           {"Liberation Sans Narrow", "Liberation Sans Narrow", "\\b"},
+                           {"Odd;Face {x}", "OddFace \\{x\\}", "\\b"},
+                           {";", "Impact", ""},
+                           {"", "Impact", ""}};
+    const auto made = Plain_Character("Mara Voss");
+    for (const auto& [given, font_entry, weight] : cases) {
+        std::string sheet;
+        Character_RTF_String(*made, sheet, given);
+        EXPECT_NE(sheet.find(std::string("{\\f2\\fswiss\\fcharset0\\fprq2 ") + font_entry + ";}"),
+                  std::string::npos)
+            << given;
+        EXPECT_NE(sheet.find(std::string("\\qc\\f2\\fs36\\i") + weight + " V  E  X  L  O  R\\par"),
+                  std::string::npos)
+            << given;
+        EXPECT_NE(sheet.find(std::string("\\qc\\f2\\fs26") + weight + " C H A R A C T E R   S H E E T\\par"),
+                  std::string::npos)
+            << given;
+        EXPECT_EQ(sheet.find('~'), std::string::npos) << given;
+    }
+    std::string impact;
+    Character_RTF_String(*made, impact, "Impact");
+    EXPECT_EQ(Sheet(*made), impact);
 }
 
 // Runs a command and returns what it printed.
@@ -195,9 +226,9 @@ TEST_F(Sheet_Test, Reads_In_A_Real_RTF_Reader) {
     // unrtf writes the text in the sheet's own code page, so the accented letter comes back as one byte.
     const std::string text = Output_Of("unrtf --text '" + file.string() + "' 2>/dev/null");
     for (const std::string expected :
-         {"Name: Rex {the} \\ Bold \xC9lodie", "Race: Human", "Age: 27", "Strength: 12", "Vocations: Commando",
-          "Level: 4", "Family & Background: 3rd child of 5 children", "Funds: 450", "QIDS & Compounds:",
-          "Charges/Rounds:", "Base Hit Points: 23"})
+         {"Name: Rex {the} \\ Bold \xC9lodie", "Race: Human", "Age: 27", "Strength: 12",
+          "Vocations: Commando", "Level: 4", "Family & Background: 3rd child of 5 children", "Funds: 450",
+          "QIDS & Compounds:", "Charges/Rounds:", "Base Hit Points: 23"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     EXPECT_EQ(text.find('~'), std::string::npos);
 }

@@ -1,10 +1,12 @@
 #include "shell/Main_Form.h"
 
-#include "foundations/Random.h"
-#include "shell/Help_Contexts.h"
-#include "shell/Help_System.h"
-#include "shell/Text_Convert.h"
 #include "shell/Vexlor_Application.h"
+#include "widgets/Help_Contexts.h"
+#include "widgets/Help_System.h"
+#include "widgets/Kit_Dialog.h"
+#include "widgets/Services.h"
+#include "widgets/Slot_Guard.h"
+#include "widgets/Text_Convert.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +27,7 @@ constexpr int Tool_Panel_Height = 32;
 
 } // namespace
 
-TMain_Form::TMain_Form(THelp_System& help, QWidget* parent) : QMainWindow(parent), Help(help) {
+TMain_Form::TMain_Form(TServices& services, QWidget* parent) : QMainWindow(parent), Services(services) {
     setObjectName(QStringLiteral("Main_Form"));
     setWindowTitle(To_QString(Application_Title));
     resize(640, 480);
@@ -46,10 +48,10 @@ TMain_Form::TMain_Form(THelp_System& help, QWidget* parent) : QMainWindow(parent
     Build_Menu();
 
     auto* help_key = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help_key, &QShortcut::activated, this, [this] { Help.Context(Help_Main_Window); });
+    Guarded_Connect(help_key, &QShortcut::activated, this, Services.Prompts, nullptr,
+                    [this] { Services.Help.Context(Help_Main_Window); });
 
     QApplication::instance()->installEventFilter(this);
-    Randomize();
 }
 
 void TMain_Form::Build_Menu() {
@@ -65,8 +67,8 @@ void TMain_Form::Build_Menu() {
             action->setObjectName(To_QString(item.Name));
             action->setStatusTip(To_QString(item.Hint));
             action->setShortcut(QKeySequence(To_QString(item.Shortcut), QKeySequence::PortableText));
-            connect(action, &QAction::triggered, this,
-                    [this, command = item.Command] { Run_Command(command); });
+            Guarded_Connect(action, &QAction::triggered, this, Services.Prompts, nullptr,
+                            [this, command = item.Command] { Run_Command(command); });
             Actions[item.Command] = action;
         }
     }
@@ -89,10 +91,15 @@ void TMain_Form::Run_Command(TMenu_Command command) {
         close();
         return;
     case TMenu_Command::Help_Contents:
-        Help.Contents();
+        Services.Help.Contents();
         return;
     default:
-        Dialogs.at(command)->exec();
+        QDialog* dialog = Dialogs.at(command);
+        if (!dialog)
+            return;
+        if (auto* kit_dialog = qobject_cast<TKit_Dialog*>(dialog))
+            kit_dialog->Prepare();
+        dialog->exec();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "shell/Main_Menu.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <map>
 
@@ -14,16 +15,16 @@ class QMouseEvent;
 
 namespace Vexlor {
 
-class THelp_System;
+struct TServices;
 
 class TMain_Form : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit TMain_Form(THelp_System& help, QWidget* parent = nullptr);
+    explicit TMain_Form(TServices& services, QWidget* parent = nullptr);
 
-    // From now on command shows dialog modally. Commands whose dialog has not been attached stay
-    // disabled.
+    // From now on command shows dialog modally, brought up to date first when it is one of the
+    // program's dialogs. Commands whose dialog has not been attached stay disabled.
     void Attach_Dialog(TMenu_Command command, QDialog* dialog);
     QAction* Action(TMenu_Command command) const;
 
@@ -37,9 +38,9 @@ class TMain_Form : public QMainWindow {
     void Run_Command(TMenu_Command command);
     void Show_Disabled_Item_Hint(QObject* watched, const QMouseEvent& event);
 
-    THelp_System& Help;
+    TServices& Services;
     std::map<TMenu_Command, QAction*> Actions;
-    std::map<TMenu_Command, QDialog*> Dialogs;
+    std::map<TMenu_Command, QPointer<QDialog>> Dialogs;
 };
 
 } // namespace Vexlor

@@ -1,34 +1,65 @@
 #include "shell/Startup.h"
 
+#include "foundations/Files.h"
 #include "foundations/Random.h"
+#include "referee/Tables.h"
 #include "shell/About_Box.h"
-#include "shell/Popup_Help_Dialog.h"
-#include "shell/Text_Convert.h"
+#include "shell/Vexlor_Application.h"
+#include "widgets/Popup_Help_Dialog.h"
+#include "widgets/Text_Convert.h"
+#include "widgets/User_Prompts.h"
 
-#include <QMessageBox>
+#include <QTimer>
 
 #include <exception>
 
 namespace Vexlor {
 
-std::unique_ptr<TMain_Form> Create_Windows(TVexlor_Application& application) {
-    auto main_form = std::make_unique<TMain_Form>(application.Help());
+TProgram_Services::TProgram_Services(TUser_Prompts& prompts, const TCatalogues& catalogues,
+                                     const std::filesystem::path& help_folder)
+    : Help(help_folder, Help_File_Name, prompts),
+      Output([&prompts](const std::string& message) {
+          prompts.Show_Message(TMessage_Kind::Error, QObject::tr("Output file"), To_QString(message));
+      }),
+      Shared{catalogues, Master_Table, Output, Help, prompts} {}
+
+TCatalogues Library_Catalogues() {
+    return {Get_Item_Registry(),   Get_Creature_Registry(), Get_QID_Registry(),
+            Get_Compound_Registry(), Get_Effect_Registry(), Get_Poison_Registry()};
+}
+
+std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {
+    auto main_form = std::make_unique<TMain_Form>(services);
     main_form->Attach_Dialog(TMenu_Command::About, new TAboutBox(main_form.get()));
-    application.Help().Set_Popup_Window(new TPopup_Help_Dialog(main_form.get()));
+    services.Help.Set_Popup_Window(new TPopup_Help_Dialog(main_form.get()));
     return main_form;
 }
 
+namespace {
+
+// What went wrong with the catalogue file, told once after the main window is up.
+void Show_Catalogue_Status(TUser_Prompts& prompts) {
+    const std::string status = Get_Catalogue_Status();
+    if (!status.empty())
+        prompts.Show_Message(TMessage_Kind::Warning, QApplication::applicationName(), To_QString(status));
+}
+
+} // namespace
+
 int Run_Vexlor(int argc, char* argv[]) {
+    TQt_User_Prompts prompts; // outlives the application, whose safety net reports through it
     TVexlor_Application application(argc, argv);
     Randomize();
     application.Set_Title(To_QString(Application_Title));
-    application.Set_Help_File(Help_File_Name);
+    application.Set_Prompts(&prompts);
     try {
-        const std::unique_ptr<TMain_Form> main_form = Create_Windows(application);
+        TProgram_Services services(prompts, Library_Catalogues(), Program_Folder());
+        const std::unique_ptr<TMain_Form> main_form = Create_Windows(services.Get());
         main_form->show();
+        QTimer::singleShot(0, main_form.get(), [&prompts] { Show_Catalogue_Status(prompts); });
         return application.exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, application.Title(), To_QString(error.what()));
+        prompts.Show_Message(TMessage_Kind::Error, application.Title(), To_QString(error.what()));
         return 1;
     }
 }

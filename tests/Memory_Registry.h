@@ -3,6 +3,7 @@
 #pragma once
 
 #include "catalogues/Catalogue_Registry.h"
+#include "foundations/CommonUt.h"
 
 #include <cstdint>
 #include <memory>
@@ -14,7 +15,16 @@ namespace Vexlor {
 template <class T, class Registry> class TMemory_Registry : public Registry {
   public:
     virtual ~TMemory_Registry() = default;
-    void Add(T* record) override { Records.emplace_back(record); }
+    // A record whose name is already held replaces that entry in its place, as in the library.
+    void Add(T* record) override {
+        std::unique_ptr<T> added(record);
+        for (auto& held : Records)
+            if (std::string(held->Get_Name()) == record->Get_Name()) {
+                held = std::move(added);
+                return;
+            }
+        Records.push_back(std::move(added));
+    }
     std::int32_t Count() override { return static_cast<std::int32_t>(Records.size()); }
     T* Get(std::int32_t index) override {
         return index >= 0 && index < Count() ? Records[static_cast<std::size_t>(index)].get() : nullptr;
@@ -25,8 +35,14 @@ template <class T, class Registry> class TMemory_Registry : public Registry {
                 return record.get();
         return nullptr;
     }
-    void Delete(std::int32_t index) override { Records.erase(Records.begin() + index); }
-    void Delete(const char*) override {}
+    void Delete(std::int32_t index) override {
+        if (index >= 0 && index < Count())
+            Records.erase(Records.begin() + index);
+    }
+    void Delete(const char* name) override {
+        std::erase_if(Records, [name](const auto& record) { return std::string(record->Get_Name()) == name; });
+    }
+    // Keeps the order the records were added in: tests add them in the order they want listed.
     void Sort() override {}
 
   private:
@@ -37,15 +53,7 @@ template <class T, class Registry> class TMemory_Registry : public Registry {
 // starter catalogue: lines end with CR LF or LF, empty lines are skipped.
 template <class T, class Registry, class Keep>
 void Add_Records(TMemory_Registry<T, Registry>& registry, const std::string& text, Keep keep) {
-    std::size_t from = 0;
-    while (from < text.size()) {
-        auto end = text.find('\n', from);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(from, end - from);
-        from = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (const std::string& line : Split_Lines(text)) {
         if (line.empty())
             continue;
         auto record = std::make_unique<T>();

@@ -1,8 +1,10 @@
-// Shared by the shell's Qt tests: every test class registers itself and runs under the program's
-// own application object, so the safety net and the application's help are those of the program.
+// Shared by the Qt tests of the windows: every test class registers itself and runs under the
+// program's own application object; windows are driven by object name, modal ones through
+// When_Modal, and any window can be checked for unnamed controls or saved as a picture.
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -20,7 +22,27 @@ template <class T> struct TRegister_Gui_Test {
     }
 };
 
+// Once a modal window other than the one up now appears, hands it to drive. Call it before the
+// code that opens the window; should none appear within timeout_ms, the test fails and drive gets
+// nullptr.
+void When_Modal(std::function<void(QWidget*)> drive, int timeout_ms = 5000);
 // Once the next modal window is up, hands it to inspect (nullptr when none came up) and closes it.
 void Close_Next_Modal(std::function<void(QWidget*)> inspect);
+
+void Report_Missing(const char* name);
+// The child of root named name, of type T; the test fails when there is none.
+template <class T> T* Find(const QObject* root, const char* name) {
+    T* child = root->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        Report_Missing(name);
+    return child;
+}
+
+// The controls of window a user can work (buttons, boxes, lists, edits, tabs) that carry no
+// object name, described by class and text; parts inside Qt's own composite controls are left out.
+QStringList Unnamed_Controls(const QWidget* window);
+
+// Saves a picture of window as a PNG file; false when it cannot be written.
+bool Save_Window_Picture(QWidget* window, const QString& path);
 
 } // namespace Vexlor::Test

@@ -1,13 +1,13 @@
 #include "Gui_Test.h"
+#include "Test_Services.h"
 
 #include "foundations/Files.h"
-#include "shell/Help_Contexts.h"
+#include "widgets/Help_Contexts.h"
 #include "shell/Startup.h"
-#include "shell/Text_Convert.h"
+#include "widgets/Text_Convert.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -43,6 +43,7 @@ class THelp_Test : public QObject {
 
   private:
     QTemporaryDir Folder;
+    TScripted_Prompts Prompts;
     std::unique_ptr<THelp_System> Help;
     std::unique_ptr<TPopup_Help_Dialog> Popup;
 
@@ -50,7 +51,7 @@ class THelp_Test : public QObject {
     void init() {
         QCOMPARE(Write_File_Atomic(QString_To_Path(Folder.path()) / "Vexlor.hlp", Sample_Document), 0);
         // The name is looked up without regard to case, as the program's other data files are.
-        Help = std::make_unique<THelp_System>(QString_To_Path(Folder.path()), "vexlor.HLP");
+        Help = std::make_unique<THelp_System>(QString_To_Path(Folder.path()), "vexlor.HLP", Prompts);
         Popup = std::make_unique<TPopup_Help_Dialog>();
         Help->Set_Popup_Window(Popup.get());
     }
@@ -105,11 +106,11 @@ class THelp_Test : public QObject {
     }
 
     void A_Missing_Document_Is_Reported() {
-        THelp_System missing(QString_To_Path(Folder.path()) / "elsewhere", "Vexlor.hlp");
-        QString message;
-        Close_Next_Modal([&message](QWidget* modal) { message = qobject_cast<QMessageBox*>(modal)->text(); });
+        THelp_System missing(QString_To_Path(Folder.path()) / "elsewhere", "Vexlor.hlp", Prompts);
         missing.Contents();
-        QVERIFY2(message.startsWith(QStringLiteral("Cannot find the help file ")), qPrintable(message));
+        QCOMPARE(Prompts.Messages().size(), 1);
+        QVERIFY2(Prompts.Messages().front().startsWith(QStringLiteral("Cannot find the help file ")),
+                 qPrintable(Prompts.Messages().front()));
     }
 
     void A_Context_Pop_Up_Shows_The_Topic_Paragraph() {
@@ -130,8 +131,8 @@ class THelp_Test : public QObject {
     }
 
     void The_Main_Window_Opens_The_Shipped_Help() {
-        auto* application = qobject_cast<TVexlor_Application*>(QCoreApplication::instance());
-        const std::unique_ptr<TMain_Form> form = Create_Windows(*application);
+        TTest_Services services;
+        const std::unique_ptr<TMain_Form> form = Create_Windows(services.Get());
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));

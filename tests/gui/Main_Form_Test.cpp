@@ -1,4 +1,5 @@
 #include "Gui_Test.h"
+#include "Test_Services.h"
 
 #include "shell/About_Box.h"
 #include "shell/Startup.h"
@@ -16,10 +17,6 @@
 
 namespace Vexlor::Test {
 namespace {
-
-TVexlor_Application& Application() {
-    return *qobject_cast<TVexlor_Application*>(QCoreApplication::instance());
-}
 
 // Each menu as "menu: caption", then each item as "caption|hint|shortcut|on or off", "-" for a separator.
 QStringList Describe(const QMenuBar& bar) {
@@ -42,6 +39,7 @@ class TMain_Form_Test : public QObject {
     Q_OBJECT
 
   private:
+    std::unique_ptr<TTest_Services> Services;
     std::unique_ptr<TMain_Form> Form;
 
     QString Status_Text() const { return Form->statusBar()->currentMessage(); }
@@ -64,8 +62,14 @@ class TMain_Form_Test : public QObject {
     }
 
   private slots:
-    void init() { Form = Create_Windows(Application()); }
-    void cleanup() { Form.reset(); }
+    void init() {
+        Services = std::make_unique<TTest_Services>();
+        Form = Create_Windows(Services->Get());
+    }
+    void cleanup() {
+        Form.reset();
+        Services.reset();
+    }
 
     void The_Window_And_Its_Menu() {
         QCOMPARE(Form->windowTitle(), QStringLiteral("Vexlor RPG Referee Assistant"));

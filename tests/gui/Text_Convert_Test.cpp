@@ -1,6 +1,6 @@
 #include "Gui_Test.h"
 
-#include "shell/Text_Convert.h"
+#include "widgets/Text_Convert.h"
 
 #include <QTest>
 

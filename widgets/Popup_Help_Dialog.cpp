@@ -1,4 +1,4 @@
-#include "shell/Popup_Help_Dialog.h"
+#include "widgets/Popup_Help_Dialog.h"
 
 #include <QCursor>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "shell/Text_Convert.h"
+#include "widgets/Text_Convert.h"
 
 #include <QFile>
 

@@ -1,11 +1,11 @@
-#include "shell/Help_System.h"
+#include "widgets/Help_System.h"
 
 #include "foundations/Files.h"
-#include "shell/Text_Convert.h"
+#include "widgets/Text_Convert.h"
+#include "widgets/User_Prompts.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -63,8 +63,8 @@ void THelp_Window::Show_Page(const QUrl& page) {
     activateWindow();
 }
 
-THelp_System::THelp_System(std::filesystem::path folder, std::string file_name)
-    : Folder(std::move(folder)), File_Name(std::move(file_name)) {}
+THelp_System::THelp_System(std::filesystem::path folder, std::string file_name, TUser_Prompts& prompts)
+    : Folder(std::move(folder)), File_Name(std::move(file_name)), Prompts(prompts) {}
 
 THelp_System::~THelp_System() {
     // While it is shown from a dialog, the help window belongs to that dialog; otherwise it is ours.
@@ -96,12 +96,17 @@ void THelp_System::Context_Popup(int context) {
         Popup->Show_Help(QString(), QObject::tr("There is no help for this item."), Qt::PlainText);
 }
 
+void THelp_System::Popup_Text(const QString& title, const QString& text) {
+    if (!Popup)
+        throw std::logic_error("The pop-up help window has not been created.");
+    Popup->Show_Help(title, text, Qt::PlainText);
+}
+
 std::optional<std::filesystem::path> THelp_System::Find_Document() const {
     if (auto found = Find_File(Folder, File_Name))
         return found;
     const QString path = Path_To_QString(Folder / File_Name);
-    QMessageBox::warning(QApplication::activeWindow(), Caption(),
-                         QObject::tr("Cannot find the help file %1.").arg(path));
+    Prompts.Show_Message(TMessage_Kind::Warning, Caption(), QObject::tr("Cannot find the help file %1.").arg(path));
     return std::nullopt;
 }
 

@@ -1,4 +1,4 @@
-#include "shell/Help_Document.h"
+#include "widgets/Help_Document.h"
 
 #include "foundations/CommonUt.h"
 #include "foundations/HTML.h"

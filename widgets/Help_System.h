@@ -3,8 +3,8 @@
 // name in a fixed folder (beside the program), whatever the case of the name on disk.
 #pragma once
 
-#include "shell/Help_Document.h"
-#include "shell/Popup_Help_Dialog.h"
+#include "widgets/Help_Document.h"
+#include "widgets/Popup_Help_Dialog.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -33,9 +33,12 @@ class THelp_Window : public QDialog {
     QTextBrowser* Browser;
 };
 
+class TUser_Prompts;
+
 class THelp_System {
   public:
-    THelp_System(std::filesystem::path folder, std::string file_name);
+    // A missing document is reported through prompts.
+    THelp_System(std::filesystem::path folder, std::string file_name, TUser_Prompts& prompts);
     ~THelp_System();
     THelp_System(const THelp_System&) = delete;
     THelp_System& operator=(const THelp_System&) = delete;
@@ -45,6 +48,8 @@ class THelp_System {
     void Context(int context);
     // Shows context's first paragraph in the pop-up window, titled with the topic's title.
     void Context_Popup(int context);
+    // Shows a short plain text (an entry's description) in the pop-up window.
+    void Popup_Text(const QString& title, const QString& text);
 
     // The window that context pop-ups use; the program creates it once at start-up.
     void Set_Popup_Window(TPopup_Help_Dialog* window) { Popup = window; }
@@ -57,6 +62,7 @@ class THelp_System {
 
     std::filesystem::path Folder;
     std::string File_Name;
+    TUser_Prompts& Prompts;
     std::optional<THelp_Document> Loaded;
     QPointer<THelp_Window> Window;
     QPointer<TPopup_Help_Dialog> Popup;

@@ -1,0 +1,50 @@
+#include "widgets/Dual_List_Rule.h"
+#include "widgets/Low_High_Rule.h"
+#include "widgets/Screen_Fit.h"
+
+#include <gtest/gtest.h>
+
+namespace Vexlor {
+namespace {
+
+TEST(Screen_Fit, Windows_End_Up_Wholly_On_The_Screen) {
+    const TScreen_Rect screen{0, 0, 1024, 768};
+    const TScreen_Rect left_screen{-1280, 0, 1280, 1024};
+    struct TCase {
+        TScreen_Rect Window, Screen, Expected;
+    };
+    const std::vector<TCase> cases = {
+        {{100, 100, 400, 300}, screen, {100, 100, 400, 300}},    // already inside
+        {{-50, -20, 400, 300}, screen, {0, 0, 400, 300}},        // left of and above the screen
+        {{900, 700, 400, 300}, screen, {624, 468, 400, 300}},    // past the right and bottom edges
+        {{10, 10, 2000, 300}, screen, {0, 10, 1024, 300}},       // wider than the screen
+        {{10, 10, 300, 5000}, screen, {10, 0, 300, 768}},        // taller than the screen
+        {{-1000, 50, 400, 300}, left_screen, {-1000, 50, 400, 300}}, // on a screen left of the first
+        {{100, 50, 400, 300}, left_screen, {-400, 50, 400, 300}},    // off that screen's right edge
+        {{2147483000, 2147483000, 400, 300}, screen, {624, 468, 400, 300}}}; // a position from a broken file
+    for (const TCase& fit : cases)
+        EXPECT_EQ(Fit_To_Screen(fit.Window, fit.Screen), fit.Expected)
+            << fit.Window.Left << "," << fit.Window.Top << " " << fit.Window.Width << "x" << fit.Window.Height;
+}
+
+TEST(Low_High_Rule, Each_Side_Moves_The_Other_Only_When_It_Must) {
+    EXPECT_EQ(Set_Low({2, 8}, 3), (TLow_High{3, 8}));
+    EXPECT_EQ(Set_Low({2, 8}, 10), (TLow_High{10, 10}));
+    EXPECT_EQ(Set_Low({2, 8}, 1), (TLow_High{1, 8}));
+    EXPECT_EQ(Set_High({3, 10}, 5), (TLow_High{3, 5}));
+    EXPECT_EQ(Set_High({3, 10}, 2), (TLow_High{2, 2}));
+    EXPECT_EQ(Set_High({3, 10}, 12), (TLow_High{3, 12}));
+}
+
+TEST(Dual_List_Rule, Moves_Keep_Order_And_Never_Double) {
+    std::vector<std::string> from = {"Acid", "Blind", "Cold", "Daze"};
+    std::vector<std::string> to = {"Cold"};
+    Move_Entries(from, to, {3, 1, 2, 2, 9, -1});
+    EXPECT_EQ(from, (std::vector<std::string>{"Acid"}));
+    EXPECT_EQ(to, (std::vector<std::string>{"Cold", "Blind", "Daze"}));
+    Move_Entries(from, to, {});
+    EXPECT_EQ(from, (std::vector<std::string>{"Acid"}));
+}
+
+} // namespace
+} // namespace Vexlor

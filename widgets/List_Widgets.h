@@ -1,0 +1,78 @@
+// The list controls every window uses: lists and combo boxes filled from the game's text through
+// the one text conversion, a list with tab stops in dialog units, a dual-list mover between an
+// available and a chosen list, and a low/high pair of spin boxes with the pair rule.
+#pragma once
+
+#include "widgets/Low_High_Rule.h"
+
+#include <QObject>
+
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QComboBox;
+class QListWidget;
+class QSpinBox;
+class QWidget;
+
+namespace Vexlor {
+
+void Fill_List(QListWidget* list, const std::vector<std::string>& entries);
+void Fill_Combo(QComboBox* combo, const std::vector<std::string>& entries);
+std::vector<std::string> List_Entries(const QListWidget* list);
+// The text of the current entry of list, empty when none is current.
+std::string Current_Entry(const QListWidget* list);
+
+// Dialog units across, in the font of widget: a quarter of its average character width.
+int Dialog_Units_To_Pixels(const QWidget* widget, int units);
+
+// Entries of list are drawn in columns: the text after the n-th tab starts at the n-th stop,
+// given in dialog units from the left of the entry.
+void Set_Tab_Stops(QListWidget* list, const std::vector<int>& stops);
+
+// ">" moves the selected entries of the available list to the chosen list, "<" moves them back;
+// order is kept and nothing is ever doubled. A double click moves the entry clicked.
+class TDual_List : public QObject {
+    Q_OBJECT
+
+  public:
+    TDual_List(QListWidget* available, QListWidget* chosen, QAbstractButton* add, QAbstractButton* remove);
+
+    void Set_Entries(const std::vector<std::string>& available, const std::vector<std::string>& chosen);
+    std::vector<std::string> Chosen() const;
+
+  signals:
+    void Changed();
+
+  private:
+    void Move(QListWidget* from, QListWidget* to);
+
+    QListWidget* Available;
+    QListWidget* Chosen_List;
+};
+
+// A low and a high spin box kept in order by the pair rule: raising the low raises the high only
+// when the high is lower; lowering the high lowers the low only when the low is higher.
+class TLow_High_Pair : public QObject {
+    Q_OBJECT
+
+  public:
+    TLow_High_Pair(QSpinBox* low, QSpinBox* high);
+
+    // Sets both without the rule (filling from a record).
+    void Set(TLow_High pair);
+    TLow_High Get() const;
+
+  signals:
+    // The user changed the pair (after the rule moved the other box where it had to).
+    void Changed();
+
+  private:
+    void Show(TLow_High pair);
+
+    QSpinBox* Low;
+    QSpinBox* High;
+};
+
+} // namespace Vexlor

@@ -99,8 +99,9 @@ void TVexlor_Character::Set_Level(int slot, int level) {
 }
 
 void TVexlor_Character::Level_Up(int slot) {
-    // Only a filled slot goes up: a slot past the number of classes, or an empty slot among them.
-    if (!TClass_Slots::Contains(slot) || slot > Get_Classes() || __Class[slot] < 0)
+    // Only a filled slot goes up. Slots may have gaps (a class taken away in the middle), so a
+    // filled slot past the number of classes goes up too.
+    if (!TClass_Slots::Contains(slot) || __Class[slot] < 0)
         return;
     _Level[slot] = Checked_Add(_Level[slot], 1);
     const TLevel_State state;

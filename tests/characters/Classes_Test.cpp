@@ -127,15 +127,15 @@ TEST(Level_Up, Spends_The_Experience_Beyond_The_Old_Threshold_And_Adds_Hit_Point
     EXPECT_EQ(dice.Requests(), (std::vector<int>{6, 20, 6, 20}));
 }
 
-TEST(Level_Up, Only_A_Filled_Slot_Within_The_Number_Of_Classes_Goes_Up) {
+TEST(Level_Up, Only_A_Filled_Slot_Goes_Up_Even_Past_A_Gap) {
     TBlank character;
     Give_Class(character, 1, Class_Chemist, 2);
     Give_Class(character, 3, Class_Medic, 2);
-    TScripted_Random no_dice({});
-    TRandom_Override override(no_dice);
+    TFunction_Random dice([](int) { return 0; });
+    TRandom_Override override(dice);
     for (const int slot : {0, 2, 3, 4, 7})
         character.Level_Up(slot);
-    EXPECT_STREQ(character.Description(), "Chemist 2/Medic 2");
+    EXPECT_STREQ(character.Description(), "Chemist 2/Medic 3");
     EXPECT_EQ(character.Get_Level(2), 0);
 }
 

@@ -16,19 +16,7 @@ std::optional<std::vector<std::string>> Read_Lines(const std::filesystem::path& 
     const auto bytes = Read_File(path);
     if (!bytes)
         return std::nullopt;
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes->size()) {
-        auto end = bytes->find('\n', start);
-        if (end == std::string::npos)
-            end = bytes->size();
-        std::string line = bytes->substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
+    return Split_Lines(*bytes);
 }
 
 bool Contains_Word(const std::string& words, const std::string& word) {

@@ -1,6 +1,7 @@
 #include "Express.h"
 
 #include "evaluator/Literals.h"
+#include "foundations/CommonUt.h"
 #include "foundations/Random.h"
 
 #include <algorithm>
@@ -9,10 +10,6 @@
 
 namespace Vexlor {
 namespace {
-
-bool Is_Blank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // Visits every node of the tree below root, children before their parent and left before right,
 // without recursion: a chain such as 1+1+1+... or 5!!!! makes a tree as deep as the text is long.

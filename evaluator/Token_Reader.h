@@ -2,6 +2,7 @@
 // token with push-back.
 #pragma once
 
+#include "foundations/CommonUt.h"
 #include "foundations/Parse.h"
 
 #include <algorithm>
@@ -70,7 +71,7 @@ class TToken_Reader {
             return false;
         const std::string_view unread = Parser.Command.View();
         std::size_t blanks = 0;
-        while (blanks < unread.size() && (unread[blanks] == ' ' || unread[blanks] == '\t'))
+        while (blanks < unread.size() && Is_Blank(unread[blanks]))
             ++blanks;
         return blanks <= unread.size() - Typed_Left;
     }

@@ -158,10 +158,6 @@ const TEdit_Plan& Edit_Plan(std::uint32_t flags) {
     return plans.back().second;
 }
 
-bool Is_Blank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool Is_Control(char c) {
     return c == 0 || c == 10 || c == 12 || c == 13 || c == 127;
 }
@@ -414,6 +410,27 @@ bool Same_Text(std::string_view a, std::string_view b) {
         if (Lower_Char(a[i]) != Lower_Char(b[i]))
             return false;
     return true;
+}
+
+bool TLine_Reader::Next(std::string_view& line) {
+    if (Position >= Text.size())
+        return false;
+    auto end = Text.find('\n', Position);
+    if (end == std::string_view::npos)
+        end = Text.size();
+    line = Text.substr(Position, end - Position);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    Position = end + 1;
+    return true;
+}
+
+std::vector<std::string> Split_Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    TLine_Reader reader(text);
+    for (std::string_view line; reader.Next(line);)
+        lines.emplace_back(line);
+    return lines;
 }
 
 } // namespace Vexlor

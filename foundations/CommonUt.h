@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Vexlor {
 
@@ -66,5 +67,26 @@ inline char Upper_Char(char c) {
 }
 std::string Lower_Case(const std::string& text);
 bool Same_Text(std::string_view a, std::string_view b); // equal without regard to case
+
+// The whitespace that Edit reduces and trims and the tag reader folds: a blank or a tab.
+inline bool Is_Blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Reads a text line by line, as every reader of our text files does: a line ends with LF or
+// CR LF, and the last line needs no end.
+class TLine_Reader {
+  public:
+    explicit TLine_Reader(std::string_view text) : Text(text) {}
+    // The next line without its end, as a view of the text; false when no line is left.
+    bool Next(std::string_view& line);
+
+  private:
+    std::string_view Text;
+    std::size_t Position = 0;
+};
+
+// Every line of a text, without its end.
+std::vector<std::string> Split_Lines(std::string_view text);
 
 } // namespace Vexlor

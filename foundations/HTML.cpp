@@ -1,9 +1,9 @@
 #include "HTML.h"
 
+#include "CommonUt.h"
+#include "Token_Scan.h"
+
 #include <unordered_map>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 #include <utility>
 
 namespace Vexlor {
@@ -70,63 +70,6 @@ bool Decode_Reference(const std::string& name, std::string& result) {
         if (lower == symbol)
             return true;
     return false;
-}
-
-bool Is_Blank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// Finds the end of the token starting at begin (the position of stop, or after it when it is
-// part of the token) and tells whether its whitespace needs editing: a line break always, and
-// unless whitespace is preserved a tab or two blanks in a row. Party files run to megabytes, so
-// sixteen characters are examined at a time where the processor allows.
-std::size_t Find_Token_End(std::string_view source, std::size_t begin, char stop, bool include_stop,
-                           bool preserve, bool& needs_editing) {
-    const char* text = source.data();
-    const std::size_t size = source.size();
-    bool edit = false, previous_blank = false;
-    std::size_t i = begin;
-    bool stopped = false;
-#ifdef __SSE2__
-    const __m128i stops = _mm_set1_epi8(stop), returns = _mm_set1_epi8('\r'), feeds = _mm_set1_epi8('\n'),
-                  tabs = _mm_set1_epi8('\t'), blanks = _mm_set1_epi8(' ');
-    for (; i + 16 <= size; i += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-        const auto mask = [&](__m128i a) {
-            return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, a)));
-        };
-        const unsigned stop_bits = mask(stops);
-        const unsigned before_stop = stop_bits ? (stop_bits & (0u - stop_bits)) - 1 : 0xFFFFu;
-        // Only blanks and control characters can need editing; most chunks of a tag have none.
-        const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(chunk, blanks), chunk);
-        if ((static_cast<unsigned>(_mm_movemask_epi8(low)) & before_stop) == 0) {
-            previous_blank = false;
-        } else {
-            const unsigned tab_bits = mask(tabs) & before_stop;
-            const unsigned blank_bits = (mask(blanks) & before_stop) | tab_bits;
-            edit |= ((mask(returns) | mask(feeds)) & before_stop) != 0;
-            if (!preserve)
-                edit |= tab_bits != 0 || (blank_bits & (blank_bits >> 1)) != 0 ||
-                        (previous_blank && (blank_bits & 1u));
-            previous_blank = (blank_bits >> 15) & 1u;
-        }
-        if (stop_bits) {
-            i += static_cast<std::size_t>(__builtin_ctz(stop_bits));
-            stopped = true;
-            break;
-        }
-    }
-#endif
-    for (; !stopped && i < size; ++i) {
-        const char c = text[i];
-        if (c == stop)
-            break;
-        const bool blank = c == ' ' || c == '\t';
-        edit |= c == '\r' || c == '\n' || (!preserve && (c == '\t' || (blank && previous_blank)));
-        previous_blank = blank;
-    }
-    needs_editing = edit;
-    return i < size && include_stop ? i + 1 : i;
 }
 
 // Line breaks become blanks, and unless whitespace is preserved each run of blanks and tabs
@@ -237,14 +180,12 @@ void TSHTML_Parser::Set_Source_View(std::string_view text) {
 std::string_view TSHTML_Parser::Next_Token() {
     if (Position >= Source.size())
         return {};
-    bool needs_editing;
     const bool tag = Source[Position] == '<';
     const std::size_t begin = tag ? Position + 1 : Position;
-    const std::size_t end =
-        Find_Token_End(Source, begin, tag ? '>' : '<', tag, Preserve_Whitespace, needs_editing);
-    const std::string_view token(Source.data() + Position, end - Position);
-    Position = end;
-    if (!needs_editing)
+    const TToken_Scan scan = Scan_Token(Source, begin, tag ? '>' : '<', tag, Preserve_Whitespace);
+    const std::string_view token(Source.data() + Position, scan.End - Position);
+    Position = scan.End;
+    if (!scan.Needs_Editing)
         return token;
     Edit_Whitespace(token, Preserve_Whitespace, Edited);
     return Edited;

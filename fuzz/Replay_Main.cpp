@@ -1,4 +1,5 @@
-// Replays every file of a seed folder through a fuzz target, for the ordinary test build.
+// Replays every file of a seed folder through a fuzz target, for the ordinary test build. A
+// replay that finds no seed (a folder renamed, emptied or mistyped) fails: it would prove nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -23,5 +24,9 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("%d inputs replayed\n", replayed);
+    if (replayed == 0) {
+        std::fprintf(stderr, "no seed inputs found\n");
+        return 1;
+    }
     return 0;
 }

@@ -26,28 +26,18 @@ constexpr std::size_t Most_Cached_Tables = 4096;
 // The file's lines, each cut to 255 characters, without their line ends.
 class TTable_Lines {
   public:
-    explicit TTable_Lines(const std::string& file_name) {
-        if (const auto path = Find_File(std::filesystem::current_path(), file_name)) {
-            if (auto bytes = Read_File(*path)) {
-                Text = std::move(*bytes);
-                Opened = true;
-            }
-        }
-    }
+    explicit TTable_Lines(const std::string& file_name)
+        : Text(Read_Table_File(file_name)), Reader(Text ? std::string_view(*Text) : std::string_view()) {}
+    TTable_Lines(const TTable_Lines&) = delete;
+    TTable_Lines& operator=(const TTable_Lines&) = delete;
 
-    bool Opened = false;
+    bool Opened() const { return Text.has_value(); }
 
     bool Next(std::string& line) {
-        if (Position >= Text.size())
+        std::string_view whole;
+        if (!Reader.Next(whole))
             return false;
-        auto end = Text.find('\n', Position);
-        if (end == std::string::npos)
-            end = Text.size();
-        std::size_t length = end - Position;
-        if (length > 0 && Text[Position + length - 1] == '\r')
-            --length;
-        line.assign(Text, Position, std::min(length, Longest_Line));
-        Position = end + 1;
+        line.assign(whole.substr(0, Longest_Line));
         return true;
     }
 
@@ -59,8 +49,13 @@ class TTable_Lines {
     }
 
   private:
-    std::string Text;
-    std::size_t Position = 0;
+    static std::optional<std::string> Read_Table_File(const std::string& file_name) {
+        const auto path = Find_File(std::filesystem::current_path(), file_name);
+        return path ? Read_File(*path) : std::nullopt;
+    }
+
+    std::optional<std::string> Text;
+    TLine_Reader Reader;
 };
 
 // A whole number read as far as it is valid: an optional sign and the digits that follow.
@@ -259,7 +254,7 @@ void Append_String(std::string& text, const std::string& item) {
 bool Load_Table_List(const std::string& file_name, std::vector<std::string>& headers) {
     headers.clear();
     TTable_Lines lines(file_name);
-    if (!lines.Opened)
+    if (!lines.Opened())
         return false;
     std::string line;
     while (lines.Next(line)) {

@@ -1,5 +1,6 @@
 #include "Catalogue_Set.h"
 
+#include "foundations/CommonUt.h"
 #include "foundations/Files.h"
 
 #include <exception>
@@ -8,25 +9,8 @@
 namespace Vexlor {
 namespace {
 
-bool Blank(const std::string& line) {
+bool Blank(std::string_view line) {
     return line.find_first_not_of(" \t\r") == std::string::npos;
-}
-
-// The lines of a starter file, CR LF or LF, each with its line number.
-std::vector<std::pair<int, std::string>> Numbered_Lines(const std::string& text) {
-    std::vector<std::pair<int, std::string>> lines;
-    std::size_t start = 0;
-    for (int number = 1; start < text.size(); ++number) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.emplace_back(number, std::move(line));
-        start = end + 1;
-    }
-    return lines;
 }
 
 } // namespace
@@ -144,11 +128,13 @@ std::vector<TRecord_Text> TCatalogue_Set::Starter_Records(const TStored_Catalogu
         return {};
     }
     std::vector<TRecord_Text> records;
-    for (const auto& [number, line] : Numbered_Lines(*text)) {
+    TLine_Reader lines(*text);
+    std::string_view line;
+    for (int number = 1; lines.Next(line); ++number) {
         if (Blank(line))
             continue;
         try {
-            records.push_back(catalogue.Canonical(line));
+            records.push_back(catalogue.Canonical(std::string(line)));
         } catch (const std::exception& error) {
             Log.Report("Line " + std::to_string(number) + " of the starter catalogue file \"" + file_name +
                        "\" could not be read (" + error.what() + ").");

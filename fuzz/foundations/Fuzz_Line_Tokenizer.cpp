@@ -1,4 +1,5 @@
 // The line tokenizer over any bytes, as lines and as a pushed-back text, with special tokens.
+#include "foundations/CommonUt.h"
 #include "foundations/Parse.h"
 
 #include <cstdint>
@@ -7,23 +8,19 @@ namespace {
 
 class TText_Lines : public Vexlor::TSParser {
   public:
-    explicit TText_Lines(const std::string& text) : Text(text) {}
+    explicit TText_Lines(std::string_view text) : Lines(text) {}
     bool Read_Next_Line() override {
-        if (Position > Text.size()) {
+        std::string_view line;
+        if (!Lines.Next(line)) {
             Command.clear();
             return false;
         }
-        auto end = Text.find('\n', Position);
-        if (end == std::string::npos)
-            end = Text.size();
-        Command = Text.substr(Position, end - Position);
-        Position = end + 1;
+        Command = std::string(line);
         return true;
     }
 
   private:
-    std::string Text;
-    std::size_t Position = 0;
+    Vexlor::TLine_Reader Lines;
 };
 
 } // namespace

@@ -113,6 +113,19 @@ TEST(Tag_Tokenizer, Agrees_With_Plain_Definition_On_Random_Texts) {
     }
 }
 
+// The reader looks at sixteen characters at a time: two blanks on either side of a step are two
+// in a row all the same, in a text run and in a tag.
+TEST(Tag_Tokenizer, Reduces_Two_Blanks_Across_A_Sixteen_Character_Step) {
+    for (std::size_t before = 13; before <= 17; ++before) {
+        const std::string word(before, 'a'), tail(32, 'b');
+        THTML_Parser parser;
+        parser.Set_Source(word + "  " + tail + "<" + word + "  " + tail + ">");
+        EXPECT_EQ(All_Tokens(parser),
+                  (std::vector<std::string>{word + " " + tail, "<" + word + " " + tail + ">"}))
+            << before;
+    }
+}
+
 TEST(Tag_Tokenizer, Empty_Source_Gives_Empty_Token_At_Once) {
     THTML_Parser parser;
     EXPECT_EQ(parser.Token(), "");

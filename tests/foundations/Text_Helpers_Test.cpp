@@ -111,6 +111,19 @@ TEST(Str_To_Int, Reads_Whole_Decimal_Or_Dollar_Hex) {
     EXPECT_EQ(value, 7);
 }
 
+TEST(Split_Lines, Ends_Lines_At_LF_Or_CR_LF_And_Needs_No_Last_End) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"", {}},
+        {"one", {"one"}},
+        {"one\r\ntwo\nthree", {"one", "two", "three"}},
+        {"one\r\n\r\n", {"one", ""}},
+        {"\n\n", {"", ""}},
+        {"a\rb\r\r\n", {"a\rb\r"}}, // only the CR before the LF belongs to the line end
+    };
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(Split_Lines(text), lines) << testing::PrintToString(text);
+}
+
 TEST(Trim_Quotes, Removes_Matching_Quotes_Only) {
     EXPECT_EQ(Trim_Quotes("\"Chemist\""), "Chemist");
     EXPECT_EQ(Trim_Quotes("'Chemist"), "Chemist");

@@ -17,7 +17,7 @@ int Calculate(const std::string& text) {
         return 0;
     const long double whole = std::trunc(value);
     if (!(whole >= std::numeric_limits<int>::min() && whole <= std::numeric_limits<int>::max()))
-        throw std::out_of_range("Range check error: " + text + " gives " + Num1(value) +
+        throw std::overflow_error("Range check error: " + text + " gives " + Num1(value) +
                                 ", outside the whole numbers of 32 bits");
     return static_cast<int>(whole);
 }

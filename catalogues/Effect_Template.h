@@ -17,7 +17,7 @@ class THTML_Parser;
 struct TTag;
 
 // The whole-number part of an expression's value, truncated toward zero; 0 when the text does
-// not evaluate. A value outside 32 bits raises std::out_of_range.
+// not evaluate. A value outside 32 bits raises std::overflow_error.
 int Calculate(const std::string& text);
 
 // One generated change.

@@ -281,16 +281,6 @@ class TEffect_Describer {
     int Described = 0;
 };
 
-// A poison's effect described; a formula of the effect that gives a number beyond the whole
-// numbers stops the poisoning rolls with its message.
-std::string Poison_Effect(TEffect_Registry* effects, const std::string& name) {
-    try {
-        return Effect_To_String(effects, name);
-    } catch (const std::out_of_range& error) {
-        throw std::overflow_error(error.what());
-    }
-}
-
 // ---------------------------------------------------------------------------------------------
 // Venom
 
@@ -369,14 +359,13 @@ std::string Set_Disease(const std::string& area, int constitution) {
     return text;
 }
 
-std::vector<std::string> Roll_Diseases(TReferee& referee, int constitution) {
-    TResult_Lines lines(referee.Get_Output(), "Diseases");
-    for (int i = 0; i < Rolls_Per_Press; ++i)
+TRoll_Result Roll_Diseases(TReferee& referee, int constitution) {
+    return Roll_Lines(referee.Get_Output(), "Diseases", Rolls_Per_Press, [&](TResult_Lines& lines) {
         if (const std::string disease =
                 Set_Disease(referee.Get_Tables().Generate_Entry(2, Table_File_Name), constitution);
             !disease.empty())
             lines.Add(disease);
-    return lines.Lines;
+    });
 }
 
 std::string Standard_Time(int seconds) {
@@ -430,22 +419,20 @@ TRoll_Result Roll_Poisoning(TReferee& referee, const std::string& poison_type) {
     TEffect_Registry* effects = referee.Get_Catalogues().Effects;
     const std::vector<std::string> types = Poison_Types(poisons);
     const int choices = static_cast<int>(types.size()) - 1;
-    return Run_Roll(referee.Get_Output(), "Poison", [&](TResult_Lines& lines) {
-        if (poison_type == Random_Choice && choices == 0)
-            return;
-        for (int i = 0; i < Rolls_Per_Press; ++i) {
+    const bool nothing_to_roll = poison_type == Random_Choice && choices == 0;
+    return Roll_Lines(
+        referee.Get_Output(), "Poison", nothing_to_roll ? 0 : Rolls_Per_Press, [&](TResult_Lines& lines) {
             const std::string& name = poison_type == Random_Choice
                                           ? types[static_cast<std::size_t>(1 + Random(choices))]
                                           : poison_type;
             std::string line = "Type " + name + ": ";
             if (const TPoison_Template* poison = poisons ? poisons->Get(name.c_str()) : nullptr) {
                 if (*poison->Get_Effect_Miss())
-                    lines.Add(line + "Miss: " + Poison_Effect(effects, poison->Get_Effect_Miss()));
-                line += Poison_Effect(effects, poison->Get_Effect());
+                    lines.Add(line + "Miss: " + Effect_To_String(effects, poison->Get_Effect_Miss()));
+                line += Effect_To_String(effects, poison->Get_Effect());
             }
             lines.Add(line);
-        }
-    });
+        });
 }
 
 std::string Venom_Line(int creature_level) {
@@ -454,12 +441,11 @@ std::string Venom_Line(int creature_level) {
 }
 
 TRoll_Result Roll_Venom(TReferee& referee, int creature_level) {
-    return Run_Roll(referee.Get_Output(), "Creature venom", [creature_level](TResult_Lines& lines) {
-        for (int i = 0; i < Rolls_Per_Press; ++i) {
-            lines.Add(Venom_Line(creature_level));
-            lines.Add("----------");
-        }
-    });
+    return Roll_Lines(referee.Get_Output(), "Creature venom", Rolls_Per_Press,
+                      [creature_level](TResult_Lines& lines) {
+                          lines.Add(Venom_Line(creature_level));
+                          lines.Add("----------");
+                      });
 }
 
 } // namespace Vexlor

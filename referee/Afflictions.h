@@ -23,7 +23,7 @@ std::string _Ability(int number);
 // what follows from them. The empty text for an area the disease rules do not know.
 std::string Set_Disease(const std::string& area, int constitution);
 // "Generate": 20 diseases of areas rolled on table 2; a roll giving an unknown area adds no line.
-std::vector<std::string> Roll_Diseases(TReferee& referee, int constitution);
+TRoll_Result Roll_Diseases(TReferee& referee, int constitution);
 
 // Poisoning tab.
 
@@ -36,7 +36,7 @@ std::string Change(const std::string& name, const TAdjustment& adjustment);
 void Append_Bool(std::string& text, bool flag, const std::string& word);
 // An effect rolled from the named template, described in words, with the effects that follow it.
 // The empty text when the catalogue has no such template (or no effect catalogue is there). A
-// formula of the template that gives a value beyond 32 bits raises std::out_of_range.
+// formula of the template that gives a value beyond 32 bits raises std::overflow_error.
 std::string Effect_To_String(TEffect_Registry* effects, const std::string& effect_name);
 // The "Type:" list: "<Random>", then every poison of the catalogue in its order.
 std::vector<std::string> Poison_Types(TPoison_Registry* poisons);

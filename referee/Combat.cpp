@@ -45,12 +45,9 @@ std::string Held_Line(int hp, int divisor) {
     return hp > 0 ? Damage_Text(hp, divisor) : std::to_string(hp) + " hp";
 }
 
-template <class Line>
-std::vector<std::string> Roll_Block(TOutput_File& output, const char* heading, Line line) {
-    TResult_Lines lines(output, heading);
-    for (int i = 0; i < Lines_Per_Block; ++i)
-        lines.Add(line(Percentile()));
-    return lines.Lines;
+template <class Line> TRoll_Result Roll_Block(TOutput_File& output, const char* heading, Line line) {
+    return Roll_Lines(output, heading, Lines_Per_Block,
+                      [&line](TResult_Lines& lines) { lines.Add(line(Percentile())); });
 }
 
 } // namespace

@@ -5,9 +5,9 @@
 #include "foundations/Checked.h"
 #include "referee/Output_File.h"
 #include "referee/Tables.h"
+#include "referee/Tool_Result.h"
 
 #include <string>
-#include <vector>
 
 namespace Vexlor {
 
@@ -71,11 +71,12 @@ std::string Grappling_Line(int r, int bonus);
 std::string Overbearing_Line(int r, int bonus);
 
 struct TNonlethal_Results {
-    std::vector<std::string> Pummeling, Grappling, Overbearing;
+    TRoll_Result Pummeling, Grappling, Overbearing;
 };
 
 // "Roll" on the "Nonlethal combat" tab: 20 lines each of pummeling, grappling and overbearing,
-// each block under its own heading in the output file.
+// each block under its own heading in the output file. A bonus so large that the hit points
+// cannot be held stops a block with its message.
 TNonlethal_Results Roll_Nonlethal(TOutput_File& output, int bonus);
 
 } // namespace Vexlor

@@ -236,12 +236,11 @@ void TEncounters::Add_Encounter(TResult_Lines& lines, const TEncounter_Choices& 
 }
 
 TRoll_Result TEncounters::Roll(const TEncounter_Choices& choices) {
-    return Run_Roll(Referee.Get_Output(), "Encounters", [this, &choices](TResult_Lines& lines) {
-        for (int i = 0; i < Encounters_Per_Press; ++i) {
-            Add_Encounter(lines, choices);
-            lines.Add(Dashes);
-        }
-    });
+    return Roll_Lines(Referee.Get_Output(), "Encounters", Encounters_Per_Press,
+                      [this, &choices](TResult_Lines& lines) {
+                          Add_Encounter(lines, choices);
+                          lines.Add(Dashes);
+                      });
 }
 
 } // namespace Vexlor

@@ -53,25 +53,21 @@ std::int64_t Generate_Gem(TReferee& referee) {
 }
 
 TRoll_Result Roll_Gems(TReferee& referee) {
-    return Run_Roll(referee.Get_Output(), "Gems", [&referee](TResult_Lines& lines) {
-        for (int i = 0; i < Lines_Per_Press; ++i) {
-            const std::int64_t value = Generate_Gem(referee);
-            lines.Add(std::to_string(value) + " cr " + referee.Generate(Gem_Kind_Table));
-        }
+    return Roll_Lines(referee.Get_Output(), "Gems", Lines_Per_Press, [&referee](TResult_Lines& lines) {
+        const std::int64_t value = Generate_Gem(referee);
+        lines.Add(std::to_string(value) + " cr " + referee.Generate(Gem_Kind_Table));
     });
 }
 
 // A piece without a ";" is all description, and its value 0.
-std::vector<std::string> Roll_Jewelry(TReferee& referee) {
-    TResult_Lines lines(referee.Get_Output(), "Jewelry");
-    for (int i = 0; i < Lines_Per_Press; ++i) {
+TRoll_Result Roll_Jewelry(TReferee& referee) {
+    return Roll_Lines(referee.Get_Output(), "Jewelry", Lines_Per_Press, [&referee](TResult_Lines& lines) {
         const std::string piece = referee.Generate(Jewelry_Table);
         const auto semicolon = piece.find(';');
         const std::string value =
             semicolon == std::string::npos ? std::string() : piece.substr(semicolon + 1);
         lines.Add(piece.substr(0, semicolon) + ", " + Num1(Value_Of(value)) + " cr");
-    }
-    return lines.Lines;
+    });
 }
 
 } // namespace Vexlor

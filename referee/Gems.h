@@ -28,6 +28,6 @@ std::int64_t Generate_Gem(TReferee& referee);
 TRoll_Result Roll_Gems(TReferee& referee);
 
 // "Roll" on the "Jewelry" tab: 20 pieces, each with its value in credits.
-std::vector<std::string> Roll_Jewelry(TReferee& referee);
+TRoll_Result Roll_Jewelry(TReferee& referee);
 
 } // namespace Vexlor

@@ -37,17 +37,14 @@ std::string Entry(TReferee& referee, int table) {
     return referee.Get_Tables().Generate_Entry(table, Table_File_Name);
 }
 
-template <class Roll>
-std::vector<std::string> Twenty(TReferee& referee, const std::string& heading, Roll roll) {
-    TResult_Lines lines(referee.Get_Output(), heading);
-    for (int i = 0; i < Rolls_Per_Press; ++i)
-        lines.Add(roll());
-    return lines.Lines;
+template <class Roll> TRoll_Result Twenty(TReferee& referee, const std::string& heading, Roll roll) {
+    return Roll_Lines(referee.Get_Output(), heading, Rolls_Per_Press,
+                      [&roll](TResult_Lines& lines) { lines.Add(roll()); });
 }
 
 } // namespace
 
-std::vector<std::string> Roll_Lost(TReferee& referee) {
+TRoll_Result Roll_Lost(TReferee& referee) {
     return Twenty(referee, "Lost", [&referee] {
         const std::string entry = Entry(referee, Lost_Table);
         return entry.substr(0, entry.find(';'));
@@ -76,15 +73,15 @@ std::string Plant_Line(TReferee& referee) {
     return line;
 }
 
-std::vector<std::string> Roll_Plants(TReferee& referee) {
+TRoll_Result Roll_Plants(TReferee& referee) {
     return Twenty(referee, "Plants", [&referee] { return Plant_Line(referee); });
 }
 
-std::vector<std::string> Roll_Commando_Failure(TReferee& referee) {
+TRoll_Result Roll_Commando_Failure(TReferee& referee) {
     return Twenty(referee, "Spy failure", [&referee] { return Entry(referee, Commando_Failure_Table); });
 }
 
-std::vector<std::string> Roll_Biologist_Failure(TReferee& referee) {
+TRoll_Result Roll_Biologist_Failure(TReferee& referee) {
     return Twenty(referee, "Biologist failure",
                   [&referee] { return referee.Generate(Biologist_Failure_Table); });
 }

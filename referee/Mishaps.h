@@ -4,21 +4,21 @@
 #pragma once
 
 #include "referee/Referee.h"
+#include "referee/Tool_Result.h"
 
 #include <string>
-#include <vector>
 
 namespace Vexlor {
 
 // "Roll" of the Lost tab: table 5, each result up to its first ";".
-std::vector<std::string> Roll_Lost(TReferee& referee);
+TRoll_Result Roll_Lost(TReferee& referee);
 // One plant of table 8 with its properties from tables 9 and 10.
 std::string Plant_Line(TReferee& referee);
 // "Rolls" of the Plants tab.
-std::vector<std::string> Roll_Plants(TReferee& referee);
+TRoll_Result Roll_Plants(TReferee& referee);
 // "Roll" of the Commando Failure tab: table 11 as written.
-std::vector<std::string> Roll_Commando_Failure(TReferee& referee);
+TRoll_Result Roll_Commando_Failure(TReferee& referee);
 // "Roll" of the Biologist Failure tab: table 12 with its codes expanded.
-std::vector<std::string> Roll_Biologist_Failure(TReferee& referee);
+TRoll_Result Roll_Biologist_Failure(TReferee& referee);
 
 } // namespace Vexlor

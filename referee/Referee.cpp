@@ -151,22 +151,20 @@ std::string Range_To_Dice(int low, int high) {
     }
 }
 
-std::vector<std::string> TReferee::Roll(std::string& die_roll) {
+TRoll_Result TReferee::Roll(std::string& die_roll) {
     const std::string s = Edit(die_roll, Edit_All);
     const auto inner = [&s](char c) {
         const auto found = s.find(c, 1);
         return found != std::string::npos && found + 1 < s.size() ? found : std::string::npos;
     };
     if (inner('D') != std::string::npos) {
-        TResult_Lines lines(Output, s + " Dice rolls");
-        for (int i = 0; i < Rolls_Per_Press; ++i) {
+        return Roll_Lines(Output, s + " Dice rolls", Rolls_Per_Press, [&s](TResult_Lines& lines) {
             long double value, imaginary;
             int position, error;
             Eval(s, value, imaginary, position, error);
             if (error == 0 && std::isfinite(value) && std::fabs(value) < 9.2e18L)
                 lines.Add(std::to_string(static_cast<long long>(value)));
-        }
-        return lines.Lines;
+        });
     }
     const auto dash = inner('-');
     if (dash == std::string::npos)
@@ -181,13 +179,13 @@ std::vector<std::string> TReferee::Roll(std::string& die_roll) {
     return Roll(die_roll);
 }
 
-std::vector<std::string> TReferee::Generate_Table(const std::string& table) {
+TRoll_Result TReferee::Generate_Table(const std::string& table) {
     int number = 0;
     if (!Str_To_Int(Edit(table, Edit_Trim), number))
         return {};
-    TResult_Lines lines(Output, "Table " + std::to_string(number));
-    lines.Add(Tables.Generate_Entry(number, Table_File_Name));
-    return lines.Lines;
+    return Roll_Lines(Output, "Table " + std::to_string(number), 1, [this, number](TResult_Lines& lines) {
+        lines.Add(Tables.Generate_Entry(number, Table_File_Name));
+    });
 }
 
 } // namespace Vexlor

@@ -5,9 +5,9 @@
 #include "catalogues/Catalogue_Registry.h"
 #include "referee/Output_File.h"
 #include "referee/Tables.h"
+#include "referee/Tool_Result.h"
 
 #include <string>
-#include <vector>
 
 namespace Vexlor {
 
@@ -29,10 +29,10 @@ class TReferee {
 
     // The Dice tab's "Roll": 20 rolls of die_roll; a range such as "3-18" is first turned into
     // dice with exactly that range, written back into die_roll.
-    std::vector<std::string> Roll(std::string& die_roll);
+    TRoll_Result Roll(std::string& die_roll);
     // The Tables tab's "Generate": the raw result of the table typed in table; nothing when the
     // text is not a whole number.
-    std::vector<std::string> Generate_Table(const std::string& table);
+    TRoll_Result Generate_Table(const std::string& table);
 
     TTable& Get_Tables() { return Tables; }
     const TCatalogues& Get_Catalogues() const { return Catalogues; }

@@ -11,12 +11,13 @@ int Read_Whole_Number(const std::string& text) {
     return number;
 }
 
-TRoll_Result Run_Roll(TOutput_File& output, const std::string& heading,
-                      const std::function<void(TResult_Lines& lines)>& rolls) {
+TRoll_Result Roll_Lines(TOutput_File& output, const std::string& heading, int count,
+                        const std::function<void(TResult_Lines& lines)>& roll) {
     TResult_Lines lines(output, heading);
     TRoll_Result result;
     try {
-        rolls(lines);
+        for (int i = 0; i < count; ++i)
+            roll(lines);
     } catch (const TConversion_Error& error) {
         result.Error = error.what();
     } catch (const std::overflow_error& error) {

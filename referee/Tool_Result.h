@@ -1,5 +1,10 @@
-// What one press of a tool's "Roll" gives when a roll can go wrong half way: the lines shown
-// (and written to the output file) and the message the game master sees when it stopped.
+// How a referee tool gives its result. Every press of a tool's button returns a TRoll_Result: the
+// lines the tool's list shows, each also written to the output file under the tool's heading,
+// and, when a roll went wrong half way, the message for the game master (the lines added before
+// it stay). A tool builds its result with Roll_Lines: so many rolls under a heading, each adding
+// its lines. A roll goes wrong by raising TConversion_Error (a table result that should be a
+// whole number is not) or std::overflow_error (a number too large to hold); Roll_Lines turns
+// either into the message, and nothing else is caught.
 #pragma once
 
 #include "referee/Output_File.h"
@@ -15,8 +20,8 @@ namespace Vexlor {
 inline const std::string Random_Choice = "<Random>";
 
 struct TRoll_Result {
-    std::vector<std::string> Lines; // the lines added before any failure stay
-    std::string Error;              // empty when the roll ran to its end
+    std::vector<std::string> Lines;
+    std::string Error; // empty when the rolls ran to their end
 };
 
 // A table result that should be a whole number but is not.
@@ -30,9 +35,8 @@ class TConversion_Error : public std::invalid_argument {
 // TConversion_Error.
 int Read_Whole_Number(const std::string& text);
 
-// Runs a tool's rolls, which add their lines under heading. A table result that is not a whole
-// number, or a sum too large to hold, stops the rolls with its message.
-TRoll_Result Run_Roll(TOutput_File& output, const std::string& heading,
-                      const std::function<void(TResult_Lines& lines)>& rolls);
+// count rolls under heading; roll adds the lines of one roll (none, one or several).
+TRoll_Result Roll_Lines(TOutput_File& output, const std::string& heading, int count,
+                        const std::function<void(TResult_Lines& lines)>& roll);
 
 } // namespace Vexlor

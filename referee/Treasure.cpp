@@ -119,12 +119,11 @@ std::string Treasure_Of_Type(TReferee& referee, const std::string& type) {
 }
 
 TRoll_Result Roll_Treasure(TReferee& referee, const std::string& type) {
-    return Run_Roll(referee.Get_Output(), "Treasure", [&referee, &type](TResult_Lines& lines) {
-        for (int i = 0; i < Treasures_Per_Press; ++i) {
-            lines.Add(Treasure_Of_Type(referee, type));
-            lines.Add("----------");
-        }
-    });
+    return Roll_Lines(referee.Get_Output(), "Treasure", Treasures_Per_Press,
+                      [&referee, &type](TResult_Lines& lines) {
+                          lines.Add(Treasure_Of_Type(referee, type));
+                          lines.Add("----------");
+                      });
 }
 
 } // namespace Vexlor

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TRandom_Override override(dice);
     try {
         effect.Generate();
-    } catch (const std::out_of_range&) {
+    } catch (const std::overflow_error&) {
     }
     return 0;
 }

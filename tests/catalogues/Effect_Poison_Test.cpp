@@ -22,8 +22,8 @@ TEST(Calculate, TakesTheWholePartTowardZero) {
     EXPECT_EQ(Calculate("7/2"), 3);
     EXPECT_EQ(Calculate("-7/2"), -3);
     EXPECT_EQ(Calculate("(((1"), 0);
-    EXPECT_THROW(Calculate("3000000000"), std::out_of_range);
-    EXPECT_THROW(Calculate("-2147483649"), std::out_of_range);
+    EXPECT_THROW(Calculate("3000000000"), std::overflow_error);
+    EXPECT_THROW(Calculate("-2147483649"), std::overflow_error);
     EXPECT_EQ(Calculate("-2147483648"), -2147483647 - 1);
 }
 

@@ -3,6 +3,8 @@
 #include "Referee_Test_Support.h"
 #include "foundations/Random.h"
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 namespace Vexlor {
@@ -141,13 +143,26 @@ TEST(Nonlethal, Roll_Writes_Three_Blocks_Of_Twenty) {
     TFunction_Random dice([](int) { return 30; });
     TRandom_Override use(dice);
     const TNonlethal_Results results = Roll_Nonlethal(output, 0);
-    EXPECT_EQ(results.Pummeling, std::vector<std::string>(20, "Glancing blow  2 hp (1 actual)"));
-    EXPECT_EQ(results.Grappling, std::vector<std::string>(20, "1 hp (1 actual)"));
-    EXPECT_EQ(results.Overbearing.size(), 20u);
+    EXPECT_EQ(results.Pummeling.Lines, std::vector<std::string>(20, "Glancing blow  2 hp (1 actual)"));
+    EXPECT_EQ(results.Grappling.Lines, std::vector<std::string>(20, "1 hp (1 actual)"));
+    EXPECT_EQ(results.Overbearing.Lines.size(), 20u);
     const std::string log = Read_File("log.txt").value_or("");
     for (const char* heading :
          {"\r\nPummeling\r\n\r\nGlancing", "\r\nGrappling\r\n\r\n1 hp", "\r\nOverbearing\r\n\r\n1"})
         EXPECT_NE(log.find(heading), std::string::npos) << heading;
+}
+
+// A strength bonus beyond any hit points stops each block at its first damaging line, with the
+// overflow message, instead of escaping the tool.
+TEST(Nonlethal, Bonus_Too_Large_Stops_Each_Block_With_Its_Message) {
+    TOutput_File output([](const std::string&) {});
+    TFunction_Random dice([](int) { return 30; });
+    TRandom_Override use(dice);
+    const TNonlethal_Results results = Roll_Nonlethal(output, INT_MAX);
+    for (const TRoll_Result* block : {&results.Pummeling, &results.Grappling, &results.Overbearing}) {
+        EXPECT_TRUE(block->Lines.empty());
+        EXPECT_FALSE(block->Error.empty());
+    }
 }
 
 } // namespace

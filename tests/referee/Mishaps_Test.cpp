@@ -56,10 +56,10 @@ TEST_F(Mishaps_Test, Plants_Whose_Properties_Always_Ask_For_More_End) {
 TEST_F(Mishaps_Test, Table_Tools_Give_Twenty_Lines) {
     TFunction_Random first([](int) { return 0; });
     TRandom_Override use(first);
-    EXPECT_EQ(Roll_Lost(Referee), std::vector<std::string>(20, "Walk in circles"));
-    EXPECT_EQ(Roll_Plants(Referee), std::vector<std::string>(20, "A tree 10 m tall  Blisters."));
-    EXPECT_EQ(Roll_Commando_Failure(Referee), std::vector<std::string>(20, "Alarm in <1D6> rounds."));
-    EXPECT_EQ(Roll_Biologist_Failure(Referee), std::vector<std::string>(20, "Ouch; bitten for 4 hp."));
+    EXPECT_EQ(Roll_Lost(Referee).Lines, std::vector<std::string>(20, "Walk in circles"));
+    EXPECT_EQ(Roll_Plants(Referee).Lines, std::vector<std::string>(20, "A tree 10 m tall  Blisters."));
+    EXPECT_EQ(Roll_Commando_Failure(Referee).Lines, std::vector<std::string>(20, "Alarm in <1D6> rounds."));
+    EXPECT_EQ(Roll_Biologist_Failure(Referee).Lines, std::vector<std::string>(20, "Ouch; bitten for 4 hp."));
 }
 
 } // namespace

@@ -55,13 +55,13 @@ bool Is_Disease(const std::string& line, const std::vector<std::string>& areas) 
 TEST_F(Shipped_Afflictions_Test, Every_Tool_Gives_Its_Lines_Under_Its_Heading) {
     Output.Set_File_Name((Campaign.Path / "evening.txt").string());
     const std::vector<std::pair<std::string, std::vector<std::string>>> blocks{
-        {"Diseases", Roll_Diseases(Referee, 3)},
+        {"Diseases", Roll_Diseases(Referee, 3).Lines},
         {"Poison", Roll_Poisoning(Referee, Random_Choice).Lines},
         {"Creature venom", Roll_Venom(Referee, 4).Lines},
-        {"Lost", Roll_Lost(Referee)},
-        {"Plants", Roll_Plants(Referee)},
-        {"Spy failure", Roll_Commando_Failure(Referee)},
-        {"Biologist failure", Roll_Biologist_Failure(Referee)}};
+        {"Lost", Roll_Lost(Referee).Lines},
+        {"Plants", Roll_Plants(Referee).Lines},
+        {"Spy failure", Roll_Commando_Failure(Referee).Lines},
+        {"Biologist failure", Roll_Biologist_Failure(Referee).Lines}};
     std::string expected;
     for (const auto& [heading, lines] : blocks) {
         expected += "\r\n" + heading + "\r\n\r\n";

@@ -150,7 +150,7 @@ TEST_F(Shipped_Encounters_Test, Gems_Jewelry_And_A_Ship_Hit) {
         const auto cr = gem.find(" cr ");
         EXPECT_TRUE(Is_Number(gem.substr(0, cr)) && Is_Entry_Of(251, gem.substr(cr + 4))) << gem;
     }
-    const auto jewelry = Roll_Jewelry(Referee);
+    const auto jewelry = Roll_Jewelry(Referee).Lines;
     ASSERT_EQ(jewelry.size(), 20u);
     for (const std::string& piece : jewelry) {
         const auto comma = piece.rfind(", ");

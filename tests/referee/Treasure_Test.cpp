@@ -75,10 +75,10 @@ TEST_F(Treasure_Test, Gems_Stop_At_A_Base_That_Is_Not_A_Number) {
 TEST_F(Treasure_Test, Jewelry_Is_Described_And_Priced) {
     TFunction_Random dice([](int n) { return n - 1; });
     TRandom_Override use(dice);
-    EXPECT_EQ(Roll_Jewelry(Referee), std::vector<std::string>(20, "A stone, 0 cr"));
+    EXPECT_EQ(Roll_Jewelry(Referee).Lines, std::vector<std::string>(20, "A stone, 0 cr"));
     TFunction_Random low([](int) { return 0; });
     TRandom_Override use_low(low);
-    EXPECT_EQ(Roll_Jewelry(Referee)[0], "A ring, 20 cr");
+    EXPECT_EQ(Roll_Jewelry(Referee).Lines[0], "A ring, 20 cr");
 }
 
 struct TLetter_Case {

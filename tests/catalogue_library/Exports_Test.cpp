@@ -5,6 +5,7 @@
 #include "Test_Support.h"
 
 #include "characters/Characters.h"
+#include "foundations/Random.h"
 
 #include <algorithm>
 #include <chrono>
@@ -224,6 +225,23 @@ TEST(Exports_Test, CharactersAreMadeAtRandomOrByTheInstalledCreator) {
     EXPECT_EQ(Create_Character(2, "", 0, "", nullptr), nullptr);
     Install_Character_Creator(nullptr);
     EXPECT_EQ(Create_Character(2, "", 1, "", nullptr), nullptr);
+}
+
+TEST(Exports_Test, ScriptedDiceReachTheRandomCharacterOfTheLoadedLibrary) {
+    // The library shares the program's core, so the dice a test scripts are the dice it rolls: the
+    // character it makes is exactly the one the same dice give here, down to the last field.
+    int draws = 0;
+    TFunction_Random scripted_dice([&draws](int n) { return n > 0 ? (++draws * 7919) % n : 0; });
+    const TRandom_Override scripted(scripted_dice);
+    const std::unique_ptr<TVexlor_Character> rolled(Create_Character(-1, "", 0, "", nullptr));
+    ASSERT_NE(rolled, nullptr);
+    const int library_draws = draws;
+    EXPECT_GT(library_draws, 0);
+    draws = 0;
+    TVexlor_Character expected;
+    expected.Generate(4);
+    EXPECT_EQ(draws, library_draws);
+    EXPECT_STREQ(rolled->Serialize(), expected.Serialize());
 }
 
 } // namespace

@@ -1,0 +1,78 @@
+// The rules of the character wizard's QID and compound pages: who picks, what is offered, how the
+// picks reach the inventory when a new character is finished, and the help texts of a QID plan
+// and a compound plan.
+#pragma once
+
+#include "catalogues/Catalogue_Registry.h"
+#include "characters/Characters.h"
+#include "foundations/Dice.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Vexlor {
+
+class TQID_Plan;
+class TCompound_Plan;
+
+// The level-1 QIDs a new engineer picks two of.
+inline constexpr std::array<std::string_view, 28> First_Level_QIDs{
+    "Bland",        "Change",        "Condense", "Detect Illusion",
+    "Detect QID",   "Encouragement", "Endure",   "Energy",
+    "Evaporate",    "Fear",          "Fog",      "Forecast",
+    "Harm",         "Heal",          "Impede",   "Interfere",
+    "Invisibility", "Knockout",      "Lock",     "Mend",
+    "Message",      "Missile",       "Poison",   "Purify",
+    "Push",         "Resize",        "Sleep",    "Tame"};
+
+inline constexpr int QIDs_To_Pick = 2;
+
+// A new character who is an engineer of any kind picks QIDs; a new Chemist picks a compound.
+bool Picks_QIDs(const TVexlor_Character& character);
+bool Picks_Compound(const TVexlor_Character& character);
+
+// The QIDs picked so far, as indexes into First_Level_QIDs in the order picked. Once two are
+// picked the choice is locked until it is cleared.
+class TQID_Picks {
+  public:
+    // Adds the QID unless the choice is locked or holds it already; false when nothing changed.
+    bool Pick(int index);
+    void Clear() { Picked.clear(); }
+    bool Locked() const { return static_cast<int>(Picked.size()) == QIDs_To_Pick; }
+    const std::vector<int>& Get_Picked() const { return Picked; }
+    // The picked names as the inventory takes them: separated by "|".
+    std::string Inventory_Text() const;
+
+  private:
+    std::vector<int> Picked;
+};
+
+// The names of the level-1 compound plans of the catalogue, in listing order.
+std::vector<std::string> First_Level_Compounds(TCompound_Registry& compounds);
+
+// The finishing touches of a new character: every filled class slot below level 1 goes to level
+// 1, and the picked QIDs and compound go once into the inventory (only here, so that moving back
+// and forth between the pages never adds them twice).
+void Finish_New_Character(TVexlor_Character& character, const TQID_Picks& qids,
+                          const std::optional<std::string>& compound, TCharacter_Edit_Interface* edit);
+
+// What the help window of a plan shows.
+struct TPlan_Help {
+    std::string Caption; // the plan's name
+    std::string Level;
+    std::string Activation_Time; // empty for a compound: the line is hidden
+    std::string Duration;
+    std::string Description;
+};
+
+// A duration range and a per-level duration range as one text: "Instantaneous" when both are
+// nothing, else the base ("5" or "2-8") and, when both bounds of the per-level range are set,
+// " + " and that range with "/level"; a base of nothing is left out before a per-level range.
+std::string Duration_Text(const TRange& duration, const TRange& per_level);
+TPlan_Help QID_Help(const TQID_Plan& plan);
+TPlan_Help Compound_Help(const TCompound_Plan& plan);
+
+} // namespace Vexlor

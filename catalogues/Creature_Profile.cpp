@@ -14,35 +14,6 @@ constexpr std::string_view Climate_Prefix = "<#climate";
 constexpr std::string_view Attack_Class_Prefix = "<#attackclass";
 constexpr std::string_view Damage_Prefix = "<#damage";
 
-// The chance codes as decimal numbers joined by ",": the codes 50, 0 and 100 are "50,0,100".
-std::string Chances_Text(const std::string& chances) {
-    std::string text;
-    for (const char code : chances) {
-        if (!text.empty())
-            text += ',';
-        text += std::to_string(static_cast<unsigned char>(code));
-    }
-    return text;
-}
-
-// The chance codes of a list such as "50,0,100"; a piece that is no number counts as 0 and one
-// beyond the codes of a character as the nearest of 0 and 255.
-std::string Chances_Of(const std::string& text) {
-    std::string chances;
-    if (text.empty())
-        return chances;
-    std::size_t from = 0;
-    for (;;) {
-        const auto comma = text.find(',', from);
-        const int chance =
-            Get_Int(text.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
-        chances += static_cast<char>(static_cast<unsigned char>(std::clamp(chance, 0, 255)));
-        if (comma == std::string::npos)
-            return chances;
-        from = comma + 1;
-    }
-}
-
 void Append_Poison(std::string& text, std::string_view key, char poison) {
     if (poison != No_Poison)
         Append_Text(text, key, std::string(1, poison));
@@ -111,6 +82,32 @@ int Kind_Measure(int measure, int kind) {
 }
 
 } // namespace
+
+std::string Chances_Text(const std::string& chances) {
+    std::string text;
+    for (const char code : chances) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(static_cast<unsigned char>(code));
+    }
+    return text;
+}
+
+std::string Chances_Of(const std::string& text) {
+    std::string chances;
+    if (text.empty())
+        return chances;
+    std::size_t from = 0;
+    for (;;) {
+        const auto comma = text.find(',', from);
+        const int chance =
+            Get_Int(text.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
+        chances += static_cast<char>(static_cast<unsigned char>(std::clamp(chance, 0, 255)));
+        if (comma == std::string::npos)
+            return chances;
+        from = comma + 1;
+    }
+}
 
 std::span<const TNumber_Field<TCreature_Profile>> TCreature_Profile::Number_Tags() {
     using P = TCreature_Profile;

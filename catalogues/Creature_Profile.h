@@ -96,6 +96,12 @@ using TClimates = TArray<THabitat_Climate, 0, 1>;
 using TAttack_Classes = TArray<TAttack_Class, 0, 9>;
 using TAttack_Damages = TArray<TRange, 0, 9>;
 
+// Treasure chances as the editor shows them: the chance codes as decimal numbers joined by ","
+// (the codes 50, 0 and 100 are "50,0,100"), and back; a piece that is no number counts as 0 and
+// one beyond the codes of a character as the nearest of 0 and 255.
+std::string Chances_Text(const std::string& chances);
+std::string Chances_Of(const std::string& text);
+
 // The poison type of flesh or hide that has none.
 inline constexpr char No_Poison = ' ';
 

@@ -17,7 +17,8 @@ std::vector<std::string> Split_Names(const std::string& list);
 // The name list of names: each followed by "|".
 std::string Join_Names(const std::vector<std::string>& names);
 
-// A memo's text as one line: every line break (CR LF, LF or CR) becomes one blank.
+// A memo's text as one line: its lines joined with one blank (a break, CR LF, LF or CR, at the
+// very end starts no line).
 std::string Memo_Lines_Joined(const std::string& memo);
 
 // The two lists of a "<" / ">" pair as a record fills them: the record's own names that are

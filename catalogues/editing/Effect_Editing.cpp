@@ -1,0 +1,183 @@
+#include "catalogues/editing/Effect_Editing.h"
+
+#include "foundations/CommonUt.h"
+
+#include <map>
+#include <set>
+
+namespace Vexlor {
+
+namespace {
+
+using TAdjustment_Getter = TAdjustment_Template& (TEffect_Template::*)();
+using TFlag_Getter = bool (TEffect_Template::*)() const;
+using TFlag_Setter = void (TEffect_Template::*)(bool);
+
+constexpr std::array<TAdjustment_Getter, EA_Count> Ability_Adjustments{
+    &TEffect_Template::Get_Strength,  &TEffect_Template::Get_Constitution, &TEffect_Template::Get_Dexterity,
+    &TEffect_Template::Get_Cognitive, &TEffect_Template::Get_Perception,   &TEffect_Template::Get_Wisdom,
+    &TEffect_Template::Get_Charisma,  &TEffect_Template::Get_Comeliness,   &TEffect_Template::Get_Will};
+
+struct TFlag_Property {
+    TFlag_Getter Get;
+    TFlag_Setter Set;
+};
+constexpr std::array<TFlag_Property, EF_Count> Flag_Properties{{
+    {&TEffect_Template::Get_Unconciousness, &TEffect_Template::Set_Unconciousness},
+    {&TEffect_Template::Get_Death, &TEffect_Template::Set_Death},
+    {&TEffect_Template::Get_Helpless, &TEffect_Template::Set_Helpless},
+    {&TEffect_Template::Get_Dizziness, &TEffect_Template::Set_Dizziness},
+    {&TEffect_Template::Get_Blind, &TEffect_Template::Set_Blind},
+    {&TEffect_Template::Get_Deaf, &TEffect_Template::Set_Deaf},
+    {&TEffect_Template::Get_Sterility, &TEffect_Template::Set_Sterility},
+    {&TEffect_Template::Get_Chain, &TEffect_Template::Set_Chain},
+    {&TEffect_Template::Get_Bleeding, &TEffect_Template::Set_Bleeding},
+    {&TEffect_Template::Get_Hair_Loss, &TEffect_Template::Set_Hair_Loss},
+    {&TEffect_Template::Get_Memory_Loss, &TEffect_Template::Set_Memory_Loss},
+    {&TEffect_Template::Get_Nausea, &TEffect_Template::Set_Nausea},
+    {&TEffect_Template::Get_Hallucinations, &TEffect_Template::Set_Hallucinations},
+    {&TEffect_Template::Get_Sense_Lifeform, &TEffect_Template::Set_Sense_Lifeform},
+    {&TEffect_Template::Get_Sense_QIDs, &TEffect_Template::Set_Sense_QIDs},
+    {&TEffect_Template::Get_Sense_Chemicals, &TEffect_Template::Set_Sense_Chemicals},
+    {&TEffect_Template::Get_Sense_Secret_Doors, &TEffect_Template::Set_Sense_Secret_Doors},
+    {&TEffect_Template::Get_Mild, &TEffect_Template::Set_Mild},
+}};
+
+std::string Effect_Key(const std::string& name) {
+    return Edit(name, Edit_Upper | Edit_Remove_Blanks);
+}
+
+// What a spin box shows of an amount: the amount when it is a whole number, else 0.
+int Shown_Number(const std::string& amount) {
+    int number = 0;
+    return Str_To_Int(amount, number) ? number : 0;
+}
+
+// An amount shown in a spin box is written back as the decimal number only when the number was
+// changed: an amount written as a formula such as "1d4", or not written at all, stays as it was
+// while the box still shows what it was filled with.
+void Store_Shown_Number(TAdjustment_Template& adjustment, int shown) {
+    if (shown != Shown_Number(adjustment.Amount))
+        adjustment.Amount = std::to_string(shown);
+}
+
+// The effects whose chain of sub-effects leads to edited. Sub-effects are found by their exact
+// names, as the referee tools look them up; only the edited effect itself is known under any
+// spelling of its name.
+std::set<std::string> Leading_To(const std::vector<TEffect_Links>& effects, const std::string& edited) {
+    std::map<std::string, std::vector<std::string>> parents;
+    for (const auto& effect : effects)
+        for (const auto& sub_effect : Split_Names(effect.Effects))
+            parents[sub_effect].push_back(effect.Name);
+    std::set<std::string> leading;
+    std::vector<std::string> unvisited;
+    for (const auto& [sub_effect, holders] : parents)
+        if (Same_Effect(sub_effect, edited))
+            unvisited.push_back(sub_effect);
+    while (!unvisited.empty()) {
+        const std::string name = unvisited.back();
+        unvisited.pop_back();
+        for (const auto& parent : parents[name])
+            if (leading.insert(parent).second)
+                unvisited.push_back(parent);
+    }
+    return leading;
+}
+
+} // namespace
+
+const std::vector<std::string>& Body_Systems() {
+    static const std::vector<std::string> systems{
+        "Bladder",        "Blood",         "Bones",        "Brain",        "Circulatory",   "Ears",
+        "Endocrine",      "Eyes",          "Digestive",    "Heart",        "Immune system", "Intestine",
+        "Joints",         "Kidney",        "Liver",        "Mouth/tongue", "Mucousa",       "Muscles",
+        "Nervous system", "Nose/Throat",   "Reproductive", "Respiratory",  "Skin",          "Spine",
+        "Stomach",        "Urinary system"};
+    return systems;
+}
+
+bool Same_Effect(const std::string& a, const std::string& b) {
+    return Effect_Key(a) == Effect_Key(b);
+}
+
+std::vector<std::string> Offered_Sub_Effects(const std::vector<TEffect_Links>& effects,
+                                             const std::string& edited) {
+    const std::set<std::string> leading = Leading_To(effects, edited);
+    std::vector<std::string> offered;
+    for (const auto& effect : effects)
+        if (!Same_Effect(effect.Name, edited) && !leading.contains(effect.Name))
+            offered.push_back(effect.Name);
+    return offered;
+}
+
+TEffect_Editor_State New_Effect_State(const std::vector<TEffect_Links>& effects,
+                                      const std::vector<std::string>& qid_plans) {
+    TEffect_Template blank;
+    return Effect_State(blank, effects, qid_plans);
+}
+
+TEffect_Editor_State Effect_State(TEffect_Template& effect, const std::vector<TEffect_Links>& effects,
+                                  const std::vector<std::string>& qid_plans) {
+    TEffect_Editor_State state;
+    state.Name = effect.Get_Name();
+    state.Time = effect.Get_Time();
+    state.Duration = effect.Get_Duration();
+    state.Effect_Repeat = effect.Get_Repeat_Time();
+    for (int ability = 0; ability < EA_Count; ++ability) {
+        const TAdjustment_Template& adjustment = (effect.*Ability_Adjustments[ability])();
+        state.Abilities[ability] = {adjustment.Amount, adjustment.Permanent};
+    }
+    state.HP = effect.Get_HP().Amount;
+    state.HP_Percent = state.HP.ends_with('%');
+    if (state.HP_Percent)
+        state.HP.pop_back();
+    state.HP_Permanent = effect.Get_HP().Permanent;
+    state.Armor_Bonus = Shown_Number(effect.Get_Armor_Bonus().Amount);
+    state.Hit_Adjustment = Shown_Number(effect.Get_Hit_Adjustment().Amount);
+    state.Level = Shown_Number(effect.Get_Level().Amount);
+    state.Speed = effect.Get_Speed();
+    for (int flag = 0; flag < EF_Count; ++flag)
+        state.Flags[flag] = (effect.*Flag_Properties[flag].Get)();
+    state.Effects = Choose_Names(Offered_Sub_Effects(effects, effect.Get_Name()), effect.Get_Effects());
+    state.QIDs = Choose_Names(qid_plans, effect.Get_QIDs());
+    state.Diseases = Choose_Names(Body_Systems(), effect.Get_Diseases());
+    state.Description = effect.Get_Description();
+    return state;
+}
+
+// Kept from the edited template, as the editor does not show them: the experience adjustment, the
+// minimum ability, and each adjustment's "relative" flag and limit.
+std::unique_ptr<TEffect_Template> Build_Effect(const TEffect_Editor_State& state,
+                                               const TEffect_Template* edited) {
+    auto effect = edited ? std::make_unique<TEffect_Template>(*edited) : std::make_unique<TEffect_Template>();
+    effect->Set_Name(state.Name.c_str());
+    effect->Set_Time(state.Time.c_str());
+    effect->Set_Duration(state.Duration.c_str());
+    effect->Set_Repeat_Time(state.Effect_Repeat.c_str());
+    for (int ability = 0; ability < EA_Count; ++ability) {
+        TAdjustment_Template& adjustment = ((*effect).*Ability_Adjustments[ability])();
+        adjustment.Amount = state.Abilities[ability].Amount;
+        adjustment.Permanent = state.Abilities[ability].Permanent;
+    }
+    // A percentage typed with its "%" while "Percent" is checked is stored with one "%".
+    effect->Get_HP().Amount = state.HP_Percent && !state.HP.ends_with('%') ? state.HP + "%" : state.HP;
+    effect->Get_HP().Permanent = state.HP_Permanent;
+    Store_Shown_Number(effect->Get_Armor_Bonus(), state.Armor_Bonus);
+    Store_Shown_Number(effect->Get_Hit_Adjustment(), state.Hit_Adjustment);
+    Store_Shown_Number(effect->Get_Level(), state.Level);
+    effect->Set_Speed(state.Speed);
+    for (int flag = 0; flag < EF_Count; ++flag)
+        ((*effect).*Flag_Properties[flag].Set)(state.Flags[flag]);
+    // An effect never lists itself as a sub-effect, also after it is renamed to one of them.
+    std::vector<std::string> sub_effects;
+    for (const auto& sub_effect : state.Effects.Chosen)
+        if (!Same_Effect(sub_effect, state.Name))
+            sub_effects.push_back(sub_effect);
+    effect->Set_Effects(Join_Names(sub_effects).c_str());
+    effect->Set_QIDs(Join_Names(state.QIDs.Chosen).c_str());
+    effect->Set_Diseases(Join_Names(state.Diseases.Chosen).c_str());
+    effect->Set_Description(state.Description.c_str());
+    return effect;
+}
+
+} // namespace Vexlor

@@ -1,6 +1,7 @@
 #include "shell/CWF.h"
 
 #include "roster/Wizard_Steps.h"
+#include "shell/Rogue_Dialog.h"
 #include "shell/Wizard_Pages.h"
 #include "widgets/Help_Contexts.h"
 #include "widgets/Text_Convert.h"
@@ -41,6 +42,7 @@ int TCharacter_Wizard_Form::Run(TVexlor_Character* character, int first_step) {
     New_Character = !character->Initialized;
     QID_Picks.Clear();
     Compound_Pick.reset();
+    Rogue_Restore.Forget();
     setResult(QDialog::Rejected);
     Set_Character(character);
     Restart_At(first_step);
@@ -82,7 +84,10 @@ std::unique_ptr<TWizard_Form> TCharacter_Wizard_Form::Enter_Step(int step, bool 
         return std::make_unique<TCompound_Pick_Dialog>(Services(), Compound_Pick);
     case TWizard_Page::Appearance:
         return std::make_unique<TAppearance_Dialog>(Services());
-    case TWizard_Page::Rogue: // the rogue page joins here
+    case TWizard_Page::Rogue:
+        // Also when the page is then skipped: purchases of an earlier visit are taken back.
+        Rogue_Restore.Enter(*character);
+        return std::make_unique<TRogue_Dialog>(Services(), Rogue_Restore, Wizard_Rogue_Points(*character));
     case TWizard_Page::None:
         break;
     }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "roster/Plan_Picks.h"
+#include "roster/Rogue_Pool.h"
 #include "shell/Wizard_Frame.h"
 
 #include <memory>
@@ -34,7 +35,7 @@ class TCharacter_Wizard_Form : public TStep_Frame {
     // character when the user finished it, null on Cancel.
     std::unique_ptr<TVexlor_Character> Create(TCharacter_Edit_Interface* edit);
 
-    std::string Names;                      // handed to the name page
+    std::string Names;                        // handed to the name page
     TCharacter_Edit_Interface* CEI = nullptr; // handed to the class page
 
   protected:
@@ -45,6 +46,7 @@ class TCharacter_Wizard_Form : public TStep_Frame {
     bool New_Character = false;
     TQID_Picks QID_Picks;
     std::optional<std::string> Compound_Pick;
+    TRogue_Restore_Point Rogue_Restore; // Back and Next never hand out the rogue points twice
 };
 
 // Makes wizard the one that Create_Character's interactive mode runs (null: none).

@@ -20,7 +20,8 @@ namespace Vexlor {
 namespace {
 
 QString Class_Entry(int class_index) {
-    return class_index == No_Class ? QObject::tr("(no class)") : To_QString(std::string(Class_Name[class_index]));
+    return class_index == No_Class ? QObject::tr("(no class)")
+                                   : To_QString(std::string(Class_Name[class_index]));
 }
 
 } // namespace
@@ -33,7 +34,8 @@ TClass_Dialog::TClass_Dialog(TServices& services, TCharacter_Edit_Interface* edi
         auto* heading = new QLabel(tr("Class %1").arg(slot), this);
         auto* list = new QListWidget(this);
         list->setObjectName(QStringLiteral("Class%1").arg(slot));
-        list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("Communications Specialist")) + 32);
+        list->setMinimumWidth(
+            list->fontMetrics().horizontalAdvance(QStringLiteral("Communications Specialist")) + 32);
         auto* level = new QLabel(this);
         level->setObjectName(QStringLiteral("Level%1").arg(slot));
         grid->addWidget(heading, 0, slot - 1);

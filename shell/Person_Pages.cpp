@@ -123,9 +123,9 @@ void TName_Dialog::Gender_Chosen(TGender gender) {
 // ---- Ability page ----
 
 TAbility_Dialog::TAbility_Dialog(TServices& services) : TWizard_Form(services, Help_Ability_Page) {
-    static constexpr std::array<const char*, 9> names{"Strength",   "Constitution", "Dexterity",
-                                                      "Cognitive",  "Perception",   "Wisdom",
-                                                      "Charisma",   "Comeliness",   "Will"};
+    static constexpr std::array<const char*, 9> names{"Strength",  "Constitution", "Dexterity",
+                                                      "Cognitive", "Perception",   "Wisdom",
+                                                      "Charisma",  "Comeliness",   "Will"};
     static constexpr std::array<const char*, 3> groups{"Physical", "Intellect", "Influence"};
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -139,8 +139,8 @@ TAbility_Dialog::TAbility_Dialog(TServices& services) : TWizard_Form(services, H
             Score_Labels.push_back(value);
             form->addRow(QString::fromLatin1(name) + QStringLiteral(":"), value);
         }
-        *sums[static_cast<std::size_t>(group)] =
-            Value_Label(box, QString::fromLatin1(groups[static_cast<std::size_t>(group)]) + QStringLiteral("_Total"));
+        *sums[static_cast<std::size_t>(group)] = Value_Label(
+            box, QString::fromLatin1(groups[static_cast<std::size_t>(group)]) + QStringLiteral("_Total"));
         form->addRow(tr("Total:"), *sums[static_cast<std::size_t>(group)]);
         grid->addWidget(box, 0, group);
     }
@@ -261,7 +261,8 @@ TAppearance_Dialog::TAppearance_Dialog(TServices& services) : TWizard_Form(servi
     layout->addWidget(radio_group(tr("Natural eye colour"), {"Pink", "Blue", "Green", "Hazel", "Brown"},
                                   QStringLiteral("Eye_"), Eye_Buttons),
                       0, 1);
-    layout->addWidget(radio_group(tr("Natural hair colour"), {"Blond", "Brown", "Auburn", "Red", "Black", "White"},
+    layout->addWidget(radio_group(tr("Natural hair colour"),
+                                  {"Blond", "Brown", "Auburn", "Red", "Black", "White"},
                                   QStringLiteral("Hair_"), Hair_Buttons),
                       0, 2);
     layout->setRowStretch(1, 1);
@@ -289,7 +290,7 @@ void TAppearance_Dialog::Update_From_Character() {
     Height->setValue(_Character->Height);
     Skin->setValue(Skin_Pigment(*_Character));
     Earlobes->setChecked(Attached_Earlobes(*_Character));
-    Widows_Peak->setChecked(Widows_Peak(*_Character));
+    Widows_Peak->setChecked(Vexlor::Widows_Peak(*_Character));
     const TEye_Colour eyes = Eye_Colour(*_Character);
     // With no colour stored none of the buttons is checked.
     for (QRadioButton* button : Eye_Buttons)

@@ -6,6 +6,7 @@
 #include "widgets/List_Widgets.h"
 #include "widgets/Text_Convert.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -49,9 +50,9 @@ class TPlan_Help_Dialog : public TKit_Dialog {
         : TKit_Dialog(services, Help_Plan_Help, parent) {
         setWindowTitle(To_QString(help.Caption));
         auto* layout = new QVBoxLayout(this);
-        for (const auto& [name, text] : {std::pair{"Level_Label", &help.Level},
-                                         std::pair{"Time_Label", &help.Activation_Time},
-                                         std::pair{"Duration_Label", &help.Duration}}) {
+        for (const auto& [name, text] :
+             {std::pair{"Level_Label", &help.Level}, std::pair{"Time_Label", &help.Activation_Time},
+              std::pair{"Duration_Label", &help.Duration}}) {
             auto* label = new QLabel(To_QString(*text), this);
             label->setObjectName(QString::fromLatin1(name));
             label->setVisible(!text->empty());
@@ -158,7 +159,8 @@ TCompound_Pick_Dialog::TCompound_Pick_Dialog(TServices& services, std::optional<
         Run_Guarded(Services().Prompts, [&] {
             if (!Services().Catalogues.Compounds)
                 return;
-            if (const TCompound_Plan* plan = Services().Catalogues.Compounds->Get(From_QString(item->text()).c_str()))
+            if (const TCompound_Plan* plan =
+                    Services().Catalogues.Compounds->Get(From_QString(item->text()).c_str()))
                 Show_Compound_Help(Services(), *plan, this);
         });
     });
@@ -186,8 +188,8 @@ bool TCompound_Pick_Dialog::Valid() {
 
 // ---- Pick dialog and help windows ----
 
-TPick_Dialog::TPick_Dialog(TServices& services, const QString& caption, const std::vector<std::string>& entries,
-                           QWidget* parent)
+TPick_Dialog::TPick_Dialog(TServices& services, const QString& caption,
+                           const std::vector<std::string>& entries, QWidget* parent)
     : TKit_Dialog(services, Help_Pick_Dialog, parent) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);

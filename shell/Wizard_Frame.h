@@ -47,7 +47,9 @@ class TWizard_Form : public QWidget {
     virtual bool Valid() { return true; }
     // A description to pop up for a right click on one of the page's entries; nothing falls back
     // on the nearest help context.
-    virtual std::optional<TPopup_Text> Describe(QWidget* /*widget*/, QPoint /*position*/) { return std::nullopt; }
+    virtual std::optional<TPopup_Text> Describe(QWidget* /*widget*/, QPoint /*position*/) {
+        return std::nullopt;
+    }
     // The control that takes the focus when the page is shown; none by default.
     virtual QWidget* Active_Control() { return nullptr; }
 
@@ -61,7 +63,8 @@ class TWizard_Form : public QWidget {
     std::function<void()> On_Validation;
 
   protected:
-    template <class Sender, class Signal, class Handler> void On(Sender* sender, Signal signal, Handler handler) {
+    template <class Sender, class Signal, class Handler>
+    void On(Sender* sender, Signal signal, Handler handler) {
         Guarded_Connect(sender, signal, this, Page_Services.Prompts, &Fill, std::move(handler));
     }
     [[nodiscard]] TFill_Guard Begin_Fill() { return TFill_Guard(Fill); }

@@ -8,7 +8,29 @@ namespace Vexlor {
 
 inline constexpr int Help_Main_Window = 1;
 
+// The character wizard, its pages and the windows they open.
+inline constexpr int Help_Character_Wizard = 1100;
+inline constexpr int Help_Name_Page = 1101;
+inline constexpr int Help_Ability_Page = 1102;
+inline constexpr int Help_Bonus_Table = 1103;
+inline constexpr int Help_Class_Page = 1104;
+inline constexpr int Help_Class_Abilities = 1105;
+inline constexpr int Help_QID_Page = 1106;
+inline constexpr int Help_Compound_Page = 1107;
+inline constexpr int Help_Appearance_Page = 1108;
+inline constexpr int Help_Pick_Dialog = 1109;
+inline constexpr int Help_Plan_Help = 1110;
+// One context for each line of the bonus table, in its order (16 lines).
+inline constexpr int Help_Bonus_First = 1120;
+
 // Every context the program opens, so the help document can be checked against them.
-inline constexpr std::array Help_Contexts = {Help_Main_Window};
+inline constexpr std::array Help_Contexts = {
+    Help_Main_Window,      Help_Character_Wizard, Help_Name_Page,        Help_Ability_Page,
+    Help_Bonus_Table,      Help_Class_Page,       Help_Class_Abilities,  Help_QID_Page,
+    Help_Compound_Page,    Help_Appearance_Page,  Help_Pick_Dialog,      Help_Plan_Help,
+    Help_Bonus_First + 0,  Help_Bonus_First + 1,  Help_Bonus_First + 2,  Help_Bonus_First + 3,
+    Help_Bonus_First + 4,  Help_Bonus_First + 5,  Help_Bonus_First + 6,  Help_Bonus_First + 7,
+    Help_Bonus_First + 8,  Help_Bonus_First + 9,  Help_Bonus_First + 10, Help_Bonus_First + 11,
+    Help_Bonus_First + 12, Help_Bonus_First + 13, Help_Bonus_First + 14, Help_Bonus_First + 15};
 
 } // namespace Vexlor

@@ -33,39 +33,46 @@ void TCompound_Plan::Deserialize(const char* text) {
                      [this](const TTag& tag, THTML_Parser&) { return Read_Tag(tag); });
 }
 
+std::span<const TNumber_Field<TCompound_Plan>> TCompound_Plan::Number_Tags() {
+    using C = TCompound_Plan;
+    static const TNumber_Field<C> tags[] = {
+        {"level", &C::_Level}, {"area", &C::_Area}, {"arealevel", &C::_Area_Level}, {"miss", &C::_Miss}};
+    return tags;
+}
+
+std::span<const TRange_Field<TCompound_Plan>> TCompound_Plan::Range_Tags() {
+    using C = TCompound_Plan;
+    static const TRange_Field<C> tags[] = {{"duration", &C::_Duration},
+                                           {"durationlevel", &C::_Duration_Level},
+                                           {"basedamage", &C::_Base_Damage},
+                                           {"leveldamage", &C::_Level_Damage},
+                                           {"age", &C::_Age}};
+    return tags;
+}
+
+std::span<const TChoice_Field<TCompound_Plan>> TCompound_Plan::Choice_Tags() {
+    using C = TCompound_Plan;
+    static const TChoice_Field<C> tags[] = {
+        {"class",
+         [](const std::string& v, C& c) { return Read_Choice(v, Compound_Class_String, c._Classification); }},
+        {"effect",
+         [](const std::string& v, C& c) { return Read_Choice(v, Compounds::Effect_String, c._Effect); }}};
+    return tags;
+}
+
 bool TCompound_Plan::Read_Tag(const TTag& tag) {
     const std::string name = Lower_Case(tag.Name);
     const std::string& value = tag.Value;
     if (name == "<#name")
         _Name = From_HTML(Trim_Quotes(value));
-    else if (name == "<#level")
-        Read_Number(value, _Level);
-    else if (name == "<#area")
-        Read_Number(value, _Area);
-    else if (name == "<#arealevel")
-        Read_Number(value, _Area_Level);
-    else if (name == "<#miss")
-        Read_Number(value, _Miss);
-    else if (name == "<#class")
-        Read_Choice(value, Compound_Class_String, _Classification);
-    else if (name == "<#effect")
-        Read_Choice(value, Compounds::Effect_String, _Effect);
-    else if (name == "<#duration")
-        Read_Range(value, _Duration);
-    else if (name == "<#durationlevel")
-        Read_Range(value, _Duration_Level);
-    else if (name == "<#basedamage")
-        Read_Range(value, _Base_Damage);
-    else if (name == "<#leveldamage")
-        Read_Range(value, _Level_Damage);
-    else if (name == "<#age")
-        Read_Range(value, _Age);
     else if (name == "<#description")
         _Description = From_HTML(value);
     else if (name.starts_with(Round_Damage_Prefix))
         Read_Round_Damage(name, value);
     else
-        return false;
+        return Read_Number_Field(name, value, *this, Number_Tags()) ||
+               Read_Range_Field(name, value, *this, Range_Tags()) ||
+               Read_Choice_Field(name, value, *this, Choice_Tags());
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "foundations/Dice.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace Vexlor {
@@ -74,6 +75,9 @@ class TCompound_Plan : public TInformation {
     void Set_Round_Damage(int round, TRange value) { _Round_Damage[round] = value; }
 
   private:
+    static std::span<const TNumber_Field<TCompound_Plan>> Number_Tags();
+    static std::span<const TRange_Field<TCompound_Plan>> Range_Tags();
+    static std::span<const TChoice_Field<TCompound_Plan>> Choice_Tags();
     bool Read_Tag(const TTag& tag);
     void Read_Round_Damage(const std::string& name, const std::string& value);
 

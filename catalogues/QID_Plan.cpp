@@ -58,53 +58,67 @@ void TQID_Plan::Deserialize(const char* text) {
                      [this](const TTag& tag, THTML_Parser& parser) { return Read_Tag(tag, parser); });
 }
 
+std::span<const TNumber_Field<TQID_Plan>> TQID_Plan::Number_Tags() {
+    using Q = TQID_Plan;
+    static const TNumber_Field<Q> tags[] = {{"level", &Q::_Level},
+                                            {"time", &Q::_Time},
+                                            {"range", &Q::_Range},
+                                            {"rangelevel", &Q::_Level_Range},
+                                            {"miss", &Q::_Miss_Percent_Reduction}};
+    return tags;
+}
+
+std::span<const TRange_Field<TQID_Plan>> TQID_Plan::Range_Tags() {
+    using Q = TQID_Plan;
+    static const TRange_Field<Q> tags[] = {{"duration", &Q::_Duration},
+                                           {"durationlevel", &Q::_Duration_Level},
+                                           {"basedamage", &Q::_Base_Damage},
+                                           {"leveldamage", &Q::_Level_Damage},
+                                           {"age", &Q::_Age}};
+    return tags;
+}
+
+std::span<const TChoice_Field<TQID_Plan>> TQID_Plan::Choice_Tags() {
+    using Q = TQID_Plan;
+    static const TChoice_Field<Q> tags[] = {
+        {"class",
+         [](const std::string& v, Q& q) { return Read_Choice(v, QID_Class_String, q._Classification); }},
+        {"effect",
+         [](const std::string& v, Q& q) { return Read_Choice(v, QID_Plan::Effect_String, q._Effect); }},
+        {"specialist",
+         [](const std::string& v, Q& q) { return Read_Choice(v, Specialist_String, q._Specialist); }},
+        {"shape", [](const std::string& v, Q& q) { return Read_Choice(v, Effect_Shape_String, q._Shape); }}};
+    return tags;
+}
+
+std::span<const TFlag_Field<TQID_Plan>> TQID_Plan::Flag_Tags() {
+    using Q = TQID_Plan;
+    static const TFlag_Field<Q> tags[] = {{"sight", &Q::_Sight}};
+    return tags;
+}
+
+// A "permanent" duration and "no" miss stand for the permanent flag and the -1 of "No miss"; the
+// area may be a volume, the area level is in tenths.
 bool TQID_Plan::Read_Tag(const TTag& tag, THTML_Parser& parser) {
     const std::string name = Lower_Case(tag.Name);
     const std::string& value = tag.Value;
     if (name == "<#name")
         _Name = From_HTML(Trim_Quotes(value));
-    else if (name == "<#level")
-        Read_Number(value, _Level);
-    else if (name == "<#time")
-        Read_Number(value, _Time);
-    else if (name == "<#range")
-        Read_Number(value, _Range);
-    else if (name == "<#rangelevel")
-        Read_Number(value, _Level_Range);
-    else if (name == "<#class")
-        Read_Choice(value, QID_Class_String, _Classification);
-    else if (name == "<#effect")
-        Read_Choice(value, QID_Plan::Effect_String, _Effect);
-    else if (name == "<#specialist")
-        Read_Choice(value, Specialist_String, _Specialist);
-    else if (name == "<#shape")
-        Read_Choice(value, Effect_Shape_String, _Shape);
     else if (name == "<#area")
         Read_Area(value);
     else if (name == "<#arealevel")
         Read_Tenths(value, _Area_Level);
     else if (name == "<#duration" && Same_Text(value, "permanent"))
         _Permanent = true;
-    else if (name == "<#duration")
-        Read_Range(value, _Duration);
     else if (name == "<#miss" && Same_Text(value, "no"))
         _Miss_Percent_Reduction = -1;
-    else if (name == "<#miss")
-        Read_Number(value, _Miss_Percent_Reduction);
-    else if (name == "<#durationlevel")
-        Read_Range(value, _Duration_Level);
-    else if (name == "<#basedamage")
-        Read_Range(value, _Base_Damage);
-    else if (name == "<#leveldamage")
-        Read_Range(value, _Level_Damage);
-    else if (name == "<#age")
-        Read_Range(value, _Age);
-    else if (name == "<#sight>")
-        _Sight = true;
     else if (name == "<description>")
         _Description = From_HTML(parser.Get_Section("description"));
     else
-        return false;
+        return Read_Number_Field(name, value, *this, Number_Tags()) ||
+               Read_Range_Field(name, value, *this, Range_Tags()) ||
+               Read_Choice_Field(name, value, *this, Choice_Tags()) ||
+               Read_Flag_Field(name, *this, Flag_Tags());
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "foundations/Dice.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace Vexlor {
@@ -116,6 +117,10 @@ class TQID_Plan : public TInformation {
     void Set_Sight(bool value) { _Sight = value; }
 
   private:
+    static std::span<const TNumber_Field<TQID_Plan>> Number_Tags();
+    static std::span<const TRange_Field<TQID_Plan>> Range_Tags();
+    static std::span<const TChoice_Field<TQID_Plan>> Choice_Tags();
+    static std::span<const TFlag_Field<TQID_Plan>> Flag_Tags();
     bool Read_Tag(const TTag& tag, THTML_Parser& parser);
     void Read_Area(const std::string& value);
 

@@ -114,6 +114,19 @@ template <class Record> struct TFlag_Field {
     bool Record::*Field;
 };
 
+// A range property of a record and its tag key.
+template <class Record> struct TRange_Field {
+    std::string_view Key;
+    TRange Record::*Field;
+};
+
+// A choice property of a record and its tag key, with the reading of its text into the record
+// (Read_Choice with the property's own list of choice texts).
+template <class Record> struct TChoice_Field {
+    std::string_view Key;
+    bool (*Read)(const std::string& value, Record& record);
+};
+
 template <class Record>
 void Append_Numbers(std::string& text, const Record& record, std::span<const TNumber_Field<Record>> fields) {
     for (const auto& field : fields)
@@ -143,6 +156,28 @@ bool Read_Flag_Field(const std::string& name, Record& record, std::span<const TF
     for (const auto& field : fields)
         if (Is_Flag(name, field.Key)) {
             record.*field.Field = true;
+            return true;
+        }
+    return false;
+}
+
+template <class Record>
+bool Read_Range_Field(const std::string& name, const std::string& value, Record& record,
+                      std::span<const TRange_Field<Record>> fields) {
+    for (const auto& field : fields)
+        if (Is_Attribute(name, field.Key)) {
+            Read_Range(value, record.*field.Field);
+            return true;
+        }
+    return false;
+}
+
+template <class Record>
+bool Read_Choice_Field(const std::string& name, const std::string& value, Record& record,
+                       std::span<const TChoice_Field<Record>> fields) {
+    for (const auto& field : fields)
+        if (Is_Attribute(name, field.Key)) {
+            field.Read(value, record);
             return true;
         }
     return false;

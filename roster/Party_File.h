@@ -1,0 +1,51 @@
+// The party file "Characters.master": every party the group keeps, one CR LF line per party,
+// each holding its characters' stored texts, and the lists the parties dialog shows of them.
+#pragma once
+
+#include "characters/Characters.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Vexlor {
+
+inline constexpr std::string_view Party_File_Name = "Characters.master";
+// The party a group starts with, and that the list falls back on when it holds no party.
+inline constexpr std::string_view Default_Party_Name = "(default)";
+
+// One entry of the parties list or of a party's characters list: the text the list shows (a
+// party's name; a character's display text) and the stored text it carries.
+struct TRoster_Entry {
+    std::string Text;
+    std::string Stored;
+};
+using TRoster_List = std::vector<TRoster_Entry>;
+
+// The parties of a party file's text in file order; none when the text holds no party.
+TRoster_List Read_Parties(std::string_view file_text);
+
+// The characters of a party's stored text in stored order.
+TRoster_List Read_Party_Members(std::string_view party_text);
+
+// A party's stored text: its characters' elements side by side, in list order.
+std::string Party_Text(const TRoster_List& characters);
+
+// The whole party file: one CR LF line per party, in list order.
+std::string Party_File_Text(const TRoster_List& parties);
+
+// A party name or display text as it stands between its tag's quotes, and back.
+std::string Encode_Roster_Text(std::string_view text);
+std::string Decode_Roster_Text(std::string_view text);
+
+// Sorts by text, alphabetically without regard to case; entries of equal text keep their order.
+void Sort_Roster(TRoster_List& list);
+
+// The index of the first entry whose text equals text without regard to case; -1 if none.
+int Find_Roster_Entry(const TRoster_List& list, std::string_view text);
+
+// What the characters list shows after an edit or a level-up: the name, a tab, and the short
+// names of the classes in slots 1 to 4 joined by ", ".
+std::string Character_Display_Text(const TVexlor_Character& character);
+
+} // namespace Vexlor

@@ -1,0 +1,104 @@
+// A copy of the program killed with SIGKILL while it rewrites the party file: afterwards the file
+// is whole, the old file or the new one, never a mix of both and never empty.
+#include "roster/Party_Roster.h"
+
+#include "foundations/Files.h"
+#include "tests/Test_Folder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace Vexlor {
+namespace {
+
+std::string Character_Name(int number) {
+    return "Character " + std::to_string(number);
+}
+
+// A large stored text, so that each rewrite takes long enough for a kill to land inside it.
+std::string Stored_Text(const std::string& name) {
+    std::string text = "<#name=" + name + "><items>";
+    while (text.size() < 40000)
+        text += "<item>" + name + " gear</item>";
+    return text + "</items>";
+}
+
+// Starts a copy that adds characters one by one to the party file in the working folder,
+// acknowledging each once its rewrite has returned, and kills it with SIGKILL a while (delay)
+// after kill_after acknowledgements. Returns how many rewrites had returned.
+int Write_And_Kill(int first_number, int kill_after, std::chrono::microseconds delay) {
+    int acknowledgements[2];
+    EXPECT_EQ(::pipe(acknowledgements), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        ::close(acknowledgements[0]);
+        TParty_Roster roster;
+        roster.Load();
+        for (int number = first_number;; ++number) {
+            const std::string name = Character_Name(number);
+            if (!roster.Add_Character(name, Stored_Text(name)).empty())
+                ::_exit(2);
+            if (::write(acknowledgements[1], &number, sizeof number) != sizeof number)
+                ::_exit(3);
+        }
+    }
+    ::close(acknowledgements[1]);
+    int returned = 0;
+    for (int number; ::read(acknowledgements[0], &number, sizeof number) == sizeof number;)
+        if (++returned == kill_after) {
+            std::this_thread::sleep_for(delay);
+            ::kill(writer, SIGKILL);
+        }
+    ::close(acknowledgements[0]);
+    int status = 0;
+    ::waitpid(writer, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+        << "the writer was not killed: " << status;
+    return returned;
+}
+
+// Whether the killed copy left its temporary file behind: then the kill landed inside the writing
+// of the file. The leftover is removed, so that the next copy is judged alone.
+bool Killed_Inside_A_Write(const std::filesystem::path& folder) {
+    bool left_behind = false;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().starts_with(".Characters.master.")) {
+            left_behind = true;
+            std::filesystem::remove(entry.path());
+        }
+    return left_behind;
+}
+
+TEST(Party_File_Durability, A_Writer_Killed_While_Rewriting_Leaves_The_Old_Or_The_New_File) {
+    Testing::TWorking_Folder folder;
+    int acknowledged = 0, inside_a_write = 0;
+    // Kills at different delays land in different parts of a rewrite: building the text, writing
+    // the temporary file, flushing it, renaming it.
+    for (int round = 0; round < 16; ++round) {
+        acknowledged += Write_And_Kill(acknowledged, 2, std::chrono::microseconds(250 * round));
+        inside_a_write += Killed_Inside_A_Write(folder.Path);
+        // The killed copy may have finished one more rewrite without acknowledging it; the next
+        // copy goes on from what the file holds.
+        const std::string bytes = folder.Read("Characters.master");
+        const TRoster_List parties = Read_Parties(bytes);
+        ASSERT_EQ(parties.size(), 1u);
+        const TRoster_List characters = Read_Party_Members(parties[0].Stored);
+        ASSERT_GE(static_cast<int>(characters.size()), acknowledged);
+        ASSERT_LE(static_cast<int>(characters.size()), acknowledged + 1);
+        acknowledged = static_cast<int>(characters.size());
+        for (const auto& character : characters)
+            EXPECT_EQ(character.Stored, Stored_Text(character.Text));
+        EXPECT_EQ(Party_File_Text(parties), bytes) << "the file is not one whole rewrite";
+    }
+    std::cout << "16 copies killed, " << inside_a_write << " of them while writing the file; " << acknowledged
+              << " characters in the file afterwards\n";
+}
+
+} // namespace
+} // namespace Vexlor

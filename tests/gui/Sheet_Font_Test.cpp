@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 namespace Vexlor::Test {
 
@@ -55,8 +56,10 @@ class TSheet_Font_Test : public QObject {
         const std::filesystem::path file = QString_To_Path(folder.filePath(QStringLiteral("sheet.rtf")));
         QCOMPARE(Write_File_Atomic(file, sheet), 0);
 
+        // A profile of its own, so the check neither waits for nor changes a LibreOffice in use.
         const QString profile =
-            QStringLiteral("-env:UserInstallation=file://") + folder.filePath(QStringLiteral("profile"));
+            QStringLiteral("-env:UserInstallation=") +
+            QString::fromLatin1(QUrl::fromLocalFile(folder.filePath(QStringLiteral("profile"))).toEncoded());
         Output_Of(soffice,
                   {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
                    QStringLiteral("pdf"), QStringLiteral("--outdir"), folder.path(), Path_To_QString(file)});

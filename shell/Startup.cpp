@@ -2,6 +2,7 @@
 
 #include "foundations/Files.h"
 #include "foundations/Random.h"
+#include "possessions/Inventory_Dialog.h"
 #include "referee/Tables.h"
 #include "shell/About_Box.h"
 #include "shell/Vexlor_Application.h"
@@ -31,6 +32,8 @@ TCatalogues Library_Catalogues() {
 std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {
     auto main_form = std::make_unique<TMain_Form>(services);
     main_form->Attach_Dialog(TMenu_Command::About, new TAboutBox(main_form.get()));
+    // No menu command opens the inventory: the parties dialog and the wizard show it.
+    new TInventory_Dialog(services, main_form.get());
     services.Help.Set_Popup_Window(new TPopup_Help_Dialog(main_form.get()));
     return main_form;
 }

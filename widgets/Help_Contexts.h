@@ -7,6 +7,7 @@
 namespace Vexlor {
 
 inline constexpr int Help_Main_Window = 1;
+inline constexpr int Help_Inventory = 500;
 
 // The character wizard, its pages and the windows they open.
 inline constexpr int Help_Character_Wizard = 1100;
@@ -25,7 +26,7 @@ inline constexpr int Help_Bonus_First = 1120;
 
 // Every context the program opens, so the help document can be checked against them.
 inline constexpr std::array Help_Contexts = {
-    Help_Main_Window,      Help_Character_Wizard, Help_Name_Page,        Help_Ability_Page,
+    Help_Main_Window,      Help_Inventory, Help_Character_Wizard, Help_Name_Page,        Help_Ability_Page,
     Help_Bonus_Table,      Help_Class_Page,       Help_Class_Abilities,  Help_QID_Page,
     Help_Compound_Page,    Help_Appearance_Page,  Help_Pick_Dialog,      Help_Plan_Help,
     Help_Bonus_First + 0,  Help_Bonus_First + 1,  Help_Bonus_First + 2,  Help_Bonus_First + 3,

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -115,8 +116,11 @@ void TClass_Dialog::Class_Chosen(int slot, int row) {
     if (row < 0 || row >= static_cast<int>(classes.size()))
         return;
     _Character->Set_Class(slot, classes[static_cast<std::size_t>(row)]);
-    Update_From_Character();
     Notify_Validation();
+    // The lists are refilled once the click that chose the class is over: refilling the clicked
+    // list under the mouse would leave its old row highlighted.
+    QTimer::singleShot(0, this,
+                       [this] { Run_Guarded(Services().Prompts, [this] { Update_From_Character(); }); });
 }
 
 TClass_Abilities_Dialog::TClass_Abilities_Dialog(TServices& services, const TVexlor_Character& character,

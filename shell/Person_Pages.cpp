@@ -243,7 +243,7 @@ TAppearance_Dialog::TAppearance_Dialog(TServices& services) : TWizard_Form(servi
     Widows_Peak->setObjectName(QStringLiteral("Widows_Peak_Check"));
     body_form->addRow(Earlobes);
     body_form->addRow(Widows_Peak);
-    layout->addWidget(body, 0, 0, 2, 1);
+    layout->addWidget(body, 0, 0);
 
     const auto radio_group = [this](const QString& title, const std::vector<const char*>& names,
                                     const QString& prefix, std::vector<QRadioButton*>& buttons) {

@@ -1,0 +1,242 @@
+#include "Gui_Test.h"
+#include "Test_Services.h"
+
+#include "catalogues/Catalogue_Registry.h"
+#include "foundations/Random.h"
+#include "roster/Character_Pages.h"
+#include "shell/CWF.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTest>
+
+namespace Vexlor::Test {
+namespace {
+
+class TRecording_Edit final : public TCharacter_Edit_Interface {
+  public:
+    void Items() override { Calls << QStringLiteral("Items"); }
+    void QIDs(const char* text) override { Calls << QStringLiteral("QIDs ") + QString::fromLatin1(text); }
+    void Compounds(const char* text) override {
+        Calls << QStringLiteral("Compounds ") + QString::fromLatin1(text);
+    }
+    QStringList Calls;
+};
+
+void Clear_Classes(TVexlor_Character& character) {
+    for (int slot = 1; slot <= 6; ++slot)
+        character.Set_Class(slot, -1);
+}
+
+template <class T> T* Page_Control(const TCharacter_Wizard_Form& wizard, const char* name) {
+    if (const TWizard_Form* page = wizard.Current_Sheet())
+        if (T* control = page->findChild<T*>(QString::fromLatin1(name)))
+            return control;
+    return Find<T>(&wizard, name);
+}
+
+// The wizard shown over a character without running modally, at a given step.
+struct TShown_Wizard {
+    TShown_Wizard() {
+        Services.Catalogues.Load_Starter();
+        Clear_Classes(Character);
+        Wizard.Set_Character(&Character);
+    }
+    void Start_At(int step) {
+        Wizard.Restart_At(step);
+        Wizard.show();
+        static_cast<void>(QTest::qWaitForWindowExposed(&Wizard));
+    }
+    // A control of the page shown (pages left behind go only once the event loop runs), or of
+    // the frame.
+    template <class T> T* Get(const char* name) { return Page_Control<T>(Wizard, name); }
+    QPushButton* Next() { return Get<QPushButton>("Next_Button"); }
+    void Press_Enter() {
+        for (QShortcut* shortcut : Wizard.findChildren<QShortcut*>())
+            if (shortcut->key() == QKeySequence(Qt::Key_Return))
+                emit shortcut->activated();
+    }
+    void Save_Picture(const char* file) {
+        if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
+            QVERIFY(Save_Window_Picture(&Wizard, folder + QLatin1Char('/') + QString::fromLatin1(file)));
+    }
+
+    TTest_Services Services;
+    TVexlor_Character Character;
+    TCharacter_Wizard_Form Wizard{Services.Get()};
+};
+
+// Selects the entry of a list with this text, as a click does.
+void Choose(QListWidget* list, const QString& text) {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(text));
+    const QRect area = list->visualItemRect(found.front());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, area.center());
+    QCoreApplication::processEvents(); // the class page refills its lists after the click
+}
+
+} // namespace
+
+class TCharacter_Wizard_Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void A_Name_Already_In_The_Party_Is_Refused_And_Enter_Only_Beeps() {
+        TShown_Wizard shown;
+        shown.Wizard.Names = Enclosed_Names({"Una", "Rex"});
+        shown.Start_At(0);
+        QCOMPARE(shown.Wizard.windowTitle(), QStringLiteral("Create Vexlor character"));
+        QVERIFY(!shown.Next()->isEnabled()); // no name yet
+        QCOMPARE(shown.Get<QLabel>("Error_Label")->text(), QString());
+
+        QTest::keyClicks(shown.Get<QLineEdit>("Name_Edit"), QStringLiteral("una "));
+        QCOMPARE(shown.Get<QLabel>("Error_Label")->text(),
+                 QStringLiteral("Another character in the party already has this name"));
+        QVERIFY(!shown.Next()->isEnabled());
+        shown.Press_Enter();
+        QCOMPARE(shown.Services.Prompts.Beeps(), 1);
+        QCOMPARE(shown.Wizard.Get_Step(), 0);
+
+        QTest::keyClick(shown.Get<QLineEdit>("Name_Edit"), Qt::Key_Backspace);
+        QTest::keyClicks(shown.Get<QLineEdit>("Name_Edit"), QStringLiteral("x"));
+        QCOMPARE(shown.Get<QLabel>("Error_Label")->text(), QString());
+        QVERIFY(shown.Next()->isEnabled());
+        QCOMPARE(shown.Character._Get_Name(), std::string("unax"));
+        shown.Save_Picture("Wizard_Name_Page.png");
+        shown.Press_Enter();
+        QCOMPARE(shown.Wizard.Get_Step(), 1);
+        QCOMPARE(shown.Services.Prompts.Beeps(), 1);
+        QCOMPARE(Unnamed_Controls(&shown.Wizard), QStringList());
+    }
+
+    void An_Engineer_Picks_Exactly_Two_QIDs() {
+        TShown_Wizard shown;
+        shown.Character.Set_Class(1, Class_General_Engineer);
+        shown.Start_At(4);
+        QCOMPARE(shown.Wizard.Get_Step(), 4);
+        auto* list = shown.Get<QListWidget>("QID_List");
+        QVERIFY(!shown.Next()->isEnabled());
+        Choose(list, QStringLiteral("Fog"));
+        QVERIFY(!shown.Next()->isEnabled());
+        Choose(list, QStringLiteral("Bland"));
+        QVERIFY(shown.Next()->isEnabled());
+        Choose(list, QStringLiteral("Heal")); // locked: a third pick changes nothing
+        QCOMPARE(list->selectedItems().size(), 2);
+        QVERIFY(!list->findItems(QStringLiteral("Heal"), Qt::MatchExactly).front()->isSelected());
+        QTest::mouseClick(shown.Get<QPushButton>("Clear_Button"), Qt::LeftButton);
+        QVERIFY(!shown.Next()->isEnabled());
+        QCOMPARE(list->selectedItems().size(), 0);
+
+        // A character who is no engineer never sees the page: Back from the compounds goes on
+        // to the classes.
+        TShown_Wizard chemist;
+        chemist.Character.Set_Class(1, Class_Chemist);
+        chemist.Start_At(5);
+        QCOMPARE(chemist.Wizard.Get_Step(), 5);
+        QTest::mouseClick(chemist.Get<QPushButton>("Back_Button"), Qt::LeftButton);
+        QCOMPARE(chemist.Wizard.Get_Step(), 2);
+    }
+
+    void Regenerate_Is_Hidden_For_An_Existing_Character() {
+        TShown_Wizard existing;
+        existing.Character.Set_Class(1, Class_Medic);
+        existing.Character.Initialized = true;
+        existing.Start_At(1);
+        QVERIFY(existing.Get<QPushButton>("Regenerate_Button")->isHidden());
+
+        TShown_Wizard created;
+        created.Start_At(1);
+        QVERIFY(!created.Get<QPushButton>("Regenerate_Button")->isHidden());
+    }
+
+    void The_Class_And_Appearance_Pages_Write_Into_The_Character() {
+        TFunction_Random dice([](int n) { return n - 1; });
+        TRandom_Override override(dice);
+        TShown_Wizard shown;
+        TRecording_Edit edit;
+        shown.Wizard.CEI = &edit;
+        Regenerate_Scores(shown.Character);
+        shown.Start_At(2);
+        Choose(shown.Get<QListWidget>("Class1"), QStringLiteral("Biologist"));
+        QCOMPARE(shown.Character.Get_Class(1), Class_Biologist);
+        QVERIFY(shown.Get<QListWidget>("Specialty")->isEnabled());
+        Choose(shown.Get<QListWidget>("Specialty"), QStringLiteral("Zoologist"));
+        QCOMPARE(shown.Character.Specialty, 1);
+        Choose(shown.Get<QListWidget>("Class2"), QStringLiteral("Commando"));
+        QCOMPARE(shown.Get<QListWidget>("Class2")->currentItem()->text(), QStringLiteral("Commando"));
+        QCOMPARE(shown.Character.Get_Class(2), Class_Commando);
+        QTest::mouseClick(shown.Get<QPushButton>("Items_Button"), Qt::LeftButton);
+        QCOMPARE(edit.Calls, QStringList{QStringLiteral("Items")});
+        QCOMPARE(Unnamed_Controls(&shown.Wizard), QStringList());
+        shown.Save_Picture("Wizard_Class_Page.png");
+
+        shown.Character.VDNA[0] = 80 << 6;
+        shown.Wizard.Restart_At(7);
+        QVERIFY(shown.Get<QAbstractButton>("Hair_Red")->isChecked());
+        shown.Get<QAbstractButton>("Hair_Black")->click();
+        QCOMPARE(Hair_Colour(shown.Character), THair_Colour::Black);
+        QCOMPARE(Unnamed_Controls(&shown.Wizard), QStringList());
+        shown.Save_Picture("Wizard_Appearance_Page.png");
+    }
+
+    void Interactive_Creation_Returns_The_Character_With_Its_QIDs_And_Compound() {
+        TFunction_Random dice([](int n) { return n - 1; }); // every roll at its best
+        TRandom_Override override(dice);
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TCharacter_Wizard_Form wizard(services.Get());
+        Install_Character_Wizard(&wizard);
+        TRecording_Edit edit;
+        When_Modal([&](QWidget* window) {
+            QCOMPARE(window, static_cast<QWidget*>(&wizard));
+            auto* next = Find<QPushButton>(&wizard, "Next_Button");
+            QTest::keyClicks(Page_Control<QLineEdit>(wizard, "Name_Edit"), QStringLiteral("Zed"));
+            next->click();
+            QCOMPARE(wizard.windowTitle(), QStringLiteral("Zed"));
+            next->click();
+            Choose(Page_Control<QListWidget>(wizard, "Class1"), QStringLiteral("Engineer, General"));
+            Choose(Page_Control<QListWidget>(wizard, "Class2"), QStringLiteral("Chemist"));
+            next->click();
+            QCOMPARE(wizard.Get_Step(), 4);
+            Choose(Page_Control<QListWidget>(wizard, "QID_List"), QStringLiteral("Heal"));
+            Choose(Page_Control<QListWidget>(wizard, "QID_List"), QStringLiteral("Fog"));
+            next->click();
+            QCOMPARE(wizard.Get_Step(), 5);
+            Choose(Page_Control<QListWidget>(wizard, "Compound_List"), QStringLiteral("Acid Flask"));
+            // Back and forth again adds nothing twice.
+            Find<QPushButton>(&wizard, "Back_Button")->click();
+            next->click();
+            next->click();
+            QCOMPARE(wizard.Get_Step(), 7);
+            next->click();
+        });
+        std::unique_ptr<TVexlor_Character> character(Create_Character(2, "", 0, "", &edit));
+        QVERIFY(character);
+        QCOMPARE(character->_Get_Name(), std::string("Zed"));
+        QVERIFY(character->Initialized);
+        QCOMPARE(character->Get_Class(1), Class_General_Engineer);
+        QCOMPARE(character->Get_Level(2), 1);
+        QCOMPARE(edit.Calls,
+                 (QStringList{QStringLiteral("QIDs Heal|Fog"), QStringLiteral("Compounds Acid Flask")}));
+
+        // Cancel gives nothing back, and the next run starts with the wizard's own caption.
+        When_Modal([&](QWidget*) {
+            QCOMPARE(wizard.windowTitle(), QStringLiteral("Create Vexlor character"));
+            Find<QPushButton>(&wizard, "Cancel_Button")->click();
+        });
+        QVERIFY(!Create_Character(2, "", 0, "", &edit));
+        Install_Character_Wizard(nullptr);
+        QVERIFY(!Create_Character(2, "", 0, "", &edit));
+    }
+};
+
+namespace {
+const TRegister_Gui_Test<TCharacter_Wizard_Test> registration;
+}
+
+} // namespace Vexlor::Test
+
+#include "Character_Wizard_Test.moc"

@@ -232,5 +232,79 @@ TEST(Creature_Generate, OverflowIsReported) {
     EXPECT_THROW(profile.Generate(1, false, CK_Huge), std::overflow_error);
 }
 
+// Anything an aggregate's member can be made from: counting how many of them an aggregate takes
+// counts its members.
+struct TAny_Member {
+    template <class T> operator T() const;
+};
+
+template <class T, class... Members> constexpr std::size_t Member_Count() {
+    if constexpr (requires { T{Members{}..., TAny_Member{}}; })
+        return Member_Count<T, Members..., TAny_Member>();
+    else
+        return sizeof...(Members);
+}
+
+// Every property of the profile that a creature takes over arrives in it. A member added to
+// TCreature changes the count below: give it a value in Full_Profile and check it here, so that a
+// property the generation forgets to copy cannot go unnoticed.
+TEST(Creature_Generate, CopiesEveryPropertyOfTheProfile) {
+    static_assert(Member_Count<TCreature>() == 50);
+    TCreature_Profile profile = Full_Profile();
+    profile.Set_In_Lair(100);
+    profile.Set_Treasure_Type_Carried_Percentages("");
+    profile.Set_Treasure_Type_In_Lair_Percentages("");
+    const auto made = profile.Generate(9, true, CK_Ordinary);
+    // Name, classification and the weapon flag are the encounter's to fill in.
+    EXPECT_EQ(made->Name, "");
+    EXPECT_EQ(made->Classification, "");
+    EXPECT_FALSE(made->By_Weapon);
+    const std::pair<int, int> numbers[] = {
+        {made->Defensive_Bonus, 2},
+        {made->Movement_Land, 3},
+        {made->Movement_Fly, 4},
+        {made->Movement_Dive, 5},
+        {made->Movement_Swim, 6},
+        {made->Movement_Other, 7},
+        {made->Attacks, 8},
+        {made->Level, 9},
+        {made->HP, 11},
+        {made->Size, 14},
+        {made->Weight, 15},
+        {made->Experience, 16 + 17 * 11},
+        {made->Regenerate_Amount, 18},
+        {made->Regenerate_Rate, 19},
+        {made->Damage_Reduction_Acid, 20},
+        {made->Damage_Reduction_Cold, 21},
+        {made->Damage_Reduction_Fire, 22},
+        {made->Damage_Reduction_Poison, 23},
+        {made->Damage_Reduction_Gas, 24},
+        {made->Damage_Reduction_Electricity, 25},
+        {made->Damage_Reduction_Radiation, -26},
+        {made->QID_Immunity, 27},
+        {made->Infrared, 28},
+        {made->Ultraviolet, 29},
+        {made->Swallow_Whole, 30},
+        {made->Caustic_Hide_Low, 31},
+        {made->Caustic_Hide_High, 32},
+    };
+    for (std::size_t i = 0; i < std::size(numbers); ++i)
+        EXPECT_EQ(numbers[i].first, numbers[i].second) << "number " << i;
+    for (const bool flag : {made->In_Lair, made->Mountable, made->Nocturnal, made->Domesticate,
+                            made->Breathe_Air, made->Breathe_Water, made->Sterile, made->Fisson,
+                            made->Parasite, made->Shape_Change, made->Survive_Vacuum, made->Chameleon})
+        EXPECT_TRUE(flag);
+    for (long slot = TAttack_Classes::Low_Index; slot <= TAttack_Classes::High_Index; ++slot) {
+        EXPECT_EQ(made->Attack_Class[slot], profile.Get_Attack_Class(static_cast<int>(slot)));
+        EXPECT_EQ(made->Damage[slot], profile.Get_Damage(static_cast<int>(slot)));
+    }
+    EXPECT_EQ(made->Intelligence, (TRange{1, 3}));
+    EXPECT_EQ(made->Treasure_Type_Carried, "AB");
+    EXPECT_EQ(made->Treasure_Type_In_Lair, "Q");
+    EXPECT_EQ(made->Poison_Flesh, '*');
+    EXPECT_EQ(made->Poison_Hide, '<');
+    EXPECT_EQ(made->Nature, N_VeryAgressive);
+}
+
 } // namespace
 } // namespace Vexlor

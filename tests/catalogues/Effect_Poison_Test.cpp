@@ -120,6 +120,58 @@ TEST(Effect_Template, ReadingStartsFromANewTemplate) {
 
 // Onset and duration first, then the adjustments in the order of the scores, level, experience,
 // armour bonus, hit points and hit adjustment, then the repetition.
+// Every property of the template arrives in the effect: each adjustment with an amount and a
+// limit of its own, the texts and every flag. An effect has private members, so its size stands
+// guard instead of a count of its members: a member added to it changes the size below, and then
+// belongs in this test.
+TEST(Effect_Template, GenerateCopiesEveryProperty) {
+    EXPECT_EQ(sizeof(Effect_Template::TEffect), 336u) << "a member was added: check its copy here";
+    using T = TEffect_Template;
+    TEffect_Template effect = Full_Effect();
+    effect.Set_Time("11");
+    effect.Set_Duration("12");
+    effect.Set_Repeat_Time("13");
+    constexpr TAdjustment_Template& (T::*adjustments[])() = {
+        &T::Get_Strength,    &T::Get_Constitution,  &T::Get_Dexterity,  &T::Get_Cognitive,
+        &T::Get_Perception,  &T::Get_Wisdom,        &T::Get_Charisma,   &T::Get_Comeliness,
+        &T::Get_Will,        &T::Get_Level,         &T::Get_Experience, &T::Get_HP,
+        &T::Get_Armor_Bonus, &T::Get_Hit_Adjustment};
+    int amount = 20;
+    for (auto adjustment : adjustments) {
+        (effect.*adjustment)() = Adjustment(std::to_string(amount), 100 + amount);
+        (effect.*adjustment)().Permanent = amount % 2 == 0;
+        (effect.*adjustment)().Relative = amount % 2 == 1;
+        ++amount;
+    }
+    const auto made = effect.Generate();
+    EXPECT_STREQ(made->Get_Name(), "Nerve Fire");
+    EXPECT_STREQ(made->Get_QIDs(), "Fear|");
+    EXPECT_STREQ(made->Get_Effects(), "Tremors|");
+    EXPECT_STREQ(made->Get_Diseases(), "Nervous system|Mouth/tongue|");
+    EXPECT_EQ(made->Time, 11);
+    EXPECT_EQ(made->Duration, 12);
+    EXPECT_EQ(made->Repeat_Time, 13);
+    EXPECT_EQ(made->Speed, -6);
+    const TAdjustment* made_adjustments[] = {
+        &made->Strength,   &made->Constitution, &made->Dexterity,   &made->Cognitive,     &made->Perception,
+        &made->Wisdom,     &made->Charisma,     &made->Comeliness,  &made->Will,          &made->Level,
+        &made->Experience, &made->HP,           &made->Armor_Bonus, &made->Hit_Adjustment};
+    amount = 20;
+    for (const TAdjustment* adjustment : made_adjustments) {
+        EXPECT_EQ(adjustment->Amount, amount);
+        EXPECT_EQ(adjustment->Limit, 100 + amount);
+        EXPECT_EQ(adjustment->Permanent, amount % 2 == 0);
+        EXPECT_EQ(adjustment->Relative, amount % 2 == 1);
+        ++amount;
+    }
+    for (const bool flag :
+         {made->Unconciousness, made->Sense_Lifeform, made->Sense_QIDs, made->Sense_Chemicals,
+          made->Sense_Secret_Doors, made->Death, made->Dizziness, made->Helpless, made->Blind, made->Deaf,
+          made->Sterility, made->Mild, made->Chain, made->Hair_Loss, made->Bleeding, made->Memory_Loss,
+          made->Nausea, made->Hallucinations})
+        EXPECT_TRUE(flag);
+}
+
 TEST(Effect_Template, GenerateRollsInItsOrder) {
     TEffect_Template effect;
     effect.Set_Name("Order");

@@ -94,5 +94,91 @@ TEST(Item_Manager, Plans_Need_Paper_And_Items_Need_A_Catalogue) {
     EXPECT_EQ(without_catalogue.Add(Item_Specification("Q", "Tractor Beam")), 0);
 }
 
+// A catalogue item takes over every attribute of its template as it is when the item is made: each
+// whole number its own value, every flag set, the texts, classes and intelligence; KVA is not a
+// template attribute and stays 0. A general item has a base class, so its size stands guard
+// instead of a count of its members: a member added to it changes the size below, and then
+// belongs in this test.
+TEST(General_Item, Copies_Every_Attribute_Of_Its_Template) {
+    EXPECT_EQ(sizeof(TGeneral_Item) - sizeof(TVexlor_Item), 264u)
+        << "a member was added: check its copy here";
+    using I = TItem_Template;
+    TItem_Template item_template;
+    int value = 1;
+    const auto numbers = {&I::Set_Armor_Bonus,
+                          &I::Set_Capacity,
+                          &I::Set_Charges,
+                          &I::Set_Cognitive,
+                          &I::Set_Duration,
+                          &I::Set_Hit_Adjustment,
+                          &I::Set_HP,
+                          &I::Set_Insulation,
+                          &I::Set_Languages_Known,
+                          &I::Set_Max_Power_Packs,
+                          &I::Set_Range,
+                          &I::Set_Regeneration,
+                          &I::Set_Regeneration_Period,
+                          &I::Set_Resist_Acid,
+                          &I::Set_Resist_Cold,
+                          &I::Set_Resist_Electricity,
+                          &I::Set_Speed,
+                          &I::Set_Strength,
+                          &I::Set_Time,
+                          &I::Set_Weight,
+                          &I::Set_Count};
+    for (auto set : numbers)
+        (item_template.*set)(value++);
+    for (auto set : {&I::Set_Huge, &I::Set_Self_Propelled, &I::Set_Sense_Lifeform, &I::Set_Sense_QIDs,
+                     &I::Set_Sense_Chemicals, &I::Set_Sense_Secret_Doors, &I::Set_Surveillance,
+                     &I::Set_Two_Hands, &I::Set_Warp, &I::Set_Damage_Per_KVA})
+        (item_template.*set)(true);
+    item_template.Set_Damage({3, 18});
+    item_template.Set_Intelligence({7, 9, 8});
+    item_template.Set_Morphable("Laser Rifle");
+    item_template.Set_QIDs("Blink|");
+    item_template.Set_Weapons("Sling|");
+    item_template.Set_Weapon_Class(WC_Projectile);
+    for (int slot = 0; slot <= 3; ++slot)
+        item_template.Set_Classes(slot, {slot + 1, 10 + slot});
+
+    const TGeneral_Item item(item_template);
+    const int copied[] = {item.Armor_Bonus,
+                          item.Capacity,
+                          item.Charges,
+                          item.Cognitive,
+                          item.Duration,
+                          item.Hit_Adjustment,
+                          item.HP,
+                          item.Insulation,
+                          item.Languages_Known,
+                          item.Max_Power_Packs,
+                          item.Range,
+                          item.Regeneration,
+                          item.Regeneration_Period,
+                          item.Resist_Acid,
+                          item.Resist_Cold,
+                          item.Resist_Electricity,
+                          item.Speed,
+                          item.Strength,
+                          item.Time,
+                          item.Weight,
+                          item.Get_Count()};
+    for (int i = 0; i < static_cast<int>(std::size(copied)); ++i)
+        EXPECT_EQ(copied[i], i + 1) << "number " << i;
+    for (const bool flag :
+         {item.Huge, item.Self_Propelled, item.Sense_Lifeform, item.Sense_QIDs, item.Sense_Chemicals,
+          item.Sense_Secret_Doors, item.Surveillance, item.Two_Hands, item.Warp})
+        EXPECT_TRUE(flag);
+    EXPECT_EQ(item.KVA, 0);
+    EXPECT_EQ(item.Damage, (TRange{3, 18}));
+    EXPECT_EQ(item.Intelligence, (TIntelligence{7, 9, 8}));
+    EXPECT_EQ(item.Morphable, "Laser Rifle");
+    EXPECT_EQ(item.QIDs, "Blink|");
+    EXPECT_EQ(item.Weapons, "Sling|");
+    EXPECT_EQ(item.Weapon_Class, WC_Projectile);
+    for (int slot = 0; slot <= 3; ++slot)
+        EXPECT_EQ(item.Classes[slot], (TIntelligent_Class{slot + 1, 10 + slot}));
+}
+
 } // namespace
 } // namespace Vexlor

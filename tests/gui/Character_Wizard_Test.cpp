@@ -6,6 +6,8 @@
 #include "roster/Character_Pages.h"
 #include "shell/CWF.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -136,6 +138,17 @@ class TCharacter_Wizard_Test : public QObject {
         chemist.Character.Set_Class(1, Class_Chemist);
         chemist.Start_At(5);
         QCOMPARE(chemist.Wizard.Get_Step(), 5);
+        // A right click on a compound opens its help window, which holds the description.
+        auto* compounds = chemist.Get<QListWidget>("Compound_List");
+        const QPoint entry = compounds->visualItemRect(compounds->item(0)).center();
+        When_Modal([&](QWidget* window) {
+            QCOMPARE(window->windowTitle(), compounds->item(0)->text());
+            QVERIFY(Find<QLabel>(window, "Time_Label")->isHidden());
+            QVERIFY(Find<QLabel>(window, "Duration_Label")->text().startsWith(QStringLiteral("Duration: ")));
+            window->close();
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, entry, compounds->viewport()->mapToGlobal(entry));
+        QApplication::sendEvent(compounds->viewport(), &click);
         QTest::mouseClick(chemist.Get<QPushButton>("Back_Button"), Qt::LeftButton);
         QCOMPARE(chemist.Wizard.Get_Step(), 2);
     }
@@ -150,6 +163,14 @@ class TCharacter_Wizard_Test : public QObject {
         TShown_Wizard created;
         created.Start_At(1);
         QVERIFY(!created.Get<QPushButton>("Regenerate_Button")->isHidden());
+        When_Modal([&](QWidget* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Bonuses"));
+            if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
+                QVERIFY(Save_Window_Picture(window, folder + QStringLiteral("/Bonuses.png")));
+            window->close();
+        });
+        created.Get<QPushButton>("Bonuses_Button")->click();
+        created.Save_Picture("Wizard_Ability_Page.png");
     }
 
     void The_Class_And_Appearance_Pages_Write_Into_The_Character() {
@@ -168,6 +189,13 @@ class TCharacter_Wizard_Test : public QObject {
         Choose(shown.Get<QListWidget>("Class2"), QStringLiteral("Commando"));
         QCOMPARE(shown.Get<QListWidget>("Class2")->currentItem()->text(), QStringLiteral("Commando"));
         QCOMPARE(shown.Character.Get_Class(2), Class_Commando);
+        When_Modal([&](QWidget* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Class Abilities"));
+            if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
+                QVERIFY(Save_Window_Picture(window, folder + QStringLiteral("/Class_Abilities.png")));
+            window->close();
+        });
+        shown.Get<QPushButton>("Abilities_Button")->click();
         QTest::mouseClick(shown.Get<QPushButton>("Items_Button"), Qt::LeftButton);
         QCOMPARE(edit.Calls, QStringList{QStringLiteral("Items")});
         QCOMPARE(Unnamed_Controls(&shown.Wizard), QStringList());

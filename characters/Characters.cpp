@@ -62,15 +62,20 @@ void TVexlor_Character::Assign(const TCharacter& source) {
     Personality = other->Personality;
 }
 
-const char* TVexlor_Character::Description() {
-    Description_Temp.clear();
+std::string TVexlor_Character::Class_Summary() const {
+    std::string summary;
     for (int slot = TClass_Slots::Low_Index; slot <= TClass_Slots::High_Index; ++slot) {
         if (__Class[slot] < 0)
             continue;
-        if (!Description_Temp.empty())
-            Description_Temp += '/';
-        Description_Temp.append(Class_Name[__Class[slot]]).append(" ").append(std::to_string(_Level[slot]));
+        if (!summary.empty())
+            summary += '/';
+        summary.append(Class_Name[__Class[slot]]).append(" ").append(std::to_string(_Level[slot]));
     }
+    return summary;
+}
+
+const char* TVexlor_Character::Description() {
+    Description_Temp = Class_Summary();
     return Description_Temp.c_str();
 }
 

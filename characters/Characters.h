@@ -246,6 +246,9 @@ class TVexlor_Character : public TCharacter {
     const char* Description() override;
     const char* Status() override;
     TVexlor_Item_Manager* Item_Manager() const override { return _Item_Manager; }
+    // The text Description hands out: each class taken with its level, joined by "/"
+    // ("Chemist 3/Engineer 2").
+    std::string Class_Summary() const;
 
     virtual void _Set_Bitmap(std::unique_ptr<TPicture> picture);
     // Ability groups.

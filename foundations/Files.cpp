@@ -12,17 +12,15 @@ namespace Vexlor {
 namespace fs = std::filesystem;
 
 std::optional<std::string> Read_File(const fs::path& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    const TFile file = Open_File(path, "rb");
     if (!file)
         return std::nullopt;
     std::string bytes;
     char buffer[65536];
     std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
         bytes.append(buffer, count);
-    const bool failed = std::ferror(file);
-    std::fclose(file);
-    if (failed)
+    if (std::ferror(file.get()))
         return std::nullopt;
     return bytes;
 }

@@ -2,11 +2,29 @@
 // never leaves a half-written party or catalogue behind, and found whatever the case of the name.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace Vexlor {
+
+// An open C stream that is closed when it goes out of scope. A writer that must know whether the
+// close succeeded closes it itself with Close_File.
+struct TFile_Closer {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using TFile = std::unique_ptr<std::FILE, TFile_Closer>;
+
+// fopen's stream for path in mode; null when the file cannot be opened (errno says why).
+inline TFile Open_File(const std::filesystem::path& path, const char* mode) {
+    return TFile(std::fopen(path.c_str(), mode));
+}
+// Closes the stream; false when the close failed, losing buffered data.
+inline bool Close_File(TFile file) {
+    return std::fclose(file.release()) == 0;
+}
 
 // The whole file as bytes, or nothing when it cannot be read.
 std::optional<std::string> Read_File(const std::filesystem::path& path);

@@ -218,7 +218,7 @@ std::string TSHTML_Parser::Read_Section(const std::string& end_tag, const std::s
     return result;
 }
 
-THTML_Parser::THTML_Parser() : TParser(new TSHTML_Parser) {}
+THTML_Parser::THTML_Parser() : TParser(std::make_unique<TSHTML_Parser>()) {}
 
 std::string THTML_Parser::_Get_Section(const std::string& name, bool xml) {
     std::string_view stem = name;

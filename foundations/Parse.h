@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -164,8 +165,8 @@ class TSParser {
 // The generic parser wrapper: owns one tokenizer and forwards every operation to it.
 class TParser {
   public:
-    explicit TParser(TSParser* parser) : Parser(parser) {}
-    virtual ~TParser() { delete Parser; }
+    explicit TParser(std::unique_ptr<TSParser> parser) : Parser(std::move(parser)) {}
+    virtual ~TParser() = default;
     TParser(const TParser&) = delete;
     TParser& operator=(const TParser&) = delete;
 
@@ -177,7 +178,7 @@ class TParser {
     std::string Line_Text() { return Parser->Line_Text(); }
 
   protected:
-    TSParser* Parser;
+    std::unique_ptr<TSParser> Parser;
 };
 
 } // namespace Vexlor

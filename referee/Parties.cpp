@@ -245,7 +245,7 @@ std::string Item_Description(const TVexlor_Item& item) {
     return text + ", ";
 }
 
-std::string Member_Description(const TReferee& referee, TVexlor_Character& member) {
+std::string Member_Description(const TReferee& referee, const TVexlor_Character& member) {
     int armour_class = member.Get_AC();
     std::string weapons;
     const TVexlor_Item_Manager* items = member.Item_Manager();
@@ -260,7 +260,7 @@ std::string Member_Description(const TReferee& referee, TVexlor_Character& membe
         else
             weapons += ", Dmg: " + Range_To_String(item_template->Get_Damage());
     }
-    std::string text = member._Get_Name() + " (" + member.Description() + "), " +
+    std::string text = member._Get_Name() + " (" + member.Class_Summary() + "), " +
                        std::to_string(member.Hit_Points) +
                        " hp, #AT: " + std::to_string(member.Get_Attacks()) + weapons +
                        ", AC: " + std::to_string(armour_class);
@@ -312,7 +312,7 @@ std::string Party_Description(const TReferee& referee, const TVexlor_Party& part
         text = "Character party:";
         text += Party_Line_Break;
     }
-    for (TVexlor_Character* member : party.Members)
+    for (const TVexlor_Character* member : party.Members)
         text += Member_Description(referee, *member);
     return text;
 }

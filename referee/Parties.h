@@ -46,7 +46,7 @@ void Outfit_Member(TReferee& referee, TVexlor_Character& member, int member_leve
 
 // "Character party:" over a party of two or more; then for every member a line of figures
 // (class summary, hit points, attacks, weapon damage, armour class, adjustments) and a line of
-// possessions.
+// possessions. It changes nothing.
 std::string Party_Description(const TReferee& referee, const TVexlor_Party& party);
 
 } // namespace Vexlor

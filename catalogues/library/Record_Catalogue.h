@@ -19,8 +19,10 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
   public:
     using TStored_Catalogue::TStored_Catalogue;
 
-    // A record whose name is already held replaces that entry, in its place in the list. A record
-    // the catalogue already holds (handed back after a change) is stored again as it now stands.
+    // A record whose name is already held replaces that entry, in its place in the list: the record
+    // held takes over its properties and the record given is freed, so that a pointer handed out
+    // for that name stays good. A record the catalogue already holds (handed back after a change)
+    // is stored again as it now stands.
     // The record is kept as its stored text reads back, so that it is the same now as after the
     // next start (a name read back without its surrounding quotes is listed without them at once).
     void Add(T* record) override {
@@ -105,19 +107,22 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
 
     void Insert(std::string name, std::unique_ptr<T> record) {
         const auto [found, is_new] = By_Name.try_emplace(name, record.get());
-        if (is_new) {
+        if (is_new)
             Entries.push_back({std::move(name), std::move(record)});
-            return;
-        }
-        const auto entry = Entry_Of(found->second);
-        found->second = record.get();
-        entry->Record = std::move(record);
+        else
+            *found->second = std::move(*record);
     }
 
+    // A held record renamed to the name of another held record replaces it. The record replaced
+    // leaves the list but is kept until the catalogue goes, as the pointers handed out for it may
+    // still be in use.
     void Rename_Held(T* record, std::string old_name, std::string name, const std::string& text) {
         Save_Renamed(old_name, name, text);
-        if (const auto replaced = By_Name.find(name); replaced != By_Name.end())
-            Remove(Entry_Of(replaced->second));
+        if (const auto replaced = By_Name.find(name); replaced != By_Name.end()) {
+            const auto entry = Entry_Of(replaced->second);
+            Replaced.push_back(std::move(entry->Record));
+            Remove(entry);
+        }
         By_Name.erase(old_name);
         By_Name.emplace(name, record);
         Entry_Of(record)->Name = std::move(name);
@@ -135,6 +140,7 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
 
     TEntries Entries;
     std::unordered_map<std::string, T*, TName_Hash, std::equal_to<>> By_Name;
+    std::vector<std::unique_ptr<T>> Replaced;
 };
 
 } // namespace Vexlor

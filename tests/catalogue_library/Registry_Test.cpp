@@ -2,6 +2,7 @@
 // each change still there when the catalogue file is opened again, and every record listed under
 // the name it is stored under.
 #include "Test_Support.h"
+#include "catalogues/Catalogue_Ownership.h"
 
 #include <gmock/gmock.h>
 
@@ -64,6 +65,24 @@ TEST_F(Registry_Test, ARecordAddedAgainIsStoredUnderItsNewName) {
     EXPECT_EQ(Plans().Get("Other"), held);
     Reopen();
     EXPECT_THAT(Listing(Plans()), ElementsAre("Other=5"));
+}
+
+// A window may hold a record it was handed while another adds a record of the same name: the
+// record held takes over the new properties, and one replaced by a renamed record stays readable
+// (the sanitizer build reports any read of a freed record).
+TEST_F(Registry_Test, PointersHandedOutOutliveAnAddOfTheSameName) {
+    Add_Record(Plans(), std::unique_ptr<TQID_Plan>(Plan("Laser", 1)));
+    Plans().Add(Plan("Zap", 2));
+    TQID_Plan* const laser = Plans().Get("Laser");
+    Add_Record(Plans(), std::unique_ptr<TQID_Plan>(Plan("Laser", 7)));
+    EXPECT_EQ(Plans().Get("Laser"), laser);
+    EXPECT_EQ(laser->Get_Level(), 7);
+    TQID_Plan* const zap = Plans().Get("Zap");
+    zap->Set_Name("Laser");
+    Plans().Add(zap);
+    EXPECT_STREQ(laser->Get_Name(), "Laser");
+    EXPECT_EQ(laser->Get_Level(), 7);
+    EXPECT_THAT(Listing(Plans()), ElementsAre("Laser=2"));
 }
 
 // Listing order folds letters to small ones and breaks ties by the exact text.

@@ -94,6 +94,15 @@ const std::vector<std::string> Encounter_Habitats{
     "Mountains",   "Ocean",  "River",   "Tombs",  "Underground", "Woodland"};
 const std::vector<std::string> Encounter_Climates{Random_Choice, "Polar", "Temperate", "Tropical"};
 
+std::vector<std::string> Creature_Choices(TCreature_Registry* creatures) {
+    std::vector<std::string> choices{Random_Choice};
+    const std::int32_t count = creatures ? creatures->Count() : 0;
+    for (std::int32_t i = 0; i < count; ++i)
+        if (const TCreature_Profile* profile = creatures->Get(i))
+            choices.emplace_back(profile->Get_Name());
+    return choices;
+}
+
 // The boxes lack the habitat "Polar" and the climate "Any", so a choice's position in its box
 // is not its code: the code is found by the choice's name.
 int Habitat_Code(const std::string& choice) {

@@ -15,6 +15,9 @@ namespace Vexlor {
 extern const std::vector<std::string> Encounter_Habitats;
 extern const std::vector<std::string> Encounter_Climates;
 
+// The "Creature:" list: "<Random>", then every creature profile of the catalogue in its order.
+std::vector<std::string> Creature_Choices(TCreature_Registry* creatures);
+
 // The values of the "Encounters" tab's boxes.
 struct TEncounter_Choices {
     int Level = 0;                        // "Level:" 1 to 10; 0 for "<Random>"

@@ -18,6 +18,8 @@ class TOutput_File {
 
     // A newly chosen file starts with its heading block, even under the same heading.
     void Set_File_Name(const std::string& file_name);
+    // A name typed into the output file box: another file is newly chosen; the same one stays.
+    void Type_File_Name(const std::string& file_name);
     const std::string& Get_File_Name() const { return File_Name; }
     // The title of the result block the current tool produces.
     void Set_Heading(const std::string& heading) { Heading = heading; }
@@ -28,11 +30,14 @@ class TOutput_File {
     void Write(const std::string& text);
 
   private:
+    // Tells the game master of a failure, unless one was told for this block already.
+    void Report_Once(const std::string& message);
+
     TError_Report Report;
     std::string File_Name;
     std::string Heading;
     std::string Written_Heading;
-    std::optional<std::string> Failed_Heading; // the block whose write failure was reported
+    std::optional<std::string> Reported_Heading; // the block whose failure was reported
 };
 
 // One tool's results under one heading: shown in the tool's list and copied to the output file.

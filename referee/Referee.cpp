@@ -8,7 +8,9 @@
 #include "foundations/Dice.h"
 #include "foundations/Random.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace Vexlor {
 namespace {
@@ -139,16 +141,25 @@ std::string TReferee::Expand(int n, int depth) {
     return result + text;
 }
 
+// n dice of s sides plus r span low..high exactly when n + r = low and n * s + r = high, so n
+// divides high - low and s = (high - low) / n + 1. The fewest added points come with the most dice:
+// the largest divisor of high - low that is not above low (one die always fits). Divisors are
+// found in pairs up to the square root, so a range of two billion takes a moment, not a freeze.
 std::string Range_To_Dice(int low, int high) {
     if (low < 1 || low >= high)
         return std::string();
-    for (int r = 0;; ++r) {
-        const int count = low - r;
-        if (count == 1 || (high - r) % count == 0) {
-            std::string dice = std::to_string(count) + "d" + std::to_string((high - r) / count);
-            return r > 0 ? dice + "+" + std::to_string(r) : dice;
-        }
+    const std::int64_t spread = std::int64_t{high} - low;
+    std::int64_t count = 1;
+    for (std::int64_t divisor = 1; divisor * divisor <= spread && divisor <= low; ++divisor) {
+        if (spread % divisor != 0)
+            continue;
+        if (spread / divisor <= low)
+            count = std::max(count, spread / divisor);
+        count = std::max(count, divisor);
     }
+    const std::int64_t bonus = low - count;
+    std::string dice = std::to_string(count) + "d" + std::to_string(spread / count + 1);
+    return bonus > 0 ? dice + "+" + std::to_string(bonus) : dice;
 }
 
 TRoll_Result TReferee::Roll(std::string& die_roll) {

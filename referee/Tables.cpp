@@ -5,6 +5,7 @@
 #include "foundations/Dice.h"
 #include "foundations/Files.h"
 
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <optional>
@@ -27,11 +28,14 @@ constexpr std::size_t Most_Cached_Tables = 4096;
 class TTable_Lines {
   public:
     explicit TTable_Lines(const std::string& file_name)
-        : Text(Read_Table_File(file_name)), Reader(Text ? std::string_view(*Text) : std::string_view()) {}
+        : Text(Read_Table_File(file_name, Error_Code)),
+          Reader(Text ? std::string_view(*Text) : std::string_view()) {}
     TTable_Lines(const TTable_Lines&) = delete;
     TTable_Lines& operator=(const TTable_Lines&) = delete;
 
     bool Opened() const { return Text.has_value(); }
+    // Why the file could not be read (an input/output error code whose text Ert gives).
+    int Error() const { return Error_Code; }
 
     bool Next(std::string& line) {
         std::string_view whole;
@@ -49,11 +53,18 @@ class TTable_Lines {
     }
 
   private:
-    static std::optional<std::string> Read_Table_File(const std::string& file_name) {
+    static std::optional<std::string> Read_Table_File(const std::string& file_name, int& error_code) {
         const auto path = Find_File(std::filesystem::current_path(), file_name);
-        return path ? Read_File(*path) : std::nullopt;
+        error_code = IO_Error_Code(ENOENT, false);
+        if (!path)
+            return std::nullopt;
+        auto text = Read_File(*path);
+        if (!text)
+            error_code = IO_Error_Code(errno, false);
+        return text;
     }
 
+    int Error_Code = 0;
     std::optional<std::string> Text;
     TLine_Reader Reader;
 };
@@ -251,11 +262,11 @@ void Append_String(std::string& text, const std::string& item) {
     }
 }
 
-bool Load_Table_List(const std::string& file_name, std::vector<std::string>& headers) {
+std::string Load_Table_List(const std::string& file_name, std::vector<std::string>& headers) {
     headers.clear();
     TTable_Lines lines(file_name);
     if (!lines.Opened())
-        return false;
+        return Ert(lines.Error()) + " while opening " + file_name;
     std::string line;
     while (lines.Next(line)) {
         if (line.empty())
@@ -263,7 +274,7 @@ bool Load_Table_List(const std::string& file_name, std::vector<std::string>& hea
         headers.push_back(line);
         lines.Skip_Block();
     }
-    return true;
+    return std::string();
 }
 
 } // namespace Vexlor

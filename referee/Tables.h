@@ -61,9 +61,10 @@ class TTable {
 // Joins results with ", "; a result that would pass 255 characters becomes "...".
 void Append_String(std::string& text, const std::string& item);
 
-// The header lines ("number<TAB>title") of every table in the file, for the table list.
-// Returns false when the file cannot be read.
-bool Load_Table_List(const std::string& file_name, std::vector<std::string>& headers);
+// The header lines ("number<TAB>title") of every table in the file, for the table list. Returns
+// the empty text, or, when the file cannot be read, the message for the game master (the file
+// error, " while opening " and the file name) with the list left empty.
+std::string Load_Table_List(const std::string& file_name, std::vector<std::string>& headers);
 
 // The program's one table reader.
 extern TTable Master_Table;

@@ -67,6 +67,47 @@ TEST(Range_To_Dice, Finds_Dice_With_Exactly_The_Range) {
         }
 }
 
+// The dice of a range are the first of count = low, low - 1, ... whose sides come out whole, as a
+// game master would try them by hand; the divisor search must find the same dice.
+TEST(Range_To_Dice, Agrees_With_Trying_Every_Count_From_The_Low_Bound_Down) {
+    const auto by_hand = [](int low, int high) {
+        for (int r = 0;; ++r)
+            if (low - r == 1 || (high - r) % (low - r) == 0) {
+                const std::string dice =
+                    std::to_string(low - r) + "d" + std::to_string((high - r) / (low - r));
+                return r > 0 ? dice + "+" + std::to_string(r) : dice;
+            }
+    };
+    for (int low = 1; low < 80; ++low)
+        for (int high = low + 1; high < 400; ++high)
+            ASSERT_EQ(Range_To_Dice(low, high), by_hand(low, high)) << low << "-" << high;
+}
+
+TEST(Range_To_Dice, Huge_Bounds_Come_Out_At_Once) {
+    const struct {
+        int Low, High;
+        const char* Dice;
+    } cases[] = {
+        {2000000000, 2000000001, "1d2+1999999999"},
+        {1, 2147483647, "1d2147483647"},
+        {2000000000, 2147483647, "147483647d2+1852516353"},
+        {65536, 65536 + 65536 * 3, "65536d4"},
+        {1000000000, 2000000000, "1000000000d2"},
+        {1000, 1000 + 999983, "1d999984+999"}, // a prime spread: one die
+    };
+    for (const auto& range : cases)
+        EXPECT_EQ(Range_To_Dice(range.Low, range.High), range.Dice) << range.Low << "-" << range.High;
+}
+
+TEST_F(Referee_Test, Roll_Of_A_Huge_Range_Stays_In_It) {
+    std::string die_roll = "2000000000-2000000001";
+    const auto rolls = Referee.Roll(die_roll).Lines;
+    EXPECT_EQ(die_roll, "1d2+1999999999");
+    ASSERT_EQ(rolls.size(), 20u);
+    for (const auto& roll : rolls)
+        EXPECT_TRUE(roll == "2000000000" || roll == "2000000001") << roll;
+}
+
 TEST_F(Referee_Test, Roll_Gives_Twenty_Results_In_Range) {
     std::string die_roll = "1d6";
     const auto rolls = Referee.Roll(die_roll).Lines;
@@ -125,6 +166,33 @@ TEST_F(Referee_Test, Output_File_Errors_Are_Reported_Once_Per_Block) {
     die_roll = "1d8";
     Referee.Roll(die_roll);
     EXPECT_EQ(Errors.size(), 2u);
+}
+
+TEST_F(Referee_Test, Heading_Reaches_A_Log_That_Could_Not_Be_Opened_At_First) {
+    const auto folder = Campaign.Path / "later";
+    Output.Set_File_Name((folder / "log.txt").string());
+    TResult_Lines lines(Output, "1D6 Dice rolls");
+    lines.Add("3");
+    std::filesystem::create_directory(folder);
+    lines.Add("4");
+    EXPECT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(File_Lines(folder / "log.txt"), (std::vector<std::string>{"", "1D6 Dice rolls", "", "4"}));
+}
+
+TEST_F(Referee_Test, A_Typed_Name_Starts_A_Block_Only_For_Another_File) {
+    const auto first = (Campaign.Path / "first.txt").string(),
+               second = (Campaign.Path / "second.txt").string();
+    Output.Type_File_Name(first);
+    std::string die_roll = "1d6";
+    Referee.Roll(die_roll);
+    Output.Type_File_Name(first); // leaving the box unchanged
+    Referee.Roll(die_roll);
+    EXPECT_EQ(File_Lines(first).size(), 3u + 40u);
+    Output.Type_File_Name(second);
+    Referee.Roll(die_roll);
+    const auto lines = File_Lines(second);
+    ASSERT_EQ(lines.size(), 3u + 20u);
+    EXPECT_EQ(lines[1], "1D6 Dice rolls");
 }
 
 TEST_F(Referee_Test, Full_Disk_Is_Reported_As_Write_Error) {

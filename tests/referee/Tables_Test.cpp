@@ -148,13 +148,18 @@ TEST_F(Tables_Test, Missing_File_Gives_No_Tables) {
     std::filesystem::remove(Campaign.Path / "tables.txt");
     EXPECT_EQ(Tables.Generate_Entry(7, Table_File_Name), "");
     std::vector<std::string> headers{"old"};
-    EXPECT_FALSE(Load_Table_List("tables.txt", headers));
+    EXPECT_EQ(Load_Table_List("tables.txt", headers), "File not found while opening tables.txt");
+    EXPECT_TRUE(headers.empty());
+    // A folder of that name is no table file.
+    std::filesystem::create_directory(Campaign.Path / "TABLES.TXT");
+    headers = {"old"};
+    EXPECT_EQ(Load_Table_List("tables.txt", headers), "File not found while opening tables.txt");
     EXPECT_TRUE(headers.empty());
 }
 
 TEST_F(Tables_Test, Table_List_Holds_Every_Header_Line) {
     std::vector<std::string> headers;
-    ASSERT_TRUE(Load_Table_List("tables.txt", headers));
+    ASSERT_EQ(Load_Table_List("tables.txt", headers), "");
     ASSERT_EQ(headers.size(), 14u);
     EXPECT_EQ(headers[0], "Remarks on this file");
     EXPECT_EQ(headers[1], "7\tWeather");

@@ -60,9 +60,15 @@ std::vector<std::string> First_Level_Compounds(TCompound_Registry& compounds) {
 
 void Finish_New_Character(TVexlor_Character& character, const TQID_Picks& qids,
                           const std::optional<std::string>& compound, TCharacter_Edit_Interface* edit) {
+    // Setting a level rolls the hit points anew, and they depend on slot 1 alone: the player keeps
+    // the hit points shown on the ability page unless slot 1 itself only now gets its level.
+    const bool keep_hit_points = character.Get_Level(1) >= 1;
+    const int hit_points = character.Hit_Points;
     for (int slot = TClass_Slots::Low_Index; slot <= TClass_Slots::High_Index; ++slot)
         if (character.Get_Class(slot) >= 0 && character.Get_Level(slot) < 1)
             character.Set_Level(slot, 1);
+    if (keep_hit_points)
+        character.Hit_Points = hit_points;
     if (!edit)
         return;
     if (!qids.Get_Picked().empty())

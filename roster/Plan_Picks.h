@@ -54,8 +54,8 @@ class TQID_Picks {
 std::vector<std::string> First_Level_Compounds(TCompound_Registry& compounds);
 
 // The finishing touches of a new character: every filled class slot below level 1 goes to level
-// 1, and the picked QIDs and compound go once into the inventory (only here, so that moving back
-// and forth between the pages never adds them twice).
+// 1 (keeping the hit points already rolled for slot 1), and the picked QIDs and compound go once into the
+// inventory (only here, so that moving back and forth between the pages never adds them twice).
 void Finish_New_Character(TVexlor_Character& character, const TQID_Picks& qids,
                           const std::optional<std::string>& compound, TCharacter_Edit_Interface* edit);
 

@@ -398,8 +398,11 @@ TEST(Plan_Picks, Engineers_Pick_Two_QIDs_That_Reach_The_Inventory_Once_On_Finish
     character.Set_Class(2, Class_General_Engineer);
     EXPECT_TRUE(Picks_QIDs(character));
     EXPECT_TRUE(Picks_Compound(character));
+    character.Set_Level(1, 1);
+    character.Hit_Points = 31;
     TRecording_Edit edit;
     Finish_New_Character(character, picks, std::string("Acid"), &edit);
+    EXPECT_EQ(character.Hit_Points, 31);
     EXPECT_EQ(edit.Calls, (std::vector<std::string>{"QIDs Bland|Fog", "Compounds Acid"}));
     EXPECT_EQ(character.Get_Level(1), 1);
     EXPECT_EQ(character.Get_Level(2), 1);

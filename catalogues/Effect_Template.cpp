@@ -18,7 +18,7 @@ int Calculate(const std::string& text) {
     const long double whole = std::trunc(value);
     if (!(whole >= std::numeric_limits<int>::min() && whole <= std::numeric_limits<int>::max()))
         throw std::overflow_error("Range check error: " + text + " gives " + Num1(value) +
-                                ", outside the whole numbers of 32 bits");
+                                  ", outside the whole numbers of 32 bits");
     return static_cast<int>(whole);
 }
 

@@ -82,8 +82,8 @@ TToken_Scan Scan_Token(std::string_view source, std::size_t begin, char stop, bo
     return Result(state, source.size(), include_stop);
 }
 
-TToken_Scan Scan_Token_By_Character(std::string_view source, std::size_t begin, char stop,
-                                    bool include_stop, bool preserve) {
+TToken_Scan Scan_Token_By_Character(std::string_view source, std::size_t begin, char stop, bool include_stop,
+                                    bool preserve) {
     TScan_State state{begin};
     Scan_Characters(source, stop, preserve, state);
     return Result(state, source.size(), include_stop);

@@ -18,7 +18,7 @@ struct TToken_Scan {
 TToken_Scan Scan_Token(std::string_view source, std::size_t begin, char stop, bool include_stop,
                        bool preserve);
 // The same, one character at a time.
-TToken_Scan Scan_Token_By_Character(std::string_view source, std::size_t begin, char stop,
-                                    bool include_stop, bool preserve);
+TToken_Scan Scan_Token_By_Character(std::string_view source, std::size_t begin, char stop, bool include_stop,
+                                    bool preserve);
 
 } // namespace Vexlor

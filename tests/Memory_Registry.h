@@ -40,7 +40,8 @@ template <class T, class Registry> class TMemory_Registry : public Registry {
             Records.erase(Records.begin() + index);
     }
     void Delete(const char* name) override {
-        std::erase_if(Records, [name](const auto& record) { return std::string(record->Get_Name()) == name; });
+        std::erase_if(Records,
+                      [name](const auto& record) { return std::string(record->Get_Name()) == name; });
     }
     // Keeps the order the records were added in: tests add them in the order they want listed.
     void Sort() override {}

@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TToken_Scan fast = Scan_Token(text, begin, stop, tag, preserve);
     const TToken_Scan plain = Scan_Token_By_Character(text, begin, stop, tag, preserve);
     if (fast.End != plain.End || fast.Needs_Editing != plain.Needs_Editing) {
-        std::fprintf(stderr, "scans differ from %zu: end %zu/%zu, editing %d/%d\n", begin, fast.End, plain.End,
-                     fast.Needs_Editing, plain.Needs_Editing);
+        std::fprintf(stderr, "scans differ from %zu: end %zu/%zu, editing %d/%d\n", begin, fast.End,
+                     plain.End, fast.Needs_Editing, plain.Needs_Editing);
         std::abort();
     }
     return 0;

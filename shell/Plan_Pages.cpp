@@ -63,6 +63,7 @@ class TPlan_Help_Dialog : public TKit_Dialog {
         description->setReadOnly(true);
         layout->addWidget(description, 1);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+        buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Close_Button"));
         layout->addWidget(buttons);
         On(buttons, &QDialogButtonBox::rejected, [this] { reject(); });
         resize(360, 280);
@@ -200,6 +201,8 @@ TPick_Dialog::TPick_Dialog(TServices& services, const QString& caption,
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("OK_Button"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel_Button"));
     ok->setEnabled(false);
     On(Pick_List, &QListWidget::currentRowChanged, [ok](int row) { ok->setEnabled(row >= 0); });
     On(Pick_List, &QListWidget::itemDoubleClicked, [this] { accept(); });

@@ -165,6 +165,7 @@ class TCharacter_Wizard_Test : public QObject {
         QVERIFY(!created.Get<QPushButton>("Regenerate_Button")->isHidden());
         When_Modal([&](QWidget* window) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Bonuses"));
+            QCOMPARE(Unnamed_Controls(window), QStringList());
             if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
                 QVERIFY(Save_Window_Picture(window, folder + QStringLiteral("/Bonuses.png")));
             window->close();
@@ -191,6 +192,7 @@ class TCharacter_Wizard_Test : public QObject {
         QCOMPARE(shown.Character.Get_Class(2), Class_Commando);
         When_Modal([&](QWidget* window) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Class Abilities"));
+            QCOMPARE(Unnamed_Controls(window), QStringList());
             if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
                 QVERIFY(Save_Window_Picture(window, folder + QStringLiteral("/Class_Abilities.png")));
             window->close();

@@ -24,8 +24,6 @@ constexpr TPlain_Control<int> Number_Controls[] = {
     {&TState::Defensive_Bonus, &TProfile::Get_Defensive_Bonus, &TProfile::Set_Defensive_Bonus},
     {&TState::Fixed_HP, &TProfile::Get_Fixed_HP, &TProfile::Set_Fixed_HP},
     {&TState::Add_HP, &TProfile::Get_Add_HP, &TProfile::Set_Add_HP},
-    {&TState::Level, &TProfile::Get_Low_Level, &TProfile::Set_Low_Level},
-    {&TState::High_Level, &TProfile::Get_Level, &TProfile::Set_Level},
     {&TState::Move_Land, &TProfile::Get_Movement_Land, &TProfile::Set_Movement_Land},
     {&TState::Move_Fly, &TProfile::Get_Movement_Fly, &TProfile::Set_Movement_Fly},
     {&TState::Move_Swim, &TProfile::Get_Movement_Swim, &TProfile::Set_Movement_Swim},
@@ -34,8 +32,6 @@ constexpr TPlain_Control<int> Number_Controls[] = {
     {&TState::Experience_Base, &TProfile::Get_Experience_Base, &TProfile::Set_Experience_Base},
     {&TState::Experience_HP, &TProfile::Get_Experience_Per_HP, &TProfile::Set_Experience_Per_HP},
     {&TState::Attacks, &TProfile::Get_Attacks, &TProfile::Set_Attacks},
-    {&TState::Caustic_Low, &TProfile::Get_Caustic_Hide_Low, &TProfile::Set_Caustic_Hide_Low},
-    {&TState::Caustic_High, &TProfile::Get_Caustic_Hide_High, &TProfile::Set_Caustic_Hide_High},
     {&TState::Regenerate_Amount, &TProfile::Get_Regenerate_Amount, &TProfile::Set_Regenerate_Amount},
     {&TState::Regenerate_Rate, &TProfile::Get_Regenerate_Rate, &TProfile::Set_Regenerate_Rate},
     {&TState::DR_Acid, &TProfile::Get_Damage_Reduction_Acid, &TProfile::Set_Damage_Reduction_Acid},
@@ -150,6 +146,8 @@ TCreature_Editor_State Creature_State(const TCreature_Profile& profile) {
     state.Classification = profile.Get_Classification();
     state.Number = profile.Get_Number();
     state.Intelligence = profile.Get_Intelligence();
+    state.Levels = {profile.Get_Low_Level(), profile.Get_Level()};
+    state.Caustic_Hide = {profile.Get_Caustic_Hide_Low(), profile.Get_Caustic_Hide_High()};
     state.Poison_Flesh = Poison_Text(profile.Get_Poison_Flesh());
     state.Poison_Hide = Poison_Text(profile.Get_Poison_Hide());
     state.Nature = profile.Get_Nature();
@@ -173,6 +171,10 @@ std::unique_ptr<TCreature_Profile> Build_Creature(const TCreature_Editor_State& 
     profile->Set_Classification(state.Classification.c_str());
     profile->Set_Number(state.Number);
     profile->Set_Intelligence(state.Intelligence);
+    profile->Set_Low_Level(state.Levels.Low);
+    profile->Set_Level(state.Levels.High);
+    profile->Set_Caustic_Hide_Low(state.Caustic_Hide.Low);
+    profile->Set_Caustic_Hide_High(state.Caustic_Hide.High);
     profile->Set_Poison_Flesh(Poison_Of(state.Poison_Flesh));
     profile->Set_Poison_Hide(Poison_Of(state.Poison_Hide));
     profile->Set_Nature(static_cast<TNature>(state.Nature));

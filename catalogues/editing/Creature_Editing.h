@@ -54,8 +54,7 @@ struct TCreature_Editor_State {
     int Defensive_Bonus = 0;
     int Fixed_HP = 0;
     int Add_HP = 0;
-    int Level = 0;      // the lowest level
-    int High_Level = 0; // the highest level
+    TRange Levels; // "Level" (the lowest level) to "High level"
     int Move_Land = 0;
     int Move_Fly = 0;
     int Move_Swim = 0;
@@ -80,8 +79,7 @@ struct TCreature_Editor_State {
     bool Chameleon = false;
     int Attacks = 0;
     std::array<TAttack_Controls, 10> Attack{};
-    int Caustic_Low = 0;
-    int Caustic_High = 0;
+    TRange Caustic_Hide;
     std::string Treasure_Carried;
     std::string Carried_Chance; // "50,0,100": the chance of each letter in percent
     std::string Treasure_In_Lair;

@@ -39,7 +39,8 @@ inline constexpr std::array<std::string_view, EA_Count> Ability_Controls{
     "Strength", "Constitution", "Dexterity",  "Cognitive", "Perception",
     "Wisdom",   "Charisma",     "Comeliness", "Will"};
 
-// The condition and sense check boxes, each with its control name.
+// The condition and sense check boxes, each with its control name. "Mild" has a box of its own in
+// the editor, so it is shown and stored like the other conditions.
 enum TEffect_Flag : int {
     EF_Unconciousness,
     EF_Death,

@@ -62,8 +62,7 @@ TEST(Creature_Editing, ShownFormsOfStoredValues) {
     EXPECT_EQ(state.Poison_Hide, "");
     EXPECT_EQ(Habitat_Choices()[state.Habitat[1]], "Tombs");
     EXPECT_EQ(Climate_Choices()[state.Climate[1]], "Tropical");
-    EXPECT_EQ(state.Level, 3);
-    EXPECT_EQ(state.High_Level, 7);
+    EXPECT_EQ(state.Levels, (TRange{3, 7}));
     EXPECT_TRUE(state.Vacuum);
 
     state.Poison_Flesh = "";

@@ -55,10 +55,11 @@ std::vector<std::string> QID_Names() {
 TEffect_Template Without_Unshown(TEffect_Template effect) {
     effect.Set_Experience(TAdjustment_Template());
     effect.Set_Minimum_Ability(0);
-    for (auto* adjustment : {&effect.Get_Strength(), &effect.Get_Constitution(), &effect.Get_Dexterity(),
-                             &effect.Get_Cognitive(), &effect.Get_Perception(), &effect.Get_Wisdom(),
-                             &effect.Get_Charisma(), &effect.Get_Comeliness(), &effect.Get_Will(), &effect.Get_HP(),
-                             &effect.Get_Level(), &effect.Get_Armor_Bonus(), &effect.Get_Hit_Adjustment()}) {
+    for (auto* adjustment :
+         {&effect.Get_Strength(), &effect.Get_Constitution(), &effect.Get_Dexterity(),
+          &effect.Get_Cognitive(), &effect.Get_Perception(), &effect.Get_Wisdom(), &effect.Get_Charisma(),
+          &effect.Get_Comeliness(), &effect.Get_Will(), &effect.Get_HP(), &effect.Get_Level(),
+          &effect.Get_Armor_Bonus(), &effect.Get_Hit_Adjustment()}) {
         adjustment->Relative = false;
         adjustment->Limit = 0;
     }

@@ -249,6 +249,11 @@ void TLevel_Up_Run::Back_To_Class_Page(TVexlor_Character& character) {
     Added = false;
 }
 
+void TLevel_Up_Run::Cancel(TVexlor_Character& character) {
+    Restore.Enter(character);
+    Back_To_Class_Page(character);
+}
+
 bool TLevel_Up_Run::Rogue_Page_Shown(const TVexlor_Character& character) const {
     return TClass_Slots::Contains(Slot) && character.Get_Class(Slot) == Class_Rogue;
 }

@@ -110,6 +110,8 @@ class TLevel_Up_Run {
     void Enter_Rogue_Step(TVexlor_Character& character);
     // "< Back" from the rogue step: a vocation the class page added is taken away again.
     void Back_To_Class_Page(TVexlor_Character& character);
+    // Cancel before the level: the rogue page's purchases and an added vocation are taken back.
+    void Cancel(TVexlor_Character& character);
     bool Rogue_Page_Shown(const TVexlor_Character& character) const;
     int Rogue_Points(const TVexlor_Character& character) const;
     // Raises the chosen class by a level and returns the summary lines.

@@ -18,6 +18,7 @@ TRogue_Panel_Kind Score_Panel(std::string_view name, std::string_view hint_name,
     std::string caption = std::string(name) + ":";
     caption.resize(18, ' '); // the values line up under one another
     TRogue_Panel_Kind kind;
+    kind.Name = name;
     kind.Caption = caption + "$";
     kind.Hint = std::string(hint_name) + " score to $";
     kind.Increment = 2;
@@ -33,9 +34,10 @@ TRogue_Panel_Kind Score_Panel(std::string_view name, std::string_view hint_name,
 // How often a panel's step may be bought.
 enum class TSteps { Repeatable, Once, Escalating };
 
-TRogue_Panel_Kind Field_Panel(std::string caption, std::string hint, int increment, int multiplier, int max,
-                              TSteps steps, TField field, int help) {
+TRogue_Panel_Kind Field_Panel(std::string name, std::string caption, std::string hint, int increment,
+                              int multiplier, int max, TSteps steps, TField field, int help) {
     TRogue_Panel_Kind kind;
+    kind.Name = std::move(name);
     kind.Caption = std::move(caption);
     kind.Hint = std::move(hint);
     kind.Increment = increment;
@@ -51,6 +53,7 @@ TRogue_Panel_Kind Field_Panel(std::string caption, std::string hint, int increme
 TRogue_Panel_Kind Limit_Panel(TRogue_Target target, int level) {
     const bool qids = target == TRogue_Target::QIDs;
     TRogue_Panel_Kind kind;
+    kind.Name = "Level_" + std::to_string(level) + (qids ? "_QIDs" : "_Compounds");
     kind.Caption = "Level " + std::to_string(level) + (qids ? " QIDs: $" : " Compounds: $");
     kind.Hint = qids ? "ability to have $ simultaneously prepared QIDs"
                      : "ability to have $ simultaneously prepared compounds";
@@ -65,9 +68,10 @@ TRogue_Panel_Kind Limit_Panel(TRogue_Target target, int level) {
     return kind;
 }
 
-TRogue_Panel_Kind Thief_Panel(std::string caption, std::string hint, TField field, int help) {
-    TRogue_Panel_Kind kind =
-        Field_Panel(std::move(caption), std::move(hint), 1, 1, 100, TSteps::Repeatable, field, help);
+TRogue_Panel_Kind Thief_Panel(std::string name, std::string caption, std::string hint, TField field,
+                              int help) {
+    TRogue_Panel_Kind kind = Field_Panel(std::move(name), std::move(caption), std::move(hint), 1, 1, 100,
+                                         TSteps::Repeatable, field, help);
     kind.Sheet = TRogue_Sheet::Commando;
     kind.Paid_By_Commando_Points = true;
     return kind;
@@ -86,21 +90,24 @@ std::vector<TRogue_Panel_Kind> Build_Panels() {
         Score_Panel("Charisma", "charisma", &C::Charisma, 1007),
         Score_Panel("Comeliness", "comeliness", &C::Comeliness, 1008),
         Score_Panel("Will", "willpower", &C::Will, 1009),
-        Field_Panel("Program computers: $%", "chance to program computers to $%", 1, 5, 99, Repeatable,
-                    &C::Rogue_Computer_Programming_Level, 1011),
-        Field_Panel("Language interpretation: $%", "chance to interpret languages to $%", 2, 1, 32767,
-                    Repeatable, &C::Rogue_Language_Interpretation_Level, 1012),
-        Field_Panel("Distinguish edible plants: $%", "chance to distinguish edible plants to $%", 1, 5, 99,
-                    Repeatable, &C::Rogue_Distinguish_Plants_Level, 1013),
-        Field_Panel("Build robots as per Level $ engineer",
+        Field_Panel("Program_Computers", "Program computers: $%", "chance to program computers to $%", 1, 5,
+                    99, Repeatable, &C::Rogue_Computer_Programming_Level, 1011),
+        Field_Panel("Language_Interpretation", "Language interpretation: $%",
+                    "chance to interpret languages to $%", 2, 1, 32767, Repeatable,
+                    &C::Rogue_Language_Interpretation_Level, 1012),
+        Field_Panel("Distinguish_Plants", "Distinguish edible plants: $%",
+                    "chance to distinguish edible plants to $%", 1, 5, 99, Repeatable,
+                    &C::Rogue_Distinguish_Plants_Level, 1013),
+        Field_Panel("Build_Robots", "Build robots as per Level $ engineer",
                     "ability to build robots to that of level $ engineer", 1, 1, 32767, Repeatable,
                     &C::Rogue_Build_Robots_Level, 1014),
-        Field_Panel("Use weapons as per Level $ weapons specialist",
+        Field_Panel("Weapons_Specialist", "Use weapons as per Level $ weapons specialist",
                     "ability to use weapons to that of level $ weapons specialist", 2, 1, 32767, Escalating,
                     &C::Rogue_Weapons_Specialist_Level, 1015),
-        Field_Panel("Attack as per Level $ mercenary", "ability to attack as a level $ mercenary", 2, 1,
-                    32767, Escalating, &C::Rogue_Mercenary_Level, 1016),
-        Field_Panel("Genetic engineering as per Level $ Biologist",
+        Field_Panel("Mercenary", "Attack as per Level $ mercenary",
+                    "ability to attack as a level $ mercenary", 2, 1, 32767, Escalating,
+                    &C::Rogue_Mercenary_Level, 1016),
+        Field_Panel("Genetic_Engineering", "Genetic engineering as per Level $ Biologist",
                     "ability to genetically engineer creatures as level $ biologist", 2, 1, 32767, Once,
                     &C::Rogue_Genetic_Engineering_Level, 1017),
     };
@@ -109,6 +116,7 @@ std::vector<TRogue_Panel_Kind> Build_Panels() {
     for (int level = 1; level <= 9; ++level)
         panels.push_back(Limit_Panel(TRogue_Target::Compounds, level));
     TRogue_Panel_Kind commando;
+    commando.Name = "Commando_Points";
     commando.Caption = "Commando points: $";
     commando.Hint = "amount of commando points to $";
     commando.Increment = 1;
@@ -118,13 +126,17 @@ std::vector<TRogue_Panel_Kind> Build_Panels() {
     commando.Target = TRogue_Target::Commando_Points;
     commando.Help_Context = 1041;
     panels.push_back(commando);
-    panels.push_back(Thief_Panel("Open lock: $%", "chance to open locks to $%", &C::Rogue_Open_Lock, 1042));
-    panels.push_back(Thief_Panel("Find traps: $%", "chance to find traps to $%", &C::Rogue_Find_Trap, 1043));
     panels.push_back(
-        Thief_Panel("Move silently: $%", "chance to move silently to $%", &C::Rogue_Move_Silently, 1044));
-    panels.push_back(Thief_Panel("Hide: $%", "chance to hide in shadows to $%", &C::Rogue_Hide, 1045));
-    panels.push_back(Thief_Panel("Hear Noise: $%", "chance to hear noise to $%", &C::Rogue_Hear_Noise, 1046));
-    panels.push_back(Thief_Panel("Climb: $%", "chance to climb to $%", &C::Rogue_Climb, 1047));
+        Thief_Panel("Open_Lock", "Open lock: $%", "chance to open locks to $%", &C::Rogue_Open_Lock, 1042));
+    panels.push_back(
+        Thief_Panel("Find_Traps", "Find traps: $%", "chance to find traps to $%", &C::Rogue_Find_Trap, 1043));
+    panels.push_back(Thief_Panel("Move_Silently", "Move silently: $%", "chance to move silently to $%",
+                                 &C::Rogue_Move_Silently, 1044));
+    panels.push_back(
+        Thief_Panel("Hide", "Hide: $%", "chance to hide in shadows to $%", &C::Rogue_Hide, 1045));
+    panels.push_back(Thief_Panel("Hear_Noise", "Hear Noise: $%", "chance to hear noise to $%",
+                                 &C::Rogue_Hear_Noise, 1046));
+    panels.push_back(Thief_Panel("Climb", "Climb: $%", "chance to climb to $%", &C::Rogue_Climb, 1047));
     return panels;
 }
 

@@ -25,6 +25,7 @@ enum class TRogue_Price {
 enum class TRogue_Target { Field, QIDs, Compounds, Commando_Points };
 
 struct TRogue_Panel_Kind {
+    std::string Name;    // the panel's control name, after its caption
     std::string Caption; // "$" stands for the value
     std::string Hint;    // "$" stands for the value after the step
     int Increment = 0;   // the price of one step (the first step of an escalating panel)

@@ -1,4 +1,5 @@
-// The derived statistics: every cell of the score tables, the commando tables and the skill rules.
+// The derived statistics: every cell of the score tables, the commando tables through the skills
+// that read them, and the skill rules.
 #include "Test_Support.h"
 
 #include "foundations/Dice.h"
@@ -111,49 +112,67 @@ TEST(Rules, Child_Table_Every_Band_Of_The_Birth_Roll) {
     }
 }
 
-// The commando tables as the rules print them; row 0 and column 0 of the Dexterity table unused.
-constexpr int Level_Abilities[7][21] = {
-    {},
-    {21, 25, 29, 33, 37, 41, 45, 49, 53, 57, 61, 65, 69, 73, 77, 81, 85, 89, 93, 97, 99},
-    {15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95, 96, 97, 98, 99},
-    {9, 15, 21, 27, 33, 39, 45, 51, 57, 63, 69, 75, 81, 87, 93, 94, 95, 96, 97, 98, 99},
-    {3, 10, 17, 24, 31, 38, 45, 52, 59, 66, 73, 80, 87, 94, 95, 96, 97, 98, 99, 99, 99},
-    {5, 10, 10, 15, 15, 20, 20, 25, 25, 30, 30, 35, 35, 40, 40, 45, 45, 50, 50, 55, 55},
-    {79, 80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93, 94, 95, 96, 97, 98, 99}};
-constexpr int Dexterity_Adjustments[5][13] = {{},
-                                              {0, -10, -5, 0, 0, 5, 5, 10, 10, 15, 15, 20, 25},
-                                              {0, -5, -5, 0, 0, 0, 5, 5, 5, 10, 15, 20, 25},
-                                              {0, -20, -10, 0, 0, 5, 10, 15, 20, 25, 30, 35, 50},
-                                              {0, -10, -5, 0, 0, 0, 5, 5, 10, 10, 15, 20, 25}};
 using TSkill = int (C::*)() const;
-constexpr std::array<TSkill, 7> Skills{
-    nullptr,      &C::Get_Open_Locks, &C::Get_Find_Traps, &C::Get_Move_Silently,
-    &C::Get_Hide, &C::Get_Hear_Noise, &C::Get_Climb_Walls};
+constexpr TSkill Skills[6] = {&C::Get_Open_Locks, &C::Get_Find_Traps, &C::Get_Move_Silently,
+                              &C::Get_Hide,       &C::Get_Hear_Noise, &C::Get_Climb_Walls};
+using TSkill_Values = std::array<int, 6>;
 
-// Rows 1..6 for a character of the class at the level: the trained level's column (a floor of the
-// total level except for moving silently), then for rows 1..4 the total level's column and the
-// Dexterity column.
-TEST(Commando_Tables, Every_Cell_Through_Trained_And_Untrained_Classes) {
-    for (const int class_index : {Class_Chemist, Class_Commando, Class_Mercenary})
-        for (int level = 0; level <= 25; ++level)
-            for (int dexterity = -1; dexterity <= 14; ++dexterity) {
-                TBlank character;
-                Give_Class(character, 2, class_index, level);
-                character.Dexterity = dexterity;
-                for (int row = 1; row <= 6; ++row) {
-                    const bool trained = class_index == Class_Commando ||
-                                         (class_index == Class_Mercenary && row >= 2 && row <= 4);
-                    int expected = trained ? Level_Abilities[row][std::min(level, 20)] : 0;
-                    if (row != 3)
-                        expected = std::max(expected, level);
-                    if (row <= 4)
-                        expected += Level_Abilities[row][std::clamp(level, 1, 20)] +
-                                    Dexterity_Adjustments[row][std::clamp(dexterity, 1, 12)];
-                    ASSERT_EQ((character.*Skills[row])(), expected)
-                        << Class_Name[class_index] << " row " << row << " level " << level << " dex "
-                        << dexterity;
-                }
-            }
+TSkill_Values Skill_Values(const TVexlor_Character& character) {
+    TSkill_Values values{};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = (character.*Skills[i])();
+    return values;
+}
+
+// A Commando of levels 0 to 20 with a Dexterity that adjusts nothing: every column of the level
+// table, once as the trained value (at least the total level, except for moving silently) and once
+// as the level bonus of the first four skills. Levels past 20 read column 20.
+TEST(Commando_Tables, Commando_By_Level) {
+    const TSkill_Values by_level[] = {
+        {46, 35, 24, 13, 5, 79},      {50, 40, 30, 20, 10, 80},     {58, 50, 42, 34, 10, 81},
+        {66, 60, 54, 48, 15, 82},     {74, 70, 66, 62, 15, 83},     {82, 80, 78, 76, 20, 84},
+        {90, 90, 90, 90, 20, 85},     {98, 100, 102, 104, 25, 86},  {106, 110, 114, 118, 25, 87},
+        {114, 120, 126, 132, 30, 88}, {122, 130, 138, 146, 30, 89}, {130, 140, 150, 160, 35, 90},
+        {138, 150, 162, 174, 35, 91}, {146, 160, 174, 188, 40, 92}, {154, 170, 186, 190, 40, 93},
+        {162, 180, 188, 192, 45, 94}, {170, 190, 190, 194, 45, 95}, {178, 192, 192, 196, 50, 96},
+        {186, 194, 194, 198, 50, 97}, {194, 196, 196, 198, 55, 98}, {198, 198, 198, 198, 55, 99}};
+    for (int level = 0; level <= 25; ++level) {
+        TBlank commando;
+        Give_Class(commando, 2, Class_Commando, level);
+        commando.Dexterity = 3;
+        EXPECT_EQ(Skill_Values(commando), by_level[std::min(level, 20)]) << level;
+    }
+}
+
+// An untrained level-1 Chemist at every Dexterity: the total level as the floor (not for moving
+// silently), the level bonus of column 1 and each column of the Dexterity table, clamped to 1..12.
+TEST(Commando_Tables, Dexterity_Columns) {
+    const std::array<int, 4> by_dexterity[] = {
+        {16, 16, -5, 1},  {16, 16, -5, 1},  {16, 16, -5, 1},  {21, 16, 5, 6},
+        {26, 21, 15, 11}, {26, 21, 15, 11}, {31, 21, 20, 11}, {31, 26, 25, 16},
+        {36, 26, 30, 16}, {36, 26, 35, 21}, {41, 31, 40, 21}, {41, 36, 45, 26},
+        {46, 41, 50, 31}, {51, 46, 65, 36}, {51, 46, 65, 36}, {51, 46, 65, 36}};
+    for (int dexterity = -1; dexterity <= 14; ++dexterity) {
+        TBlank chemist;
+        Give_Class(chemist, 1, Class_Chemist, 1);
+        chemist.Dexterity = dexterity;
+        const TSkill_Values values = Skill_Values(chemist);
+        EXPECT_EQ((std::array<int, 4>{values[0], values[1], values[2], values[3]}),
+                  by_dexterity[dexterity + 1])
+            << dexterity;
+    }
+}
+
+// A Mercenary is trained in finding traps, moving silently and hiding only; an untrained class
+// past level 20 has its total level as the floor and column 20 as the bonus.
+TEST(Commando_Tables, Trained_Skills_Of_A_Mercenary_And_High_Untrained_Levels) {
+    TBlank mercenary, chemist;
+    Give_Class(mercenary, 1, Class_Mercenary, 7);
+    mercenary.Dexterity = 3;
+    EXPECT_EQ(Skill_Values(mercenary), (TSkill_Values{56, 100, 102, 104, 7, 7}));
+    Give_Class(chemist, 1, Class_Chemist, 22);
+    chemist.Dexterity = 3;
+    EXPECT_EQ(Skill_Values(chemist), (TSkill_Values{121, 121, 99, 121, 22, 22}));
 }
 
 TEST(Commando_Tables, Examples_Rogue_Points_Combined_Classes_And_Negative_Levels) {

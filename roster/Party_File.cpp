@@ -117,6 +117,14 @@ int Find_Roster_Entry(const TRoster_List& list, std::string_view text) {
     return found == list.end() ? -1 : static_cast<int>(found - list.begin());
 }
 
+std::vector<std::string> Member_Names(const TRoster_List& characters, int except) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        if (static_cast<int>(i) != except)
+            names.push_back(characters[i].Text.substr(0, characters[i].Text.find('\t')));
+    return names;
+}
+
 std::string Character_Display_Text(const TVexlor_Character& character) {
     std::string text = character._Get_Name() + '\t';
     bool first = true;

@@ -119,6 +119,9 @@ TEST(Party_File, Display_Text_Is_Name_Tab_And_The_Classes_Of_Slots_One_To_Four) 
     character.Set_Class(3, Class_Computer_Scientist);
     character.Set_Class(5, Class_Medic);
     EXPECT_EQ(Character_Display_Text(character), "Rex\tCommando, C. Scientist");
+    const TRoster_List party = {{"Rex\tCommando", ""}, {"Una", ""}, {"Zed\tMedic, Rogue", ""}};
+    EXPECT_EQ(Member_Names(party, 1), (std::vector<std::string>{"Rex", "Zed"}));
+    EXPECT_EQ(Member_Names(party, -1), (std::vector<std::string>{"Rex", "Una", "Zed"}));
 }
 
 } // namespace

@@ -70,9 +70,8 @@ class TLarge_Party {
 };
 
 void Write_Plain(const fs::path& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    if (const TFile file = Open_File(path, "wb"))
+        std::fwrite(bytes.data(), 1, bytes.size(), file.get());
 }
 
 void Set_Bytes(benchmark::State& state) {

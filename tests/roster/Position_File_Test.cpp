@@ -1,4 +1,5 @@
 #include "roster/Position_File.h"
+#include "widgets/Screen_Fit.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,25 @@ TEST(Position_File, Applies_Values_In_Order_Up_To_The_First_Bad_One) {
         TWindow_Bounds bounds{1, 2, 300, 400};
         Read_Position_File(c.Text, bounds, 200, 150);
         EXPECT_EQ(bounds, c.Expected) << c.Text;
+    }
+}
+
+// The bounds read, then fitted to the available area of a 1280 by 1000 screen whose task bar
+// takes the bottom 40 pixels.
+TEST(Position_File, A_Window_Stored_Off_Screen_Or_Larger_Than_The_Screen_Is_Pulled_Inside) {
+    const std::pair<std::string, TScreen_Rect> cases[] = {
+        {"-50,-20,600,400", {0, 0, 600, 400}},
+        {"1000,900,600,400", {680, 560, 600, 400}},
+        {"10,10,5000,3000", {0, 0, 1280, 960}},
+        {"2147483647,2147483647,2147483647,2147483647", {0, 0, 1280, 960}},
+        {"-2147483648,5,600,400", {0, 5, 600, 400}},
+    };
+    for (const auto& [position, expected] : cases) {
+        TWindow_Bounds bounds{1, 2, 300, 200};
+        Read_Position_File("<vexlor><body><#position=" + position + "></body></vexlor>", bounds, 200, 150);
+        EXPECT_EQ(Fit_To_Screen({bounds.Left, bounds.Top, bounds.Width, bounds.Height}, {0, 0, 1280, 960}),
+                  expected)
+            << position;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "Test_Services.h"
 
 #include "foundations/Random.h"
+#include "shell/CWF.h"
 #include "shell/LUF.h"
 #include "shell/Rogue_Dialog.h"
 #include "widgets/Text_Convert.h"
@@ -141,6 +142,22 @@ class TLevel_Up_Dialog_Test : public QObject {
         QCOMPARE(form.Run(&character), int(QDialog::Rejected));
         QCOMPARE(character.Rogue_Genetic_Engineering_Level, 0);
         QCOMPARE(character.Get_Level(1), 1);
+    }
+
+    void The_Wizard_Shows_An_Existing_Rogue_The_Page_With_Nothing_To_Spend() {
+        TTest_Services services;
+        TCharacter_Wizard_Form wizard(services.Get());
+        TOne_Class character(Class_Rogue, 4, 1);
+        When_Modal([&](QWidget*) {
+            QCOMPARE(wizard.Get_Step(), 3);
+            QCOMPARE(Text_Of(wizard.Current_Sheet(), "Points_Label"), QStringLiteral("Rogue points: 0/0"));
+            QVERIFY(Find<QPushButton>(&wizard, "Next_Button")->isEnabled());
+            QVERIFY(!Find<QAbstractButton>(wizard.Current_Sheet(), "Increase_Hit_Points")->isEnabled());
+            QVERIFY(
+                !Panel_Button(wizard.Current_Sheet(), "Build_Robots_Panel", "Increase_Button")->isEnabled());
+            wizard.reject();
+        });
+        QCOMPARE(wizard.Run(&character, 3), int(QDialog::Rejected));
     }
 
     void The_Hit_Point_Option_Takes_The_Whole_Pool() {

@@ -135,6 +135,9 @@ TLevel_Up_Summary::TLevel_Up_Summary(TServices& services, const std::string& cla
     stats->setObjectName(QStringLiteral("Updated_Stats"));
     stats->setReadOnly(true);
     stats->setFrameShape(QFrame::NoFrame);
+    QPalette plain = stats->palette(); // borderless text on the page's own background
+    plain.setColor(QPalette::Base, plain.color(QPalette::Window));
+    stats->setPalette(plain);
     QString text;
     for (const std::string& line : lines)
         text += To_QString(line) + QLatin1Char('\n');

@@ -74,6 +74,7 @@ class TLevel_Up_Dialog_Test : public QObject {
             QCOMPARE(stats.value(0), QStringLiteral("Hit points = 22 (+2)"));
             QVERIFY(stats.contains(QStringLiteral("Number of attacks per round = 2 (+1)")));
             QVERIFY(Unnamed_Controls(&form).isEmpty());
+            QCoreApplication::processEvents();
             Save_Window_Picture(&form, QStringLiteral("/tmp/level_up_summary.png"));
             Find<QPushButton>(form.Current_Sheet(), "OK_Button")->click();
         });

@@ -222,19 +222,6 @@ TEST(Rogue_Pool, The_Hit_Point_Option_Cancels_Every_Purchase_And_Gives_Them_Back
     EXPECT_EQ(character.Hit_Points, 12) << "no free hit point without a pool to give up";
 }
 
-TEST(Rogue_Pool, Valid_With_At_Most_One_Point_Left) {
-    Rogue character(1);
-    TRogue_Pool pool(character, 3);
-    EXPECT_FALSE(pool.Valid());
-    Buy(pool, P::Build_Robots, 1);
-    EXPECT_FALSE(pool.Valid());
-    Buy(pool, P::Build_Robots, 1);
-    EXPECT_TRUE(pool.Valid());
-    Buy(pool, P::Build_Robots, 1);
-    EXPECT_TRUE(pool.Valid());
-    EXPECT_TRUE(TRogue_Pool(character, 0).Valid());
-}
-
 TEST(Rogue_Points, A_New_Rogue_Gets_Its_Level_Plus_One_And_An_Existing_One_None) {
     Rogue character(3);
     EXPECT_EQ(Wizard_Rogue_Points(character), 4);

@@ -139,16 +139,22 @@ void Append_Flags(std::string& text, const Record& record, std::span<const TFlag
         Append_Flag(text, field.Key, record.*field.Field);
 }
 
+// The field of an attribute tag (its name folded to lower case); null when it is none of fields.
+template <class Field> const Field* Attribute_Field(std::string_view name, std::span<const Field> fields) {
+    for (const auto& field : fields)
+        if (Is_Attribute(name, field.Key))
+            return &field;
+    return nullptr;
+}
+
 // Reads a tag (its name folded to lower case) that is one of fields; false when it is none of them.
 template <class Record>
 bool Read_Number_Field(const std::string& name, const std::string& value, Record& record,
                        std::span<const TNumber_Field<Record>> fields) {
-    for (const auto& field : fields)
-        if (Is_Attribute(name, field.Key)) {
-            Read_Number(value, record.*field.Field);
-            return true;
-        }
-    return false;
+    const auto* field = Attribute_Field(name, fields);
+    if (field)
+        Read_Number(value, record.*field->Field);
+    return field != nullptr;
 }
 
 template <class Record>
@@ -164,23 +170,19 @@ bool Read_Flag_Field(const std::string& name, Record& record, std::span<const TF
 template <class Record>
 bool Read_Range_Field(const std::string& name, const std::string& value, Record& record,
                       std::span<const TRange_Field<Record>> fields) {
-    for (const auto& field : fields)
-        if (Is_Attribute(name, field.Key)) {
-            Read_Range(value, record.*field.Field);
-            return true;
-        }
-    return false;
+    const auto* field = Attribute_Field(name, fields);
+    if (field)
+        Read_Range(value, record.*field->Field);
+    return field != nullptr;
 }
 
 template <class Record>
 bool Read_Choice_Field(const std::string& name, const std::string& value, Record& record,
                        std::span<const TChoice_Field<Record>> fields) {
-    for (const auto& field : fields)
-        if (Is_Attribute(name, field.Key)) {
-            field.Read(value, record);
-            return true;
-        }
-    return false;
+    const auto* field = Attribute_Field(name, fields);
+    if (field)
+        field->Read(value, record);
+    return field != nullptr;
 }
 
 } // namespace Vexlor

@@ -24,9 +24,12 @@ inline constexpr int Help_Plan_Help = 1110;
 // One context for each line of the bonus table, in its order (16 lines).
 inline constexpr int Help_Bonus_First = 1120;
 
-// The rogue page; its panels have the contexts 1001 to 1009 (scores), 1011 to 1017 (skills), 1020
-// (QIDs), 1030 (compounds) and 1041 to 1047 (commando points and thief skills).
+// The rogue page and its panels: 1001 to 1009 the scores, 1011 to 1017 the skills, 1020 the QIDs,
+// 1030 the compounds, 1041 to 1047 the commando points and thief skills.
 inline constexpr int Help_Rogue_Page = 1000;
+inline constexpr std::array Help_Rogue_Panels = {1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,
+                                                 1011, 1012, 1013, 1014, 1015, 1016, 1017, 1020, 1030,
+                                                 1041, 1042, 1043, 1044, 1045, 1046, 1047};
 // The level-up dialog and its class and summary pages.
 inline constexpr int Help_Level_Up = 1200;
 inline constexpr int Help_Class_Up = 1201;
@@ -34,15 +37,14 @@ inline constexpr int Help_Level_Up_Summary = 1202;
 
 // Every context the program opens, so the help document can be checked against them.
 inline constexpr std::array Help_Contexts = {
-    Help_Main_Window,      Help_Inventory, Help_Character_Wizard, Help_Name_Page,        Help_Ability_Page,
-    Help_Bonus_Table,      Help_Class_Page,       Help_Class_Abilities,  Help_QID_Page,
-    Help_Compound_Page,    Help_Appearance_Page,  Help_Pick_Dialog,      Help_Plan_Help,
-    Help_Bonus_First + 0,  Help_Bonus_First + 1,  Help_Bonus_First + 2,  Help_Bonus_First + 3,
-    Help_Bonus_First + 4,  Help_Bonus_First + 5,  Help_Bonus_First + 6,  Help_Bonus_First + 7,
-    Help_Bonus_First + 8,  Help_Bonus_First + 9,  Help_Bonus_First + 10, Help_Bonus_First + 11,
-    Help_Bonus_First + 12, Help_Bonus_First + 13, Help_Bonus_First + 14, Help_Bonus_First + 15,
-    Help_Rogue_Page, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1011, 1012, 1013, 1014, 1015, 1016,
-    1017, 1020, 1030, 1041, 1042, 1043, 1044, 1045, 1046, 1047, Help_Level_Up, Help_Class_Up,
+    Help_Main_Window,      Help_Inventory,        Help_Character_Wizard, Help_Name_Page,
+    Help_Ability_Page,     Help_Bonus_Table,      Help_Class_Page,       Help_Class_Abilities,
+    Help_QID_Page,         Help_Compound_Page,    Help_Appearance_Page,  Help_Pick_Dialog,
+    Help_Plan_Help,        Help_Bonus_First + 0,  Help_Bonus_First + 1,  Help_Bonus_First + 2,
+    Help_Bonus_First + 3,  Help_Bonus_First + 4,  Help_Bonus_First + 5,  Help_Bonus_First + 6,
+    Help_Bonus_First + 7,  Help_Bonus_First + 8,  Help_Bonus_First + 9,  Help_Bonus_First + 10,
+    Help_Bonus_First + 11, Help_Bonus_First + 12, Help_Bonus_First + 13, Help_Bonus_First + 14,
+    Help_Bonus_First + 15, Help_Rogue_Page,       Help_Level_Up,         Help_Class_Up,
     Help_Level_Up_Summary};
 
 } // namespace Vexlor

@@ -1,10 +1,13 @@
 #include "Gui_Test.h"
 #include "Test_Services.h"
 
+#include "foundations/Files.h"
 #include "foundations/Random.h"
 #include "shell/CWF.h"
 #include "shell/LUF.h"
 #include "shell/Rogue_Dialog.h"
+#include "widgets/Help_Contexts.h"
+#include "widgets/Help_Document.h"
 #include "widgets/Text_Convert.h"
 
 #include <QLabel>
@@ -14,6 +17,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+
+#include <algorithm>
 
 namespace Vexlor::Test {
 namespace {
@@ -159,6 +164,17 @@ class TLevel_Up_Dialog_Test : public QObject {
             wizard.reject();
         });
         QCOMPARE(wizard.Run(&character, 3), int(QDialog::Rejected));
+    }
+
+    void Every_Rogue_Panel_Has_A_Help_Topic() {
+        const THelp_Document document(Read_File(VEXLOR_SHIPPED_HELP).value_or(std::string()));
+        for (int panel = 0; panel < Rogue_Panels::Count; ++panel) {
+            const int context = Rogue_Panel_Kind(panel).Help_Context;
+            QVERIFY(std::count(Help_Rogue_Panels.begin(), Help_Rogue_Panels.end(), context) == 1);
+        }
+        for (const int context : Help_Rogue_Panels)
+            QVERIFY2(document.Topic(context) && !document.Topic(context)->Paragraph.empty(),
+                     qPrintable(QString::number(context)));
     }
 
     void The_Hit_Point_Option_Takes_The_Whole_Pool() {

@@ -207,6 +207,8 @@ class TLevel_Up_Dialog_Test : public QObject {
         TRandom_Override override(dice);
         When_Modal([&](QWidget*) {
             QVERIFY(Find<QRadioButton>(form.Current_Sheet(), "Class1")->isChecked());
+            QCoreApplication::processEvents();
+            Save_Window_Picture(&form, QStringLiteral("/tmp/class_up_page.png"));
             When_Modal([](QWidget* pick) {
                 QCOMPARE(pick->windowTitle(), QStringLiteral("Choose a new vocation"));
                 auto* list = Find<QListWidget>(pick, "Pick_List");

@@ -7,7 +7,9 @@
 #include "foundations/HTML.h"
 
 #include <algorithm>
+#include <deque>
 #include <stdexcept>
+#include <utility>
 
 namespace Vexlor {
 namespace {
@@ -20,10 +22,13 @@ bool Name_Before(std::string_view a, std::string_view b) {
     });
 }
 
+// A level the program wrote is sorted already.
 void Sort_Entries(TInventory_List& list) {
-    std::stable_sort(list.begin(), list.end(), [](const TInventory_Entry& a, const TInventory_Entry& b) {
+    const auto before = [](const TInventory_Entry& a, const TInventory_Entry& b) {
         return Name_Before(a.Name, b.Name);
-    });
+    };
+    if (!std::is_sorted(list.begin(), list.end(), before))
+        std::stable_sort(list.begin(), list.end(), before);
 }
 
 TInventory_Entry& Insert_Sorted(TInventory_List& list, std::string name) {
@@ -35,8 +40,11 @@ TInventory_Entry& Insert_Sorted(TInventory_List& list, std::string name) {
 }
 
 TInventory_List& Contents_Of(TInventory_Entry& entry) {
-    if (!entry.Contents)
+    if (!entry.Contents) {
         entry.Contents = std::make_unique<TInventory_List>();
+        // Room for what a pack or a case usually holds, so that filling it seldom moves it.
+        entry.Contents->reserve(8);
+    }
     return *entry.Contents;
 }
 
@@ -60,11 +68,49 @@ std::vector<std::string> Names_Of_List(std::string_view list) {
     return names;
 }
 
-// The tag's name up to its first "=" (and, when stop_at_close, its first ">").
-std::string_view Tag_Name(std::string_view token, bool stop_at_close) {
-    return token.substr(0,
-                        token.find_first_of(stop_at_close ? std::string_view("=>") : std::string_view("=")));
+// Text in small letters: text itself when it has no capital, else folded into folded (reusing its
+// storage).
+std::string_view Small_Letters(std::string_view text, std::string& folded) {
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+        return text;
+    folded.resize(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        folded[i] = Lower_Char(text[i]);
+    return folded;
 }
+
+// Names compared byte by byte: they are short, and both are in small letters.
+bool Same_Name(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+// A tag as the section reader counts it, its names in small letters: the name of the section an
+// end tag "</name>" ends, and the name of a section that "<name", "<name=..." or "<name>" opens.
+// The names live in the token or in the buffers given, until the next tag is read.
+struct TTag_Token {
+    TTag_Token(std::string_view token, std::string& ended, std::string& opened)
+        : Text(token), Is_End(token.size() >= 3 && token[1] == '/' && token.back() == '>') {
+        if (Is_End)
+            Ended = Small_Letters(token.substr(2, token.size() - 3), ended);
+        std::string_view name = token.substr(1);
+        if (const auto equals = name.find('='); equals != std::string_view::npos)
+            name = name.substr(0, equals);
+        else if (name.ends_with('>'))
+            name.remove_suffix(1);
+        Opened = Small_Letters(name, opened);
+    }
+    bool Is_Attribute() const { return Text.size() > 1 && Text[1] == '#'; }
+
+    std::string_view Text;
+    bool Is_End;
+    std::string_view Ended;
+    std::string_view Opened;
+};
 
 // Reads the inventory's sections out of a tagged text in one pass over its tokens. Each section
 // read is a frame on a stack: it ends at its own end tag, counted past sections of the same name
@@ -72,20 +118,23 @@ std::string_view Tag_Name(std::string_view token, bool stop_at_close) {
 // if each section were cut out whole and read again on its own, but every token is read once.
 class TInventory_Reader {
   public:
-    explicit TInventory_Reader(std::vector<std::string>& equipped) : Equipped(equipped) {}
+    explicit TInventory_Reader(std::vector<std::string>& equipped) : Equipped(equipped) {
+        Sections.reserve(Deepest_Level + 4);
+    }
 
     // A stored text: its <items> sections go to items, the names of its <equip> sections to the
     // equipped names; every other section is skipped.
     void Read_Stored_Text(std::string_view text, TInventory_List& items) {
-        Sections.push_back(TSection{.Kind = Stored_Text});
+        Sections.push_back({.Kind = Stored_Text});
         Items = &items;
         Read(text);
     }
 
     // An item's text, its name followed by its contents, as a new entry of target.
     void Read_Item(std::string_view text, TInventory_List& target) {
-        Sections.push_back(TSection{.Kind = Items_Section, .List = &target});
-        Open_Item(target, 1, {});
+        Sections.push_back({.Kind = Items_Section, .List = &target});
+        target.emplace_back();
+        Sections.push_back({.Kind = Item_Section, .List = &target, .Entry = target.size() - 1, .Level = 1});
         Read(text);
     }
 
@@ -94,129 +143,119 @@ class TInventory_Reader {
 
     struct TSection {
         TSection_Kind Kind = Stored_Text;
-        std::string End_Tag{}; // "</name>"; empty for a text read to its end
-        std::string Start_Prefix{};
+        std::string_view Name{};         // in small letters; empty for a text read to its end
+        bool Bounded = false;            // it ends at its end tag, not at the end of the text
         int Depth = 0;                   // sections of its own name opened inside and still open
         TInventory_List* List = nullptr; // items: where its entries go; an item: the list holding it
         std::size_t Entry = 0;           // an item: its index in List
         int Level = 0;                   // an item: 1 at the top level
         bool Named = false;              // an item: its first token has been read
-        std::string Text{};              // equipment: the section's text
     };
 
     void Read(std::string_view text) {
         TSHTML_Parser parser;
         parser.Preserve_Whitespace = true;
         parser.Set_Source_View(text);
-        for (std::string_view token = parser.Next_Token(); !token.empty(); token = parser.Next_Token())
-            if (token.front() != '<' || !Ends_Section(token))
-                Take(token);
+        for (std::string_view token = parser.Next_Token(); !token.empty(); token = parser.Next_Token()) {
+            if (token.front() != '<') {
+                Take_Text(token);
+                continue;
+            }
+            const TTag_Token tag(token, Ended_Name, Opened_Name);
+            if (!Ends_Section(tag))
+                Take_Tag(tag);
+        }
         Close_From(0);
     }
 
-    // Counts the token in every open section, outermost first, as reading each section cut out
-    // on its own would; true when it ends one, which ends every section inside it too.
-    bool Ends_Section(std::string_view token) {
+    // Counts the tag in every open section, outermost first, as reading each section cut out on
+    // its own would; true when it ends one, which ends every section inside it too.
+    bool Ends_Section(const TTag_Token& tag) {
         for (std::size_t i = 0; i < Sections.size(); ++i) {
             TSection& section = Sections[i];
-            if (section.End_Tag.empty())
+            if (!section.Bounded)
                 continue;
-            if (Same_Text(token, section.End_Tag) && --section.Depth < 0) {
+            if (tag.Is_End && Same_Name(tag.Ended, section.Name) && --section.Depth < 0) {
                 Close_From(i);
                 return true;
             }
-            if (Opens_Section(token, section.Start_Prefix))
+            if (Same_Name(tag.Opened, section.Name))
                 ++section.Depth;
         }
         return false;
     }
 
-    // "<name", "<name=..." and "<name>" open a section called name.
-    static bool Opens_Section(std::string_view token, std::string_view prefix) {
-        if (token.size() < prefix.size() || !Same_Text(token.substr(0, prefix.size()), prefix))
-            return false;
-        const std::string_view rest = token.substr(prefix.size());
-        return rest.empty() || rest.front() == '=' || rest == ">";
+    // Text is an item's name when it comes first in the item, and part of an equipment list;
+    // anywhere else it means nothing.
+    void Take_Text(std::string_view text) {
+        TSection& section = Sections.back();
+        if (section.Kind == Item_Section && !section.Named)
+            (*section.List)[section.Entry].Name = text;
+        else if (section.Kind == Equip_Section)
+            Equip_Text += text;
+        section.Named = true;
     }
 
-    // The token as the innermost open section reads it.
-    void Take(std::string_view token) {
+    void Take_Tag(const TTag_Token& tag) {
         TSection& section = Sections.back();
+        section.Named = true;
         switch (section.Kind) {
         case Stored_Text:
-            Take_Stored_Text(token);
+            Take_Stored_Tag(tag);
             break;
         case Items_Section:
-            Take_Contents(token, 1, [&]() -> TInventory_List& { return *section.List; });
+            Take_Contents(tag, 1, [&]() -> TInventory_List& { return *section.List; });
             break;
         case Item_Section:
-            Take_Item(token, section);
+            Take_Contents(tag, section.Level + 1,
+                          [&]() -> TInventory_List& { return Contents_Of((*section.List)[section.Entry]); });
             break;
         case Equip_Section:
-            section.Text += token;
+            Equip_Text += tag.Text;
             break;
         case Skipped_Section:
             break;
         }
     }
 
-    void Take_Stored_Text(std::string_view token) {
-        if (token.front() != '<' || token.starts_with("<#"))
+    void Take_Stored_Tag(const TTag_Token& tag) {
+        if (tag.Is_Attribute())
             return;
-        const std::string_view name = Tag_Name(token, false);
+        const std::string_view name = tag.Text.substr(0, tag.Text.find('='));
         if (Same_Text(name, "<items>"))
-            Open(token, TSection{.Kind = Items_Section, .List = Items});
+            Sections.push_back({.Kind = Items_Section, .Name = "items", .Bounded = true, .List = Items});
         else if (Same_Text(name, "<equip>"))
-            Open(token, TSection{.Kind = Equip_Section});
+            Sections.push_back({.Kind = Equip_Section, .Name = "equip", .Bounded = true});
         else
-            Open(token, TSection{.Kind = Skipped_Section});
+            Skip(tag);
     }
 
     // Inside <items> and inside an item, an <item> element is an entry of the list that list_of
     // gives, at the given level (1 at the top); text outside any <item> means nothing, and other
     // sections are skipped whole. Containers nested deeper than Deepest_Level are not followed:
     // their contents are skipped like any unknown section, so the rest of the text still reads.
-    template <class List_Of> void Take_Contents(std::string_view token, int level, List_Of list_of) {
-        if (token.front() != '<' || token.starts_with("<#"))
+    template <class List_Of> void Take_Contents(const TTag_Token& tag, int level, List_Of list_of) {
+        if (tag.Is_Attribute())
             return;
-        if (Same_Text(Tag_Name(token, true), "<item") && level <= Deepest_Level)
-            Open_Item(list_of(), level, token);
-        else
-            Open(token, TSection{.Kind = Skipped_Section});
-    }
-
-    // An item's first token is its name when it is text; the rest is its contents.
-    void Take_Item(std::string_view token, TSection& section) {
-        TInventory_Entry& entry = (*section.List)[section.Entry];
-        if (!section.Named) {
-            section.Named = true;
-            if (token.front() != '<') {
-                entry.Name = token;
-                return;
-            }
+        if (!Same_Name(tag.Opened, "item") || level > Deepest_Level) {
+            Skip(tag);
+            return;
         }
-        Take_Contents(token, section.Level + 1, [&]() -> TInventory_List& { return Contents_Of(entry); });
-    }
-
-    void Open_Item(TInventory_List& list, int level, std::string_view token) {
+        TInventory_List& list = list_of();
         list.emplace_back();
-        TSection section{.Kind = Item_Section, .List = &list, .Entry = list.size() - 1, .Level = level};
-        if (token.empty())
-            Sections.push_back(std::move(section));
-        else
-            Open(token, std::move(section));
+        Sections.push_back({.Kind = Item_Section,
+                            .Name = "item",
+                            .Bounded = true,
+                            .List = &list,
+                            .Entry = list.size() - 1,
+                            .Level = level});
     }
 
-    // Opens the section that token starts, named as the section reader names it: the tag without
-    // its "<", a ">" at its end and anything from its first "=", in small letters.
-    void Open(std::string_view token, TSection section) {
-        std::string_view stem = token.substr(1);
-        if (!stem.empty() && stem.back() == '>')
-            stem.remove_suffix(1);
-        const std::string name = Lower_Case(std::string(stem.substr(0, stem.find('='))));
-        section.End_Tag = "</" + name + ">";
-        section.Start_Prefix = "<" + name;
-        Sections.push_back(std::move(section));
+    // Skips the section the tag opens, named as the section reader names it: the tag without its
+    // "<", a ">" at its end and anything from its first "=", in small letters.
+    void Skip(const TTag_Token& tag) {
+        Skipped_Names.emplace_back(tag.Opened);
+        Sections.push_back({.Kind = Skipped_Section, .Name = Skipped_Names.back(), .Bounded = true});
     }
 
     // Ends the section at index and every section inside it, innermost first, so that an item is
@@ -234,11 +273,14 @@ class TInventory_Reader {
         else if (section.Kind == Item_Section && (*section.List)[section.Entry].Contents)
             Sort_Entries(*(*section.List)[section.Entry].Contents);
         else if (section.Kind == Equip_Section)
-            for (std::string& name : Names_Of_List(section.Text))
+            for (std::string& name : Names_Of_List(std::exchange(Equip_Text, {})))
                 Equipped.push_back(std::move(name));
     }
 
     std::vector<TSection> Sections;
+    std::deque<std::string> Skipped_Names; // the names of the skipped sections, kept in place
+    std::string Equip_Text;                // the text of the equipment section being read
+    std::string Ended_Name, Opened_Name;   // the names of the tag being read
     TInventory_List* Items = nullptr;
     std::vector<std::string>& Equipped;
 };
@@ -262,6 +304,14 @@ TInventory_Help Help_Of(Registry* registry, const std::string& name, THelp_Kind 
     return {kind, record->Get_Name(), record->Get_Description()};
 }
 
+std::size_t Written_Size(const TInventory_List& list) {
+    std::size_t size = 0;
+    for (const TInventory_Entry& entry : list)
+        size += entry.Name.size() + std::size("<item></item>") +
+                (entry.Contents ? Written_Size(*entry.Contents) : 0);
+    return size;
+}
+
 void Append_Entries(const TInventory_List& list, std::string& text) {
     for (const TInventory_Entry& entry : list) {
         text += "<item>";
@@ -277,7 +327,9 @@ void Append_Entries(const TInventory_List& list, std::string& text) {
 TInventory::TInventory(const TCatalogues& catalogues) : Catalogues(catalogues) {}
 
 std::string TInventory::Serialize() const {
-    std::string text = "<items>";
+    std::string text;
+    text.reserve(Written_Size(_Items) + 64 * (_Equipped.size() + 1));
+    text = "<items>";
     Append_Entries(_Items, text);
     text += "</items><equip>";
     for (std::size_t i = 0; i < _Equipped.size(); ++i) {

@@ -23,8 +23,8 @@ double Thread_Seconds() {
 // writes them (each level sorted), with a few equipped items.
 const std::string& Inventory_Text() {
     static const std::string text = [] {
-        const char* goods[] = {"Laser Pistol", "Power Cell", "Medkit",  "Rope",      "Rations",
-                               "Flare",        "Scanner",    "Goggles", "Ammo Clip", "Tool Kit"};
+        const char* goods[] = {"Ammo Clip",  "Flare",   "Goggles", "Laser Pistol", "Medkit",
+                               "Power Cell", "Rations", "Rope",    "Scanner",      "Tool Kit"};
         std::string written = "<items>";
         for (int pack = 10; pack < 30; ++pack) {
             written += "<item>Backpack " + std::to_string(pack);

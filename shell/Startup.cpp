@@ -5,6 +5,7 @@
 #include "possessions/Inventory_Dialog.h"
 #include "referee/Tables.h"
 #include "shell/About_Box.h"
+#include "shell/CharacterChoice.h"
 #include "shell/Vexlor_Application.h"
 #include "widgets/Popup_Help_Dialog.h"
 #include "widgets/Text_Convert.h"
@@ -32,8 +33,10 @@ TCatalogues Library_Catalogues() {
 std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {
     auto main_form = std::make_unique<TMain_Form>(services);
     main_form->Attach_Dialog(TMenu_Command::About, new TAboutBox(main_form.get()));
+    auto* parties = new TCharacter_Choice_Dialog(services, main_form.get());
+    main_form->Attach_Dialog(TMenu_Command::Parties, parties);
     // No menu command opens the inventory: the parties dialog and the wizard show it.
-    new TInventory_Dialog(services, main_form.get());
+    parties->Use_Inventory(*new TInventory_Dialog(services, main_form.get()));
     services.Help.Set_Popup_Window(new TPopup_Help_Dialog(main_form.get()));
     return main_form;
 }

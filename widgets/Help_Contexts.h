@@ -8,6 +8,7 @@ namespace Vexlor {
 
 inline constexpr int Help_Main_Window = 1;
 inline constexpr int Help_Inventory = 500;
+inline constexpr int Help_Parties = 100;
 
 // The character wizard, its pages and the windows they open.
 inline constexpr int Help_Character_Wizard = 1100;
@@ -37,14 +38,14 @@ inline constexpr int Help_Level_Up_Summary = 1202;
 
 // Every context the program opens, so the help document can be checked against them.
 inline constexpr std::array Help_Contexts = {
-    Help_Main_Window,      Help_Inventory,        Help_Character_Wizard, Help_Name_Page,
-    Help_Ability_Page,     Help_Bonus_Table,      Help_Class_Page,       Help_Class_Abilities,
-    Help_QID_Page,         Help_Compound_Page,    Help_Appearance_Page,  Help_Pick_Dialog,
-    Help_Plan_Help,        Help_Bonus_First + 0,  Help_Bonus_First + 1,  Help_Bonus_First + 2,
-    Help_Bonus_First + 3,  Help_Bonus_First + 4,  Help_Bonus_First + 5,  Help_Bonus_First + 6,
-    Help_Bonus_First + 7,  Help_Bonus_First + 8,  Help_Bonus_First + 9,  Help_Bonus_First + 10,
-    Help_Bonus_First + 11, Help_Bonus_First + 12, Help_Bonus_First + 13, Help_Bonus_First + 14,
-    Help_Bonus_First + 15, Help_Rogue_Page,       Help_Level_Up,         Help_Class_Up,
-    Help_Level_Up_Summary};
+    Help_Main_Window,      Help_Parties,          Help_Inventory,        Help_Character_Wizard,
+    Help_Name_Page,        Help_Ability_Page,     Help_Bonus_Table,      Help_Class_Page,
+    Help_Class_Abilities,  Help_QID_Page,         Help_Compound_Page,    Help_Appearance_Page,
+    Help_Pick_Dialog,      Help_Plan_Help,        Help_Bonus_First + 0,  Help_Bonus_First + 1,
+    Help_Bonus_First + 2,  Help_Bonus_First + 3,  Help_Bonus_First + 4,  Help_Bonus_First + 5,
+    Help_Bonus_First + 6,  Help_Bonus_First + 7,  Help_Bonus_First + 8,  Help_Bonus_First + 9,
+    Help_Bonus_First + 10, Help_Bonus_First + 11, Help_Bonus_First + 12, Help_Bonus_First + 13,
+    Help_Bonus_First + 14, Help_Bonus_First + 15, Help_Rogue_Page,       Help_Level_Up,
+    Help_Class_Up,         Help_Level_Up_Summary};
 
 } // namespace Vexlor

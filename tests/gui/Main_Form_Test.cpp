@@ -77,7 +77,7 @@ class TMain_Form_Test : public QObject {
         QCOMPARE(
             Describe(*Form->menuBar()).join(u'\n'),
             QStringLiteral("menu: &File\nGM Helper...|||off\n-\nE&xit|Exit application|Alt+X|on\n"
-                           "menu: &Edit\n&Parties...|Create/edit parties of characters||off\n"
+                           "menu: &Edit\n&Parties...|Create/edit parties of characters||on\n"
                            "&Creatures...|||off\nCompound&s...|||off\n&Effects...|||off\n&Items...|||off\n"
                            "Poisons...|||off\n&QIDs...|||off\n"
                            "menu: &Tools\nCreature List...|||off\n"
@@ -92,7 +92,7 @@ class TMain_Form_Test : public QObject {
         QTest::newRow("File: Exit, then GM Helper (disabled)")
             << QStringLiteral("File_Menu") << QStringLiteral("Exit_Item")
             << QStringLiteral("Exit application") << QStringLiteral("GM_Helper_Item");
-        QTest::newRow("Edit: Parties (disabled), then Creatures")
+        QTest::newRow("Edit: Parties, then Creatures")
             << QStringLiteral("Edit_Menu") << QStringLiteral("Parties_Item")
             << QStringLiteral("Create/edit parties of characters") << QStringLiteral("Creatures_Item");
         QTest::newRow("Help: Help, then About")

@@ -1,0 +1,264 @@
+#include "Gui_Test.h"
+#include "Test_Services.h"
+
+#include "foundations/Files.h"
+#include "possessions/Inventory_Dialog.h"
+#include "roster/Character_Pages.h"
+#include "roster/Party_File.h"
+#include "shell/CWF.h"
+#include "shell/CharacterChoice.h"
+#include "widgets/Text_Convert.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace Vexlor::Test {
+namespace {
+
+// The parties dialog over a temporary campaign folder as its working folder, with the inventory
+// dialog it needs, shown as the main window shows it.
+struct TShown_Parties {
+    TShown_Parties() : Previous(QDir::currentPath()) {
+        QDir::setCurrent(Folder.path());
+        Dialog.Use_Inventory(Inventory);
+    }
+    ~TShown_Parties() { QDir::setCurrent(Previous); }
+
+    std::string Party_File() const {
+        return Read_File(QString_To_Path(Folder.path()) / "Characters.master").value_or("(missing)");
+    }
+    void Write_Party_File(const std::string& text) const {
+        QCOMPARE(Write_File_Atomic(QString_To_Path(Folder.path()) / "Characters.master", text), 0);
+    }
+    void Prepare() {
+        Dialog.Prepare();
+        Dialog.show();
+    }
+    QListWidget* Parties() { return Find<QListWidget>(&Dialog, "Parties_List"); }
+    QListWidget* Characters() { return Find<QListWidget>(&Dialog, "Characters_List"); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(&Dialog, name); }
+    QStringList Entries(QListWidget* list) {
+        QStringList entries;
+        for (int row = 0; row < list->count(); ++row)
+            entries << list->item(row)->text();
+        return entries;
+    }
+    bool Character_Buttons_Enabled() {
+        return Button("Edit_Button")->isEnabled() && Button("Level_Up_Button")->isEnabled() &&
+               Button("Save_To_RTF_Button")->isEnabled();
+    }
+    bool Character_Buttons_Disabled() {
+        return !Button("Edit_Button")->isEnabled() && !Button("Level_Up_Button")->isEnabled() &&
+               !Button("Save_To_RTF_Button")->isEnabled();
+    }
+
+    QTemporaryDir Folder;
+    QString Previous;
+    TTest_Services Services;
+    TInventory_Dialog Inventory{Services.Get()};
+    TCharacter_Choice_Dialog Dialog{Services.Get()};
+};
+
+const std::string Two_Parties =
+    "<party=\"Alpha team\"><character=\"Rex\tCommando, "
+    "Medic\"><name>Rex</name><#class1=\"Commando\"><#class2=\"Medic\">"
+    "</character><character=\"Una\"><name>Una</name></character></party>\r\n"
+    "<party=\"Beta team\"><character=\"Zed\"><name>Zed</name></character></party>\r\n"
+    "<party=\"Empty\"></party>\r\n";
+
+} // namespace
+
+class TCharacter_Choice_Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void First_Run_Shows_Default_And_A_Random_Character_Writes_One_Line() {
+        TShown_Parties shown;
+        shown.Prepare();
+        QCOMPARE(shown.Dialog.windowTitle(), QStringLiteral("Create/Edit Character V1.1"));
+        QCOMPARE(shown.Entries(shown.Parties()), QStringList{QStringLiteral("(default)")});
+        QCOMPARE(shown.Characters()->count(), 0);
+        QVERIFY(shown.Character_Buttons_Disabled());
+        QCOMPARE(shown.Party_File(), std::string("(missing)"));
+        QCOMPARE(Unnamed_Controls(&shown.Dialog), QStringList());
+
+        shown.Button("Create_Random_Character_Button")->click();
+        const TRoster_List parties = Read_Parties(shown.Party_File());
+        QCOMPARE(parties.size(), std::size_t(1));
+        QCOMPARE(parties[0].Text, std::string(Default_Party_Name));
+        QVERIFY(shown.Party_File().ends_with("</party>\r\n"));
+        QCOMPARE(shown.Party_File().find("\r\n"), shown.Party_File().size() - 2);
+        QCOMPARE(shown.Characters()->count(), 1);
+        QCOMPARE(shown.Characters()->currentRow(), 0);
+        QCOMPARE(From_QString(shown.Characters()->currentItem()->text()),
+                 Read_Party_Members(parties[0].Stored)[0].Text);
+        QVERIFY(shown.Character_Buttons_Enabled());
+
+        // Shown again, the file is read afresh: each party once.
+        shown.Dialog.accept();
+        shown.Prepare();
+        QCOMPARE(shown.Entries(shown.Parties()), QStringList{QStringLiteral("(default)")});
+        QCOMPARE(shown.Characters()->count(), 1);
+    }
+
+    void The_Character_Buttons_Follow_The_Selection() {
+        TShown_Parties shown;
+        shown.Write_Party_File(Two_Parties);
+        shown.Prepare();
+        QCOMPARE(shown.Entries(shown.Parties()),
+                 (QStringList{QStringLiteral("Alpha team"), QStringLiteral("Beta team"),
+                              QStringLiteral("Empty")}));
+        QCOMPARE(shown.Entries(shown.Characters()),
+                 (QStringList{QStringLiteral("Rex\tCommando, Medic"), QStringLiteral("Una")}));
+        QVERIFY(shown.Character_Buttons_Enabled());
+        shown.Parties()->setCurrentRow(2);
+        QCOMPARE(shown.Characters()->count(), 0);
+        QVERIFY(shown.Character_Buttons_Disabled());
+        shown.Parties()->setCurrentRow(1);
+        QCOMPARE(shown.Entries(shown.Characters()), QStringList{QStringLiteral("Zed")});
+        QVERIFY(shown.Character_Buttons_Enabled());
+        shown.Characters()->setCurrentRow(-1);
+        QVERIFY(shown.Character_Buttons_Disabled());
+        // Nothing selected: a double click elsewhere or a key finds nothing to work on.
+        QTest::keyClick(shown.Characters(), Qt::Key_Delete);
+        QCOMPARE(shown.Services.Prompts.Asked.size(), std::size_t(0));
+    }
+
+    void Delete_Asks_With_No_As_Default_And_Rewrites_The_File_On_Yes() {
+        TShown_Parties shown;
+        shown.Write_Party_File(Two_Parties);
+        shown.Prepare();
+        auto& prompts = shown.Services.Prompts;
+        prompts.Answer_Yes_No(false);
+        QTest::keyClick(shown.Characters(), Qt::Key_Delete);
+        QCOMPARE(prompts.Asked.back().Caption, QStringLiteral("Really delete"));
+        QCOMPARE(prompts.Asked.back().Text,
+                 QStringLiteral("Do you really want to delete Rex\tCommando, Medic?"));
+        QCOMPARE(prompts.Asked.back().Default_Answer, TAnswer::No);
+        QCOMPARE(shown.Characters()->count(), 2);
+        QCOMPARE(shown.Party_File(), Two_Parties);
+
+        prompts.Answer_Yes_No(true);
+        QTest::keyClick(shown.Characters(), Qt::Key_Delete);
+        QCOMPARE(shown.Entries(shown.Characters()), QStringList{QStringLiteral("Una")});
+        QCOMPARE(shown.Characters()->currentRow(), 0);
+        QCOMPARE(Read_Party_Members(Read_Parties(shown.Party_File())[0].Stored).size(), std::size_t(1));
+
+        shown.Parties()->setCurrentRow(2);
+        prompts.Answer_Yes_No(true);
+        QTest::keyClick(shown.Parties(), Qt::Key_Delete);
+        QCOMPARE(prompts.Asked.back().Text,
+                 QStringLiteral("Do you really want to delete Empty, and all characters in it?"));
+        QCOMPARE(prompts.Asked.back().Default_Answer, TAnswer::No);
+        QCOMPARE(shown.Entries(shown.Parties()),
+                 (QStringList{QStringLiteral("Alpha team"), QStringLiteral("Beta team")}));
+        QCOMPARE(shown.Parties()->currentRow(), 1);
+        QCOMPARE(shown.Entries(shown.Characters()), QStringList{QStringLiteral("Zed")});
+        QCOMPARE(Read_Parties(shown.Party_File()).size(), std::size_t(2));
+        QVERIFY(prompts.All_Answered());
+    }
+
+    void Insert_Opens_New_Party() {
+        TShown_Parties shown;
+        shown.Prepare();
+        auto& prompts = shown.Services.Prompts;
+        prompts.Answer_Text(QStringLiteral("  Team \"Alpha\" One "));
+        QTest::keyClick(shown.Parties(), Qt::Key_Insert);
+        QCOMPARE(prompts.Asked.back().Caption, QStringLiteral("New Party"));
+        QCOMPARE(prompts.Asked.back().Text, QStringLiteral("What is the name of your new Party"));
+        QCOMPARE(shown.Entries(shown.Parties()),
+                 (QStringList{QStringLiteral("(default)"), QStringLiteral("Team \"Alpha\" One")}));
+        QCOMPARE(shown.Parties()->currentRow(), 1);
+        QCOMPARE(Read_Parties(shown.Party_File())[1].Text, std::string("Team \"Alpha\" One"));
+        prompts.Answer_Text(std::nullopt);
+        shown.Button("New_Party_Button")->click();
+        QCOMPARE(shown.Parties()->count(), 2);
+    }
+
+    void Save_To_RTF_Writes_The_Sheet_And_Reports_An_Unwritable_Target() {
+        TShown_Parties shown;
+        shown.Write_Party_File(Two_Parties);
+        shown.Prepare();
+        auto& prompts = shown.Services.Prompts;
+        prompts.Answer_File_Name(shown.Folder.filePath(QStringLiteral("rex")));
+        shown.Button("Save_To_RTF_Button")->click();
+        QCOMPARE(prompts.Asked.back().File.Title, QStringLiteral("Save character to file"));
+        const std::string sheet =
+            Read_File(QString_To_Path(shown.Folder.filePath(QStringLiteral("rex.rtf")))).value_or("");
+        QVERIFY(sheet.starts_with("{\\rtf"));
+        QVERIFY(sheet.find("Rex") != std::string::npos);
+        QVERIFY(prompts.Messages().isEmpty());
+
+        prompts.Answer_File_Name(shown.Folder.filePath(QStringLiteral("no such folder/rex.rtf")));
+        shown.Button("Save_To_RTF_Button")->click();
+        QCOMPARE(prompts.Asked.back().Caption, QStringLiteral("Save to RTF"));
+        QCOMPARE(prompts.Messages(), QStringList{QStringLiteral("File not found")});
+    }
+
+    void Edit_Through_The_Wizard_Shows_Name_Tab_And_Classes() {
+        TShown_Parties shown;
+        shown.Services.Catalogues.Load_Starter();
+        shown.Write_Party_File(
+            "<party=\"P\"><character=\"Ann\"><name>Ann</name><#class1=\"Chemist\"><#level1=2></character>"
+            "<character=\"Una\"><name>Una</name></character></party>\r\n");
+        shown.Prepare();
+        QCOMPARE(shown.Characters()->currentRow(), 0);
+        When_Modal([&](QWidget* wizard) {
+            QVERIFY(wizard);
+            QCOMPARE(qobject_cast<TCharacter_Wizard_Form*>(wizard)->Names, Enclosed_Names({"Una"}));
+            for (int press = 0; press < 12 && wizard->isVisible(); ++press)
+                Find<QPushButton>(wizard, "Next_Button")->click();
+        });
+        shown.Button("Edit_Button")->click();
+        QCOMPARE(shown.Entries(shown.Characters()),
+                 (QStringList{QStringLiteral("Ann\tChemist"), QStringLiteral("Una")}));
+        QCOMPARE(shown.Characters()->currentRow(), 0);
+        const TRoster_List members = Read_Party_Members(Read_Parties(shown.Party_File())[0].Stored);
+        QCOMPARE(members[0].Text, std::string("Ann\tChemist"));
+        QVERIFY(members[0].Stored.find("<items>") != std::string::npos);
+    }
+
+    // How long showing takes with a party of a long campaign: 10,000 characters with inventories.
+    void A_Party_Of_Ten_Thousand_Characters_Is_Shown() {
+        TShown_Parties shown;
+        TRoster_List characters;
+        for (int number = 0; number < 10000; ++number) {
+            const std::string name = "Mara Voss " + std::to_string(number);
+            std::string stored =
+                "<name>" + name + "</name><#strength=12><#class1=\"Chemist\"><#level1=3><items>";
+            for (int item = 0; item < 40; ++item)
+                stored += "<item>Laser Pistol Mk " + std::to_string(item) + "</item>";
+            characters.push_back({name + "\tChemist", stored + "</items><equip>Laser Pistol Mk 1</equip>"});
+        }
+        const std::string file = Party_File_Text({{"Alpha team", Party_Text(characters)}});
+        shown.Write_Party_File(file);
+        QElapsedTimer clock;
+        clock.start();
+        shown.Dialog.Prepare();
+        qInfo("%zu bytes, 10,000 characters shown in %lld ms", file.size(), clock.elapsed());
+        QCOMPARE(shown.Characters()->count(), 10000);
+    }
+
+    void Picture_Of_Two_Parties_And_Three_Characters() {
+        TShown_Parties shown;
+        shown.Write_Party_File(Two_Parties.substr(0, Two_Parties.find("<party=\"Empty")));
+        shown.Prepare();
+        QCOMPARE(shown.Parties()->count(), 2);
+        if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
+            QVERIFY(Save_Window_Picture(&shown.Dialog, folder + QStringLiteral("/Parties.png")));
+    }
+};
+
+namespace {
+const TRegister_Gui_Test<TCharacter_Choice_Test> registration;
+}
+
+} // namespace Vexlor::Test
+
+#include "Character_Choice_Test.moc"

@@ -162,7 +162,7 @@ std::string Range_To_Dice(int low, int high) {
     return bonus > 0 ? dice + "+" + std::to_string(bonus) : dice;
 }
 
-TRoll_Result TReferee::Roll(std::string& die_roll) {
+std::optional<TRoll_Result> TReferee::Roll(std::string& die_roll) {
     const std::string s = Edit(die_roll, Edit_All);
     const auto inner = [&s](char c) {
         const auto found = s.find(c, 1);
@@ -179,21 +179,21 @@ TRoll_Result TReferee::Roll(std::string& die_roll) {
     }
     const auto dash = inner('-');
     if (dash == std::string::npos)
-        return {};
+        return std::nullopt;
     int low = 0, high = 0;
     if (!Str_To_Int(s.substr(0, dash), low) || !Str_To_Int(s.substr(dash + 1), high))
-        return {};
+        return std::nullopt;
     const std::string dice = Range_To_Dice(low, high);
     if (dice.empty())
-        return {};
+        return std::nullopt;
     die_roll = dice;
     return Roll(die_roll);
 }
 
-TRoll_Result TReferee::Generate_Table(const std::string& table) {
+std::optional<TRoll_Result> TReferee::Generate_Table(const std::string& table) {
     int number = 0;
     if (!Str_To_Int(Edit(table, Edit_Trim), number))
-        return {};
+        return std::nullopt;
     return Roll_Lines(Output, "Table " + std::to_string(number), 1, [this, number](TResult_Lines& lines) {
         lines.Add(Tables.Generate_Entry(number, Table_File_Name));
     });

@@ -7,6 +7,7 @@
 #include "referee/Tables.h"
 #include "referee/Tool_Result.h"
 
+#include <optional>
 #include <string>
 
 namespace Vexlor {
@@ -28,11 +29,12 @@ class TReferee {
     std::string Random_Compound(int level);
 
     // The Dice tab's "Roll": 20 rolls of die_roll; a range such as "3-18" is first turned into
-    // dice with exactly that range, written back into die_roll.
-    TRoll_Result Roll(std::string& die_roll);
+    // dice with exactly that range, written back into die_roll. Nothing (the tab keeps its
+    // results) for a text that is neither dice nor a range.
+    std::optional<TRoll_Result> Roll(std::string& die_roll);
     // The Tables tab's "Generate": the raw result of the table typed in table; nothing when the
     // text is not a whole number.
-    TRoll_Result Generate_Table(const std::string& table);
+    std::optional<TRoll_Result> Generate_Table(const std::string& table);
 
     TTable& Get_Tables() { return Tables; }
     const TCatalogues& Get_Catalogues() const { return Catalogues; }

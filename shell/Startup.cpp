@@ -3,6 +3,7 @@
 #include "foundations/Files.h"
 #include "foundations/Random.h"
 #include "possessions/Inventory_Dialog.h"
+#include "referee/GM_Helper_Dialog.h"
 #include "referee/Tables.h"
 #include "shell/About_Box.h"
 #include "shell/CharacterChoice.h"
@@ -35,6 +36,7 @@ std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {
     main_form->Attach_Dialog(TMenu_Command::About, new TAboutBox(main_form.get()));
     auto* parties = new TCharacter_Choice_Dialog(services, main_form.get());
     main_form->Attach_Dialog(TMenu_Command::Parties, parties);
+    main_form->Attach_Dialog(TMenu_Command::GM_Helper, new TGM_Helper_Form(services, main_form.get()));
     // No menu command opens the inventory: the parties dialog and the wizard show it.
     parties->Use_Inventory(*new TInventory_Dialog(services, main_form.get()));
     services.Help.Set_Popup_Window(new TPopup_Help_Dialog(main_form.get()));

@@ -8,6 +8,7 @@ namespace Vexlor {
 
 inline constexpr int Help_Main_Window = 1;
 inline constexpr int Help_Inventory = 500;
+inline constexpr int Help_GM_Helper = 400;
 inline constexpr int Help_Parties = 100;
 
 // The character wizard, its pages and the windows they open.
@@ -46,6 +47,6 @@ inline constexpr std::array Help_Contexts = {
     Help_Bonus_First + 6,  Help_Bonus_First + 7,  Help_Bonus_First + 8,  Help_Bonus_First + 9,
     Help_Bonus_First + 10, Help_Bonus_First + 11, Help_Bonus_First + 12, Help_Bonus_First + 13,
     Help_Bonus_First + 14, Help_Bonus_First + 15, Help_Rogue_Page,       Help_Level_Up,
-    Help_Class_Up,         Help_Level_Up_Summary};
+    Help_Class_Up,         Help_Level_Up_Summary, Help_GM_Helper};
 
 } // namespace Vexlor

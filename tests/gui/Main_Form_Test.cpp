@@ -76,7 +76,7 @@ class TMain_Form_Test : public QObject {
         QCOMPARE(Form->size(), QSize(640, 480));
         QCOMPARE(
             Describe(*Form->menuBar()).join(u'\n'),
-            QStringLiteral("menu: &File\nGM Helper...|||off\n-\nE&xit|Exit application|Alt+X|on\n"
+            QStringLiteral("menu: &File\nGM Helper...|||on\n-\nE&xit|Exit application|Alt+X|on\n"
                            "menu: &Edit\n&Parties...|Create/edit parties of characters||on\n"
                            "&Creatures...|||off\nCompound&s...|||off\n&Effects...|||off\n&Items...|||off\n"
                            "Poisons...|||off\n&QIDs...|||off\n"
@@ -89,7 +89,7 @@ class TMain_Form_Test : public QObject {
         QTest::addColumn<QString>("with_hint");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<QString>("without_hint");
-        QTest::newRow("File: Exit, then GM Helper (disabled)")
+        QTest::newRow("File: Exit, then GM Helper")
             << QStringLiteral("File_Menu") << QStringLiteral("Exit_Item")
             << QStringLiteral("Exit application") << QStringLiteral("GM_Helper_Item");
         QTest::newRow("Edit: Parties, then Creatures")

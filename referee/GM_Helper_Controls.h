@@ -1,0 +1,42 @@
+// The controls the GM Helper window's tabs are built from: named buttons that never act on Enter
+// elsewhere in the window, result lists and read-only memos, number boxes and choice boxes, rows
+// of labelled controls, and the tool bar of tabs down the window's left side.
+#pragma once
+
+#include <QString>
+#include <QTabWidget>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QHBoxLayout;
+class QLayout;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace Vexlor {
+
+QPushButton* Make_Button(const QString& caption, const char* name, QWidget* parent);
+QListWidget* Make_Result_List(const char* name, QWidget* parent);
+QPlainTextEdit* Make_Memo(const char* name, QWidget* parent);
+QSpinBox* Make_Number_Box(const char* name, int low, int high, int value, QWidget* parent);
+QComboBox* Make_Choice_Box(const char* name, const std::vector<std::string>& entries, QWidget* parent);
+
+// A label followed by its control, the label's accelerator moving to the control.
+void Add_Labelled(QHBoxLayout* row, const QString& caption, QWidget* control);
+// A row of a tab's controls, left-aligned.
+QHBoxLayout* Make_Row(std::initializer_list<QWidget*> controls);
+
+// Tabs stacked down the left side with their captions written across, so that every tool's tab
+// is in sight at once and reads at a glance.
+class TTool_Pages : public QTabWidget {
+  public:
+    explicit TTool_Pages(QWidget* parent);
+};
+
+} // namespace Vexlor

@@ -37,6 +37,17 @@ inline constexpr int Help_Level_Up = 1200;
 inline constexpr int Help_Class_Up = 1201;
 inline constexpr int Help_Level_Up_Summary = 1202;
 
+// The catalogue list dialogs and the record editors they open.
+inline constexpr int Help_Item_Choice = 300;
+inline constexpr int Help_Creature_Choice = 301;
+inline constexpr int Help_QID_Choice = 302;
+inline constexpr int Help_Compound_Choice = 303;
+inline constexpr int Help_Effect_Choice = 304;
+inline constexpr int Help_Poison_Choice = 305;
+inline constexpr int Help_Item_Edit = 310;
+inline constexpr int Help_QID_Edit = 311;
+inline constexpr int Help_Compound_Edit = 312;
+
 // Every context the program opens, so the help document can be checked against them.
 inline constexpr std::array Help_Contexts = {
     Help_Main_Window,      Help_Parties,          Help_Inventory,        Help_Character_Wizard,
@@ -47,6 +58,8 @@ inline constexpr std::array Help_Contexts = {
     Help_Bonus_First + 6,  Help_Bonus_First + 7,  Help_Bonus_First + 8,  Help_Bonus_First + 9,
     Help_Bonus_First + 10, Help_Bonus_First + 11, Help_Bonus_First + 12, Help_Bonus_First + 13,
     Help_Bonus_First + 14, Help_Bonus_First + 15, Help_Rogue_Page,       Help_Level_Up,
-    Help_Class_Up,         Help_Level_Up_Summary, Help_GM_Helper};
+    Help_Class_Up,         Help_Level_Up_Summary, Help_Item_Choice,      Help_Creature_Choice,
+    Help_QID_Choice,       Help_Compound_Choice,  Help_Effect_Choice,    Help_Poison_Choice,
+    Help_Item_Edit,        Help_QID_Edit,         Help_Compound_Edit,    Help_GM_Helper};
 
 } // namespace Vexlor

@@ -101,6 +101,9 @@ std::string Delete_Question(const std::string& name);
 inline constexpr std::string_view Name_Clash_Caption = "Name in use";
 std::string Name_Clash_Question(const std::string& name);
 
+// The note beside an editor's name box while the name cannot be stored.
+inline constexpr std::string_view Record_Name_Note = "Names cannot be blank or hold |, < or >.";
+
 // Whether storing a record under new_name would replace another record: the name is taken and is
 // not the name of the record being edited (none for a new record).
 bool Replaces_Another(TCatalogue_List& catalogue, const std::optional<std::string>& edited_name,

@@ -2,13 +2,14 @@
 #include "Test_Services.h"
 
 #include "foundations/Files.h"
-#include "widgets/Help_Contexts.h"
 #include "shell/Startup.h"
+#include "widgets/Help_Contexts.h"
 #include "widgets/Text_Convert.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +85,27 @@ class THelp_Test : public QObject {
         QVERIFY2(std::all_of(text.begin(), text.end(),
                              [](char c) { return static_cast<unsigned char>(c) < 0x80; }),
                  "the help document is plain ASCII; other characters are written as entities");
+    }
+
+    void The_Contents_Link_Every_Topic() {
+        // The contents run from their heading to the first rule; every anchor of the document
+        // outside its comments, numbered or not, is linked from there.
+        QString text = QString::fromLatin1(Read_File(VEXLOR_SHIPPED_HELP).value_or(std::string()));
+        text.remove(
+            QRegularExpression(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption));
+        const qsizetype begin = text.indexOf(QStringLiteral("<h2>Contents</h2>"));
+        const qsizetype end = text.indexOf(QStringLiteral("<hr>"), begin);
+        QVERIFY(begin >= 0 && end > begin);
+        const QString contents = text.mid(begin, end - begin);
+        const QRegularExpression anchor(QStringLiteral("<a name=\"([^\"]+)\""),
+                                        QRegularExpression::CaseInsensitiveOption);
+        std::size_t anchors = 0;
+        for (const QRegularExpressionMatch& match : anchor.globalMatch(text)) {
+            QVERIFY2(contents.contains(QStringLiteral("href=\"#%1\"").arg(match.captured(1))),
+                     qPrintable(match.captured(1)));
+            ++anchors;
+        }
+        QVERIFY(anchors > Help_Contexts.size());
     }
 
     void A_Context_Opens_The_Window_At_Its_Topic() {

@@ -1,5 +1,4 @@
-// The list dialogs' rules: filters, the line selected after a delete, and when storing replaces
-// another record.
+// The list dialogs' rules: the filters of every catalogue and the line selected after a delete.
 #include "catalogues/Compounds.h"
 #include "catalogues/Creature_Profile.h"
 #include "catalogues/Item_Template.h"
@@ -61,17 +60,6 @@ TEST(Selection_After_Delete, SamePositionElseTheNewLastElseNone) {
     for (const auto& c :
          {TCase{"middle", 1, 2, 1}, TCase{"first", 0, 2, 0}, TCase{"last", 2, 2, 1}, TCase{"only", 0, 0, -1}})
         EXPECT_EQ(Selection_After_Delete(c.Deleted, c.Remaining), c.Selected) << c.What;
-}
-
-TEST(Replaces_Another, OnlyANameThatAnotherRecordHas) {
-    TMemory_Registry<TQID_Plan, TQID_Registry> qids;
-    Fill(qids, "<#name=Fog>\n<#name=Heal>\n");
-    TRegistry_List list(qids);
-    EXPECT_TRUE(Replaces_Another(list, std::nullopt, "Fog")) << "new record under a taken name";
-    EXPECT_FALSE(Replaces_Another(list, std::nullopt, "Mist"));
-    EXPECT_FALSE(Replaces_Another(list, "Fog", "Fog")) << "saved under its own name";
-    EXPECT_TRUE(Replaces_Another(list, "Fog", "Heal")) << "renamed onto another record";
-    EXPECT_FALSE(Replaces_Another(list, "Fog", "Mist"));
 }
 
 } // namespace

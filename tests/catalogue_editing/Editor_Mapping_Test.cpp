@@ -164,25 +164,5 @@ TEST(QID_Editor, NoMissAndTheAgeWithoutAControl) {
     EXPECT_EQ(shown.Miss_Percent_Reduction, 0);
 }
 
-TEST(Compound_Editor, RoundDamageAndDescriptionLines) {
-    TCompound_Editor_State state;
-    state.Name = "Slowburn";
-    state.Round_Damage[2] = {3, 5};
-    state.Description = "Burns slowly.\nWash it off.";
-    const auto plan = Build_Compound_Plan(TCompound_Plan{}, state);
-    for (int round = 1; round <= 9; ++round)
-        EXPECT_EQ(plan.Get_Round_Damage(round), (round == 2 ? TRange{3, 5} : TRange{})) << "round " << round;
-    EXPECT_STREQ(plan.Get_Description(), "Burns slowly. Wash it off.");
-}
-
-TEST(Plan_Editors, NewPlansStartAtLevelOneAndAreaFollowsTheEffect) {
-    EXPECT_EQ(Build_QID_Plan(TQID_Plan{}, TQID_Editor_State{}).Get_Level(), 1);
-    EXPECT_EQ(Build_Compound_Plan(TCompound_Plan{}, TCompound_Editor_State{}).Get_Level(), 1);
-    for (int effect = QID_Plan::QE_None; effect <= QID_Plan::QE_Object; ++effect)
-        EXPECT_EQ(Has_Area(static_cast<QID_Plan::TEffect>(effect)), effect == 4) << effect;
-    for (int effect = Compounds::E_None; effect <= Compounds::E_Special; ++effect)
-        EXPECT_EQ(Has_Area(static_cast<Compounds::TEffect>(effect)), effect == 4) << effect;
-}
-
 } // namespace
 } // namespace Vexlor

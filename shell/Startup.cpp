@@ -10,6 +10,10 @@
 #include "shell/Catalogue_Choice_Dialog.h"
 #include "shell/CharacterChoice.h"
 #include "shell/Compound_Plan_Form.h"
+#include "shell/Creature_Form.h"
+#include "shell/Effect_Template_Form.h"
+#include "shell/Generate_Creatures_Form.h"
+#include "shell/Poison_Form.h"
 #include "shell/QID_Plan_Form.h"
 #include "shell/Vexlor_Application.h"
 #include "widgets/Popup_Help_Dialog.h"
@@ -40,20 +44,27 @@ std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {
     main_form->Attach_Dialog(TMenu_Command::About, new TAboutBox(main_form.get()));
     auto* parties = new TCharacter_Choice_Dialog(services, main_form.get());
     main_form->Attach_Dialog(TMenu_Command::Parties, parties);
-    // The creature, effect and poison lists stay off the menu until their editors exist.
-    new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::Creatures, main_form.get());
+    auto* creatures = new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::Creatures, main_form.get());
     auto* compounds = new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::Compounds, main_form.get());
     auto* qids = new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::QIDs, main_form.get());
+    creatures->Attach_Editor(new TCreature_Edit(services, main_form.get()));
     compounds->Attach_Editor(new TCompound_Edit(services, main_form.get()));
     qids->Attach_Editor(new TQID_Edit(services, main_form.get()));
     main_form->Attach_Dialog(TMenu_Command::GM_Helper, new TGM_Helper_Form(services, main_form.get()));
     auto* items = new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::Items, main_form.get());
     items->Attach_Editor(new TArmor_Edit(services, main_form.get()));
-    new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::Effects, main_form.get());
-    new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::Poisons, main_form.get());
+    auto* effects = new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::Effects, main_form.get());
+    effects->Attach_Editor(new TEffect_Edit(services, main_form.get()));
+    auto* poisons = new TCatalogue_Choice_Dialog(services, TCatalogue_Choice::Poisons, main_form.get());
+    poisons->Attach_Editor(new TPoison_Edit(services, main_form.get()));
+    main_form->Attach_Dialog(TMenu_Command::Creature_List,
+                             new TGenerate_Creatures_Form(services, main_form.get()));
+    main_form->Attach_Dialog(TMenu_Command::Creatures, creatures);
     main_form->Attach_Dialog(TMenu_Command::Compounds, compounds);
-    main_form->Attach_Dialog(TMenu_Command::QIDs, qids);
+    main_form->Attach_Dialog(TMenu_Command::Effects, effects);
     main_form->Attach_Dialog(TMenu_Command::Items, items);
+    main_form->Attach_Dialog(TMenu_Command::Poisons, poisons);
+    main_form->Attach_Dialog(TMenu_Command::QIDs, qids);
     // No menu command opens the inventory: the parties dialog and the wizard show it.
     parties->Use_Inventory(*new TInventory_Dialog(services, main_form.get()));
     services.Help.Set_Popup_Window(new TPopup_Help_Dialog(main_form.get()));

@@ -47,6 +47,10 @@ inline constexpr int Help_Poison_Choice = 305;
 inline constexpr int Help_Item_Edit = 310;
 inline constexpr int Help_QID_Edit = 311;
 inline constexpr int Help_Compound_Edit = 312;
+inline constexpr int Help_Creature_Edit = 313;
+inline constexpr int Help_Effect_Edit = 314;
+inline constexpr int Help_Poison_Edit = 315;
+inline constexpr int Help_Creature_List = 316;
 
 // Every context the program opens, so the help document can be checked against them.
 inline constexpr std::array Help_Contexts = {
@@ -60,6 +64,7 @@ inline constexpr std::array Help_Contexts = {
     Help_Bonus_First + 14, Help_Bonus_First + 15, Help_Rogue_Page,       Help_Level_Up,
     Help_Class_Up,         Help_Level_Up_Summary, Help_Item_Choice,      Help_Creature_Choice,
     Help_QID_Choice,       Help_Compound_Choice,  Help_Effect_Choice,    Help_Poison_Choice,
-    Help_Item_Edit,        Help_QID_Edit,         Help_Compound_Edit,    Help_GM_Helper};
+    Help_Item_Edit,        Help_QID_Edit,         Help_Compound_Edit,    Help_Creature_Edit,
+    Help_Effect_Edit,      Help_Poison_Edit,      Help_Creature_List,    Help_GM_Helper};
 
 } // namespace Vexlor

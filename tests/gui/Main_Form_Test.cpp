@@ -78,9 +78,9 @@ class TMain_Form_Test : public QObject {
             Describe(*Form->menuBar()).join(u'\n'),
             QStringLiteral("menu: &File\nGM Helper...|||on\n-\nE&xit|Exit application|Alt+X|on\n"
                            "menu: &Edit\n&Parties...|Create/edit parties of characters||on\n"
-                           "&Creatures...|||off\nCompound&s...|||on\n&Effects...|||off\n&Items...|||on\n"
-                           "Poisons...|||off\n&QIDs...|||on\n"
-                           "menu: &Tools\nCreature List...|||off\n"
+                           "&Creatures...|||on\nCompound&s...|||on\n&Effects...|||on\n&Items...|||on\n"
+                           "Poisons...|||on\n&QIDs...|||on\n"
+                           "menu: &Tools\nCreature List...|||on\n"
                            "menu: &Help\n&Help|Application help||on\n-\n&About...|||on"));
     }
 

@@ -1,0 +1,139 @@
+#include "shell/Poison_Form.h"
+
+#include "catalogues/Effect_Template.h"
+#include "widgets/Help_Contexts.h"
+#include "widgets/Text_Convert.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <tuple>
+
+namespace Vexlor {
+namespace {
+
+using TState = TPoison_Editor_State;
+
+} // namespace
+
+TPoison_Edit::TPoison_Edit(TServices& services, QWidget* parent)
+    : TRecord_Edit_Dialog(services, Help_Poison_Edit, tr("Edit Poison"), parent) {
+    setObjectName(QStringLiteral("TPoison_Edit"));
+    resize(520, 420);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Make_Name_Row("Poison_Name"));
+    Bindings.Text(Name_Box(), &TState::Name);
+
+    auto* numbers = new QGridLayout;
+    const std::array<std::tuple<const char*, QString, int TState::*>, 3> spins{{
+        {"Cost", tr("Cost:"), &TState::Cost},
+        {"Detect", tr("Detect:"), &TState::Detect},
+        {"Time", tr("Time:"), &TState::Time},
+    }};
+    for (int i = 0; i < static_cast<int>(spins.size()); ++i) {
+        const auto& [name, caption, field] = spins[static_cast<std::size_t>(i)];
+        QSpinBox* spin = Make_Spin(name);
+        Bindings.Number(spin, field);
+        Add_Labelled(numbers, 0, 2 * i, caption, spin);
+    }
+    layout->addLayout(numbers);
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(new QLabel(tr("Effect:"), this), 0, 0);
+    lists->addWidget(new QLabel(tr("Miss effect:"), this), 0, 1);
+    lists->addWidget(Effect_List("Effects", &TState::Effect), 1, 0);
+    lists->addWidget(Effect_List("Miss_Effects", &TState::Miss_Effect), 1, 1);
+    layout->addLayout(lists, 2);
+
+    auto* description = new QPlainTextEdit(this);
+    description->setObjectName(QStringLiteral("Description"));
+    Bindings.Memo(description, &TState::Description);
+    layout->addWidget(new QLabel(tr("Description:"), this));
+    layout->addWidget(description, 1);
+    layout->addWidget(Make_Button_Row());
+}
+
+TPoison_Edit::~TPoison_Edit() = default;
+
+// A list of the effects with an empty first line for none. A stored effect the list no longer
+// holds selects no line, and building keeps it.
+QListWidget* TPoison_Edit::Effect_List(const char* object_name, std::optional<std::string> TState::*field) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(QString::fromLatin1(object_name));
+    Bindings.Bind(
+        [this, list, field](const TState& state) {
+            Fill_List(list, Lines);
+            list->setCurrentRow(-1);
+            if (!(state.*field))
+                return;
+            const auto found = std::find(Lines.begin(), Lines.end(), *(state.*field));
+            if (found == Lines.end())
+                return;
+            list->setCurrentRow(static_cast<int>(found - Lines.begin()));
+            list->scrollToItem(list->currentItem());
+        },
+        [list, field](TState& state) {
+            const QList<QListWidgetItem*> selected = list->selectedItems();
+            state.*field =
+                selected.isEmpty() ? std::nullopt : std::optional(From_QString(selected.front()->text()));
+        });
+    return list;
+}
+
+std::vector<std::string> TPoison_Edit::Effect_Names() const {
+    std::vector<std::string> names;
+    if (TEffect_Registry* effects = Services().Catalogues.Effects)
+        for (std::int32_t index = 0; index < effects->Count(); ++index)
+            if (const TEffect_Template* effect = effects->Get(index))
+                names.emplace_back(effect->Get_Name());
+    return names;
+}
+
+void TPoison_Edit::Show(const TPoison_Editor_State& state) {
+    Lines = Poison_Effect_Lines(Effect_Names());
+    {
+        const TFill_Guard filling = Begin_Fill();
+        Bindings.Show(state);
+    }
+    Last_Shown = state;
+    Update_Name_State();
+}
+
+void TPoison_Edit::Clear_Record() {
+    Original.reset();
+    Show(TPoison_Editor_State{});
+}
+
+bool TPoison_Edit::Fill_Record(const std::string& name) {
+    TPoison_Registry* poisons = Services().Catalogues.Poisons;
+    const TPoison_Template* poison = poisons ? poisons->Get(name.c_str()) : nullptr;
+    if (!poison)
+        return false;
+    Original = *poison;
+    Show(Poison_State(*Original, Effect_Names()));
+    return true;
+}
+
+void TPoison_Edit::Build_Record() {
+    Built = Build_Poison(Bindings.Read(Last_Shown), Original ? &*Original : nullptr);
+}
+
+std::string TPoison_Edit::Built_Name() const {
+    return Built ? Built->Get_Name() : std::string();
+}
+
+void TPoison_Edit::Store_Built() {
+    TPoison_Registry* poisons = Services().Catalogues.Poisons;
+    if (!poisons || !Built)
+        throw std::logic_error("No poison template to store");
+    poisons->Add(Built.release());
+}
+
+} // namespace Vexlor

@@ -1,0 +1,250 @@
+#include "Gui_Test.h"
+#include "Test_Services.h"
+
+#include "foundations/Files.h"
+#include "shell/Creature_Form.h"
+#include "shell/Effect_Template_Form.h"
+#include "shell/Generate_Creatures_Form.h"
+#include "shell/Poison_Form.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace Vexlor::Test {
+namespace {
+
+QStringList Entries(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+// Every record of a catalogue filled into its editor and stored back through OK, untouched, must
+// be stored as it was: a control whose range cuts a value, or a binding that loses one, shows here.
+template <class Record, class Registry, class Editor>
+void Check_Round_Trip(Registry& registry, Editor& editor) {
+    QVERIFY(registry.Count() > 0);
+    for (std::int32_t index = 0; index < registry.Count(); ++index) {
+        const std::string name = registry.Get(index)->Get_Name();
+        const std::string stored = registry.Get(index)->Serialize();
+        QVERIFY(editor.Fill_Record(name));
+        Find<QPushButton>(&editor, "OK_Button")->click();
+        QCOMPARE(editor.Built_Name(), name);
+        editor.Store_Built();
+        QCOMPARE(QString::fromStdString(registry.Get(name.c_str())->Serialize()),
+                 QString::fromStdString(stored));
+    }
+}
+
+void Save_Picture(QWidget* window, const char* file) {
+    if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty()) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(Save_Window_Picture(window, folder + QLatin1Char('/') + QString::fromLatin1(file)));
+    }
+}
+
+} // namespace
+
+class TCreature_Effect_Editors_Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void The_Starter_Catalogue_Goes_Through_Each_Editor_Unchanged() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TCreature_Edit creatures(services.Get());
+        Check_Round_Trip<TCreature_Profile>(services.Catalogues.Creatures, creatures);
+        TEffect_Edit effects(services.Get());
+        Check_Round_Trip<TEffect_Template>(services.Catalogues.Effects, effects);
+        TPoison_Edit poisons(services.Get());
+        Check_Round_Trip<TPoison_Template>(services.Catalogues.Poisons, poisons);
+    }
+
+    void Levels_And_Numbers_Keep_Their_Order() {
+        TTest_Services services;
+        TCreature_Edit editor(services.Get());
+        editor.Clear_Record();
+        auto* low = Find<QSpinBox>(&editor, "Level");
+        auto* high = Find<QSpinBox>(&editor, "High_Level");
+        QCOMPARE(low->maximum(), 99);
+        high->setValue(10);
+        low->setValue(3);
+        QCOMPARE(high->value(), 10);
+        low->setValue(12);
+        QCOMPARE(high->value(), 12);
+        high->setValue(5);
+        QCOMPARE(low->value(), 5);
+        auto* fewest = Find<QSpinBox>(&editor, "Number_Appearing_Low");
+        auto* most = Find<QSpinBox>(&editor, "Number_Appearing_High");
+        QCOMPARE(fewest->value(), 1);
+        fewest->setValue(4);
+        QCOMPARE(most->value(), 4);
+        Find<QSpinBox>(&editor, "AttackLow3")->setValue(6);
+        QCOMPARE(Find<QSpinBox>(&editor, "AttackHigh3")->value(), 6);
+    }
+
+    void A_New_Creature_Is_Common_And_Filling_Fires_No_Rule() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TCreature_Edit editor(services.Get());
+        editor.Clear_Record();
+        Find<QLineEdit>(&editor, "Creature_Name")->setText(QStringLiteral("Dust Mite"));
+        Find<QPushButton>(&editor, "OK_Button")->click();
+        editor.Store_Built();
+        QCOMPARE(services.Catalogues.Creatures.Get("Dust Mite")->Get_Frequency(), Frequency_Common);
+        // A stored range whose high is below its low is shown as it is, not put in order.
+        TCreature_Profile odd;
+        odd.Set_Name("Odd");
+        odd.Set_Low_Level(7);
+        odd.Set_Level(4);
+        services.Catalogues.Creatures.Add(new TCreature_Profile(odd));
+        QVERIFY(editor.Fill_Record("Odd"));
+        QCOMPARE(Find<QSpinBox>(&editor, "Level")->value(), 7);
+        QCOMPARE(Find<QSpinBox>(&editor, "High_Level")->value(), 4);
+    }
+
+    void OK_Needs_A_Name_That_Can_Be_Stored() {
+        TTest_Services services;
+        TEffect_Edit editor(services.Get());
+        editor.Clear_Record();
+        auto* ok = Find<QPushButton>(&editor, "OK_Button");
+        auto* name = Find<QLineEdit>(&editor, "Armor_Name");
+        QVERIFY(!ok->isEnabled());
+        name->setText(QStringLiteral("Chills"));
+        QVERIFY(ok->isEnabled());
+        for (const char* refused : {"   ", "Fog|Heal", "<b>"}) {
+            name->setText(QString::fromLatin1(refused));
+            QVERIFY2(!ok->isEnabled(), refused);
+        }
+    }
+
+    void An_Effect_Is_Never_Offered_As_Its_Own_Sub_Effect() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TEffect_Template same_name;
+        same_name.Deserialize("<#name=TREMORS>");
+        services.Catalogues.Effects.Add(new TEffect_Template(same_name));
+        TEffect_Edit editor(services.Get());
+        for (int opening = 0; opening < 2; ++opening) {
+            QVERIFY(editor.Fill_Record("Tremors"));
+            const QStringList available = Entries(Find<QListWidget>(&editor, "Available_Effects"));
+            QVERIFY(!available.contains(QStringLiteral("Tremors")));
+            QVERIFY(!available.contains(QStringLiteral("TREMORS")));
+            // Nerve Fire has Tremors among its sub-effects: taking it would loop.
+            QVERIFY(!available.contains(QStringLiteral("Nerve Fire")));
+            QCOMPARE(QSet<QString>(available.begin(), available.end()).size(), available.size());
+            QCOMPARE(available.size() + Find<QListWidget>(&editor, "Effects")->count(),
+                     services.Catalogues.Effects.Count() - 3);
+        }
+    }
+
+    void Percent_Hit_Points_Are_Stored_With_One_Percent_Sign() {
+        TTest_Services services;
+        TEffect_Edit editor(services.Get());
+        editor.Clear_Record();
+        Find<QLineEdit>(&editor, "Armor_Name")->setText(QStringLiteral("Wasting"));
+        Find<QLineEdit>(&editor, "HP")->setText(QStringLiteral("10%"));
+        Find<QAbstractButton>(&editor, "HP_Percent")->setChecked(true);
+        Find<QPushButton>(&editor, "OK_Button")->click();
+        editor.Store_Built();
+        QCOMPARE(services.Catalogues.Effects.Get("Wasting")->Get_HP().Amount, std::string("10%"));
+        QVERIFY(editor.Fill_Record("Wasting"));
+        QCOMPARE(Find<QLineEdit>(&editor, "HP")->text(), QStringLiteral("10"));
+        QVERIFY(Find<QAbstractButton>(&editor, "HP_Percent")->isChecked());
+    }
+
+    void A_Poison_Keeps_An_Effect_The_List_No_Longer_Holds() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TPoison_Template orphan;
+        orphan.Deserialize("<#name=Old Venom><#effect=Gone Effect><#effectmiss=Numbness>");
+        services.Catalogues.Poisons.Add(new TPoison_Template(orphan));
+        TPoison_Edit editor(services.Get());
+        QVERIFY(editor.Fill_Record("Old Venom"));
+        auto* effects = Find<QListWidget>(&editor, "Effects");
+        auto* misses = Find<QListWidget>(&editor, "Miss_Effects");
+        QVERIFY(effects->selectedItems().isEmpty());
+        QCOMPARE(effects->item(0)->text(), QString());
+        QCOMPARE(misses->currentItem()->text(), QStringLiteral("Numbness"));
+        misses->setCurrentRow(0); // the empty line: no miss effect
+        Find<QPushButton>(&editor, "OK_Button")->click();
+        editor.Store_Built();
+        const TPoison_Template* stored = services.Catalogues.Poisons.Get("Old Venom");
+        QCOMPARE(std::string(stored->Get_Effect()), std::string("Gone Effect"));
+        QCOMPARE(std::string(stored->Get_Effect_Miss()), std::string());
+
+        editor.Clear_Record();
+        QCOMPARE(effects->currentRow(), 0);
+        QCOMPARE(misses->currentRow(), 0);
+    }
+
+    void The_Creature_List_Is_Written_Where_The_User_Says() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TGenerate_Creatures_Form form(services.Get());
+        form.Prepare();
+        auto* generate = Find<QPushButton>(&form, "Generate_Button");
+        QVERIFY(!generate->isEnabled());
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("bestiary.txt"));
+        services.Prompts.Answer_File_Name(path);
+        Find<QPushButton>(&form, "Browse_Button")->click();
+        QCOMPARE(Find<QLineEdit>(&form, "Output_Filename")->text(), path);
+        QVERIFY(generate->isEnabled());
+        generate->click();
+        const std::string written = Read_File(QString_To_Path(path)).value_or("");
+        QVERIFY(written.starts_with("Creatures Listed by Level\r\n\r\nLEVEL "));
+        QVERIFY(written.find("Glass Rat    Common\r\n") != std::string::npos);
+        QVERIFY(Find<QPushButton>(&form, "Close_Button")->isEnabled());
+
+        Find<QLineEdit>(&form, "Output_Filename")
+            ->setText(folder.filePath(QStringLiteral("no folder/list.txt")));
+        generate->click();
+        QCOMPARE(services.Prompts.Messages().size(), 1);
+        QVERIFY(services.Prompts.All_Answered());
+    }
+
+    void Every_Control_Is_Named_And_The_Editors_Can_Be_Pictured() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TCreature_Edit creature(services.Get());
+        TEffect_Edit effect(services.Get());
+        TPoison_Edit poison(services.Get());
+        TGenerate_Creatures_Form list(services.Get());
+        for (QWidget* window : std::initializer_list<QWidget*>{&creature, &effect, &poison, &list})
+            QCOMPARE(Unnamed_Controls(window), QStringList());
+        QVERIFY(creature.Fill_Record("Glass Rat"));
+        Save_Picture(&creature, "Creature_Edit_General.png");
+        Find<QTabWidget>(&creature, "Pages")->setCurrentIndex(1);
+        Save_Picture(&creature, "Creature_Edit_Attacks.png");
+        Find<QTabWidget>(&creature, "Pages")->setCurrentIndex(2);
+        Save_Picture(&creature, "Creature_Edit_Habitat.png");
+        Find<QTabWidget>(&creature, "Pages")->setCurrentIndex(3);
+        Save_Picture(&creature, "Creature_Edit_Abilities.png");
+        QVERIFY(effect.Fill_Record("Nerve Fire"));
+        Save_Picture(&effect, "Effect_Edit_General.png");
+        Find<QTabWidget>(&effect, "Pages")->setCurrentIndex(1);
+        Save_Picture(&effect, "Effect_Edit_Conditions.png");
+        Find<QTabWidget>(&effect, "Pages")->setCurrentIndex(2);
+        Save_Picture(&effect, "Effect_Edit_Lists.png");
+        QVERIFY(poison.Fill_Record("Glass Viper Venom"));
+        Save_Picture(&poison, "Poison_Edit.png");
+        Save_Picture(&list, "Generate_Creatures_Form.png");
+    }
+};
+
+namespace {
+const TRegister_Gui_Test<TCreature_Effect_Editors_Test> registration;
+}
+
+} // namespace Vexlor::Test
+
+#include "Creature_Effect_Editors_Test.moc"

@@ -6,6 +6,7 @@
 #include "shell/Effect_Template_Form.h"
 #include "shell/Generate_Creatures_Form.h"
 #include "shell/Poison_Form.h"
+#include "widgets/Text_Convert.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -38,8 +39,7 @@ void Check_Round_Trip(Registry& registry, Editor& editor) {
         Find<QPushButton>(&editor, "OK_Button")->click();
         QCOMPARE(editor.Built_Name(), name);
         editor.Store_Built();
-        QCOMPARE(QString::fromStdString(registry.Get(name.c_str())->Serialize()),
-                 QString::fromStdString(stored));
+        QCOMPARE(To_QString(registry.Get(name.c_str())->Serialize()), To_QString(stored));
     }
 }
 

@@ -19,7 +19,8 @@ namespace Vexlor {
 // catalogues given.
 class TProgram_Services {
   public:
-    TProgram_Services(TUser_Prompts& prompts, const TCatalogues& catalogues, const std::filesystem::path& help_folder);
+    TProgram_Services(TUser_Prompts& prompts, const TCatalogues& catalogues,
+                      const std::filesystem::path& help_folder);
     TProgram_Services(const TProgram_Services&) = delete;
     TProgram_Services& operator=(const TProgram_Services&) = delete;
 

@@ -106,7 +106,8 @@ std::optional<std::filesystem::path> THelp_System::Find_Document() const {
     if (auto found = Find_File(Folder, File_Name))
         return found;
     const QString path = Path_To_QString(Folder / File_Name);
-    Prompts.Show_Message(TMessage_Kind::Warning, Caption(), QObject::tr("Cannot find the help file %1.").arg(path));
+    Prompts.Show_Message(TMessage_Kind::Warning, Caption(),
+                         QObject::tr("Cannot find the help file %1.").arg(path));
     return std::nullopt;
 }
 

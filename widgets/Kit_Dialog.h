@@ -29,7 +29,8 @@ class TKit_Dialog : public QDialog {
   protected:
     // Connects signal to handler inside the slot guard; while the dialog is being filled the
     // handler does nothing.
-    template <class Sender, class Signal, class Handler> void On(Sender* sender, Signal signal, Handler handler) {
+    template <class Sender, class Signal, class Handler>
+    void On(Sender* sender, Signal signal, Handler handler) {
         Guarded_Connect(sender, signal, this, Kit_Services.Prompts, &Fill, std::move(handler));
     }
     // While the returned guard lives, the dialog is being filled and its handlers keep still.

@@ -18,9 +18,11 @@ namespace {
 // Draws an entry's tab-separated parts at their stops.
 class TTab_Stop_Delegate : public QStyledItemDelegate {
   public:
-    TTab_Stop_Delegate(QListWidget* list, std::vector<int> stops) : QStyledItemDelegate(list), Stops(std::move(stops)) {}
+    TTab_Stop_Delegate(QListWidget* list, std::vector<int> stops)
+        : QStyledItemDelegate(list), Stops(std::move(stops)) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
         const QStringList parts = item.text.split(QLatin1Char('\t'));
@@ -49,7 +51,8 @@ class TTab_Stop_Delegate : public QStyledItemDelegate {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         const QStringList parts = index.data(Qt::DisplayRole).toString().split(QLatin1Char('\t'));
         const qsizetype last = parts.size() - 1;
-        size.setWidth(Stop_Pixels(option.widget, last) + option.fontMetrics.horizontalAdvance(parts[last]) + 8);
+        size.setWidth(Stop_Pixels(option.widget, last) + option.fontMetrics.horizontalAdvance(parts[last]) +
+                      8);
         return size;
     }
 
@@ -102,7 +105,8 @@ void Set_Tab_Stops(QListWidget* list, const std::vector<int>& stops) {
     list->setItemDelegate(new TTab_Stop_Delegate(list, stops));
 }
 
-TDual_List::TDual_List(QListWidget* available, QListWidget* chosen, QAbstractButton* add, QAbstractButton* remove)
+TDual_List::TDual_List(QListWidget* available, QListWidget* chosen, QAbstractButton* add,
+                       QAbstractButton* remove)
     : QObject(available), Available(available), Chosen_List(chosen) {
     for (QListWidget* list : {available, chosen})
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -112,7 +116,8 @@ TDual_List::TDual_List(QListWidget* available, QListWidget* chosen, QAbstractBut
     connect(chosen, &QListWidget::itemDoubleClicked, this, [this] { Move(Chosen_List, Available); });
 }
 
-void TDual_List::Set_Entries(const std::vector<std::string>& available, const std::vector<std::string>& chosen) {
+void TDual_List::Set_Entries(const std::vector<std::string>& available,
+                             const std::vector<std::string>& chosen) {
     Fill_List(Available, available);
     Fill_List(Chosen_List, chosen);
 }

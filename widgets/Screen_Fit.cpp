@@ -10,7 +10,8 @@ void Fit_Axis(int& start, int& length, int screen_start, int screen_length) {
     length = std::clamp(length, 0, std::max(screen_length, 0));
     // Computed in 64 bits: a stored position may be anything a file held.
     const long long last_start = static_cast<long long>(screen_start) + screen_length - length;
-    start = static_cast<int>(std::clamp<long long>(start, screen_start, std::max<long long>(last_start, screen_start)));
+    start = static_cast<int>(
+        std::clamp<long long>(start, screen_start, std::max<long long>(last_start, screen_start)));
 }
 
 } // namespace

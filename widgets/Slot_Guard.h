@@ -42,8 +42,8 @@ void Run_Guarded(TUser_Prompts& prompts, const std::function<void()>& handler);
 // Connects signal of sender to handler, run inside the guard and skipped while fill says the
 // window is being filled (fill may be null). The connection ends with context.
 template <class Sender, class Signal, class Handler>
-QMetaObject::Connection Guarded_Connect(Sender* sender, Signal signal, QObject* context, TUser_Prompts& prompts,
-                                        const TFill_State* fill, Handler handler) {
+QMetaObject::Connection Guarded_Connect(Sender* sender, Signal signal, QObject* context,
+                                        TUser_Prompts& prompts, const TFill_State* fill, Handler handler) {
     return QObject::connect(sender, signal, context,
                             [&prompts, fill, handler = std::move(handler)](auto&&... arguments) {
                                 if (fill && fill->Filling())

@@ -19,14 +19,15 @@ QWidget* Owner() {
 
 bool TQt_User_Prompts::Ask_Yes_No(const QString& caption, const QString& text, TAnswer default_answer) {
     const auto default_button = default_answer == TAnswer::Yes ? QMessageBox::Yes : QMessageBox::No;
-    return QMessageBox::question(Owner(), caption, text, QMessageBox::Yes | QMessageBox::No, default_button) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(Owner(), caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 default_button) == QMessageBox::Yes;
 }
 
 std::optional<QString> TQt_User_Prompts::Ask_Text(const QString& caption, const QString& prompt,
                                                   const QString& default_text) {
     bool accepted = false;
-    const QString text = QInputDialog::getText(Owner(), caption, prompt, QLineEdit::Normal, default_text, &accepted);
+    const QString text =
+        QInputDialog::getText(Owner(), caption, prompt, QLineEdit::Normal, default_text, &accepted);
     if (!accepted)
         return std::nullopt;
     return text;
@@ -34,7 +35,8 @@ std::optional<QString> TQt_User_Prompts::Ask_Text(const QString& caption, const 
 
 std::optional<QString> TQt_User_Prompts::Ask_File_Name(const TFile_Question& question) {
     QFileDialog dialog(Owner(), question.Title, question.Start, question.Filters);
-    dialog.setAcceptMode(question.Mode == TFile_Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(question.Mode == TFile_Mode::Save ? QFileDialog::AcceptSave
+                                                           : QFileDialog::AcceptOpen);
     dialog.setFileMode(question.Mode == TFile_Mode::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(question.Default_Suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !question.Ask_Overwrite);

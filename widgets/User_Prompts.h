@@ -19,9 +19,9 @@ enum class TFile_Mode { Open, Save };
 struct TFile_Question {
     TFile_Mode Mode = TFile_Mode::Open;
     QString Title;
-    QString Filters;        // "Rich text (*.rtf);;All files (*)"
-    QString Default_Suffix; // "rtf": added when the chosen name has no extension
-    QString Start;          // the file name or folder to start from
+    QString Filters;           // "Rich text (*.rtf);;All files (*)"
+    QString Default_Suffix;    // "rtf": added when the chosen name has no extension
+    QString Start;             // the file name or folder to start from
     bool Ask_Overwrite = true; // a save asks before replacing an existing file
 };
 

@@ -22,7 +22,8 @@ void Fit_Window_To_Screen(QWidget* window) {
         screen = window->screen();
     if (!screen)
         return;
-    const TScreen_Rect fitted = Fit_To_Screen(To_Screen_Rect(frame), To_Screen_Rect(screen->availableGeometry()));
+    const TScreen_Rect fitted =
+        Fit_To_Screen(To_Screen_Rect(frame), To_Screen_Rect(screen->availableGeometry()));
     // The frame (title bar and borders) is what must fit; the client area keeps its margins to it.
     const int extra_width = frame.width() - window->width();
     const int extra_height = frame.height() - window->height();

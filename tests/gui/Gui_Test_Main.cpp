@@ -49,7 +49,8 @@ bool Is_Control(const QWidget* widget) {
 // A part of one of Qt's composite controls (a spin box's edit, a combo box's list, a tab bar's
 // scroll buttons) belongs to that control, not to the window.
 bool Inside_Control(const QWidget* widget, const QWidget* window) {
-    for (const QWidget* parent = widget->parentWidget(); parent && parent != window; parent = parent->parentWidget())
+    for (const QWidget* parent = widget->parentWidget(); parent && parent != window;
+         parent = parent->parentWidget())
         if (Is_Control(parent) && !qobject_cast<const QTabWidget*>(parent))
             return true;
     return widget->objectName().startsWith(QStringLiteral("qt_"));
@@ -80,7 +81,8 @@ void Close_Next_Modal(std::function<void(QWidget*)> inspect) {
 }
 
 void Report_Missing(const char* name) {
-    QTest::qFail(qPrintable(QStringLiteral("No control named ") + QString::fromLatin1(name)), __FILE__, __LINE__);
+    QTest::qFail(qPrintable(QStringLiteral("No control named ") + QString::fromLatin1(name)), __FILE__,
+                 __LINE__);
 }
 
 QStringList Unnamed_Controls(const QWidget* window) {

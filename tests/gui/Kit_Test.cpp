@@ -68,7 +68,8 @@ class TKit_Test : public QObject {
         const std::vector<std::tuple<QString, QString, QString>> cases = {
             {QStringLiteral("/tmp/bob"), QStringLiteral("rtf"), QStringLiteral("/tmp/bob.rtf")},
             {QStringLiteral("/tmp/bob.doc"), QStringLiteral("rtf"), QStringLiteral("/tmp/bob.doc")},
-            {QStringLiteral("/tmp/my.folder/bob"), QStringLiteral("rtf"), QStringLiteral("/tmp/my.folder/bob.rtf")},
+            {QStringLiteral("/tmp/my.folder/bob"), QStringLiteral("rtf"),
+             QStringLiteral("/tmp/my.folder/bob.rtf")},
             {QStringLiteral("/tmp/bob"), QString(), QStringLiteral("/tmp/bob")},
             {QString(), QStringLiteral("rtf"), QString()}};
         for (const auto& [name, suffix, expected] : cases)
@@ -97,9 +98,8 @@ class TKit_Test : public QObject {
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(runs, 2);
-        QCOMPARE(services.Prompts.Messages(),
-                 (QStringList{QStringLiteral(u"Caf\u00E9 bill \u20AC overflow"),
-                              QStringLiteral("An unexpected error occurred.")}));
+        QCOMPARE(services.Prompts.Messages(), (QStringList{QStringLiteral(u"Caf\u00E9 bill \u20AC overflow"),
+                                                           QStringLiteral("An unexpected error occurred.")}));
     }
 
     void The_Right_Click_Walk_Finds_The_Nearest_Context() {
@@ -123,11 +123,13 @@ class TKit_Test : public QObject {
         list->addItem(QStringLiteral("Rope"));
         Set_Help_Context(&window, 1);
         Install_Context_Help(&window, services.Get().Help, [](QWidget*, QPoint) {
-            return std::optional<TPopup_Text>(TPopup_Text{QStringLiteral("Rope"), QStringLiteral("Ten metres.")});
+            return std::optional<TPopup_Text>(
+                TPopup_Text{QStringLiteral("Rope"), QStringLiteral("Ten metres.")});
         });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), list->viewport()->mapToGlobal(QPoint(2, 2)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                list->viewport()->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(list->viewport(), &click);
         const QLabel* shown = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())

@@ -4,7 +4,8 @@
 
 namespace Vexlor::Test {
 
-std::optional<TScripted_Prompts::TScripted> TScripted_Prompts::Next(TQuestion_Kind kind, const QString& what) {
+std::optional<TScripted_Prompts::TScripted> TScripted_Prompts::Next(TQuestion_Kind kind,
+                                                                    const QString& what) {
     if (Script.empty() || Script.front().Kind != kind) {
         if (On_Unscripted)
             On_Unscripted(what);
@@ -56,8 +57,8 @@ QStringList TScripted_Prompts::Messages() const {
 }
 
 int TScripted_Prompts::Beeps() const {
-    return static_cast<int>(std::count_if(Asked.begin(), Asked.end(),
-                                          [](const TAsked& asked) { return asked.Kind == TQuestion_Kind::Beep; }));
+    return static_cast<int>(std::count_if(
+        Asked.begin(), Asked.end(), [](const TAsked& asked) { return asked.Kind == TQuestion_Kind::Beep; }));
 }
 
 } // namespace Vexlor::Test

@@ -18,20 +18,27 @@ enum class TQuestion_Kind { Yes_No, Text, File_Name, Message, Beep };
 struct TAsked {
     TQuestion_Kind Kind;
     QString Caption;
-    QString Text;                      // the question's text, the prompt, or the file dialog's title
+    QString Text;                         // the question's text, the prompt, or the file dialog's title
     TAnswer Default_Answer = TAnswer::No; // for Yes/No questions
     TMessage_Kind Message_Kind = TMessage_Kind::Information;
-    TFile_Question File;               // for file names
+    TFile_Question File; // for file names
 };
 
 class TScripted_Prompts : public TUser_Prompts {
   public:
-    void Answer_Yes_No(bool answer) { Script.push_back({TQuestion_Kind::Yes_No, answer ? QStringLiteral("y") : QString()}); }
-    void Answer_Text(std::optional<QString> text) { Script.push_back({TQuestion_Kind::Text, std::move(text)}); }
-    void Answer_File_Name(std::optional<QString> name) { Script.push_back({TQuestion_Kind::File_Name, std::move(name)}); }
+    void Answer_Yes_No(bool answer) {
+        Script.push_back({TQuestion_Kind::Yes_No, answer ? QStringLiteral("y") : QString()});
+    }
+    void Answer_Text(std::optional<QString> text) {
+        Script.push_back({TQuestion_Kind::Text, std::move(text)});
+    }
+    void Answer_File_Name(std::optional<QString> name) {
+        Script.push_back({TQuestion_Kind::File_Name, std::move(name)});
+    }
 
     bool Ask_Yes_No(const QString& caption, const QString& text, TAnswer default_answer) override;
-    std::optional<QString> Ask_Text(const QString& caption, const QString& prompt, const QString& default_text) override;
+    std::optional<QString> Ask_Text(const QString& caption, const QString& prompt,
+                                    const QString& default_text) override;
     std::optional<QString> Ask_File_Name(const TFile_Question& question) override;
     void Show_Message(TMessage_Kind kind, const QString& caption, const QString& text) override;
     void Beep() override;

@@ -9,7 +9,8 @@ namespace Vexlor::Test {
 namespace {
 
 template <class Registry> void Load(Registry& registry, const std::string& file_name) {
-    const std::string text = Read_File(std::filesystem::path(VEXLOR_STARTER_CATALOGUE) / file_name).value_or("");
+    const std::string text =
+        Read_File(std::filesystem::path(VEXLOR_STARTER_CATALOGUE) / file_name).value_or("");
     Add_Records(registry, text, [](const auto&) { return true; });
 }
 

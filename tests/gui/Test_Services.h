@@ -3,8 +3,8 @@
 // from texts of one record per line, or from the starter catalogue).
 #pragma once
 
-#include "Scripted_Prompts.h"
 #include "Memory_Registry.h"
+#include "Scripted_Prompts.h"
 
 #include "catalogues/Compounds.h"
 #include "catalogues/Creature_Profile.h"

@@ -14,17 +14,18 @@ TEST(Screen_Fit, Windows_End_Up_Wholly_On_The_Screen) {
         TScreen_Rect Window, Screen, Expected;
     };
     const std::vector<TCase> cases = {
-        {{100, 100, 400, 300}, screen, {100, 100, 400, 300}},    // already inside
-        {{-50, -20, 400, 300}, screen, {0, 0, 400, 300}},        // left of and above the screen
-        {{900, 700, 400, 300}, screen, {624, 468, 400, 300}},    // past the right and bottom edges
-        {{10, 10, 2000, 300}, screen, {0, 10, 1024, 300}},       // wider than the screen
-        {{10, 10, 300, 5000}, screen, {10, 0, 300, 768}},        // taller than the screen
+        {{100, 100, 400, 300}, screen, {100, 100, 400, 300}},        // already inside
+        {{-50, -20, 400, 300}, screen, {0, 0, 400, 300}},            // left of and above the screen
+        {{900, 700, 400, 300}, screen, {624, 468, 400, 300}},        // past the right and bottom edges
+        {{10, 10, 2000, 300}, screen, {0, 10, 1024, 300}},           // wider than the screen
+        {{10, 10, 300, 5000}, screen, {10, 0, 300, 768}},            // taller than the screen
         {{-1000, 50, 400, 300}, left_screen, {-1000, 50, 400, 300}}, // on a screen left of the first
         {{100, 50, 400, 300}, left_screen, {-400, 50, 400, 300}},    // off that screen's right edge
         {{2147483000, 2147483000, 400, 300}, screen, {624, 468, 400, 300}}}; // a position from a broken file
     for (const TCase& fit : cases)
         EXPECT_EQ(Fit_To_Screen(fit.Window, fit.Screen), fit.Expected)
-            << fit.Window.Left << "," << fit.Window.Top << " " << fit.Window.Width << "x" << fit.Window.Height;
+            << fit.Window.Left << "," << fit.Window.Top << " " << fit.Window.Width << "x"
+            << fit.Window.Height;
 }
 
 TEST(Low_High_Rule, Each_Side_Moves_The_Other_Only_When_It_Must) {

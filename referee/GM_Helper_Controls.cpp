@@ -75,6 +75,7 @@ QPlainTextEdit* Make_Memo(const char* name, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setReadOnly(true);
+    memo->setUndoRedoEnabled(false);
     return memo;
 }
 

@@ -127,10 +127,13 @@ QWidget* TGM_Helper_Form::Make_Ship_Combat_Tab() {
     ships->addLayout(attacks);
     ships->addWidget(Make_Ship_Side(tr("Ship 2"), 2, Ship2));
     ships->addStretch(1);
+    // One shot's result: a line or two of table 1.
     Ship_Result = Make_Memo("Ship_Result", tab);
+    Ship_Result->setMaximumHeight(Ship_Result->fontMetrics().lineSpacing() * 4);
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(ships);
-    layout->addWidget(Ship_Result, 1);
+    layout->addWidget(Ship_Result);
+    layout->addStretch(1);
     On(right, &QPushButton::clicked, [this] { Attack(Ship1, Ship2); });
     On(left, &QPushButton::clicked, [this] { Attack(Ship2, Ship1); });
     return tab;

@@ -202,6 +202,17 @@ class TGM_Helper_Dialog_Test : public QObject {
         // Every table tool still runs, with blank results.
         Press("Lost_Roll_Button");
         QCOMPARE(Control<QListWidget>("Lost_List")->count(), 20);
+        // A folder of that name is no table file either; an empty file is a file without tables.
+        QVERIFY(QDir(Campaign->path()).mkdir(QStringLiteral("TABLES.TXT")));
+        Form->Prepare();
+        QCOMPARE(Services->Prompts.Messages().size(), 2);
+        QVERIFY(QDir(Campaign->path()).rmdir(QStringLiteral("TABLES.TXT")));
+        QFile empty(Path("TABLES.TXT"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        Form->Prepare();
+        QCOMPARE(Services->Prompts.Messages().size(), 2);
+        QCOMPARE(Control<QListWidget>("Table_List")->count(), 0);
     }
 
     void Output_File_Heading_Blocks() {
@@ -261,6 +272,15 @@ class TGM_Helper_Dialog_Test : public QObject {
         Press("Lost_Roll_Button");
         QCOMPARE(File_Lines(log).mid(0, 3), Texts({"", "Lost", ""}));
         QCOMPARE(Services->Prompts.Messages().size(), 5);
+        // A full disk: told once for the block, every result still shown.
+        if (QFile::exists(QStringLiteral("/dev/full"))) {
+            Type_Output(QStringLiteral("/dev/full"));
+            Press("Gems_Roll_Button");
+            QCOMPARE(Control<QListWidget>("Gems_List")->count(), 20);
+            QCOMPARE(Services->Prompts.Messages().size(), 6);
+            QCOMPARE(Services->Prompts.Messages().back(),
+                     QStringLiteral("Disk write error while writing to output file"));
+        }
     }
 
     void Every_Tool_Gives_Its_Lines_data() {
@@ -295,17 +315,20 @@ class TGM_Helper_Dialog_Test : public QObject {
         Type_Output(log);
         Press(qPrintable(button));
         QStringList shown;
-        if (auto* list = Form->findChild<QListWidget*>(results))
+        // A list's lines are never blank; a memo may hold a party of characters, whose
+        // description ends in a line break of its own.
+        if (auto* list = Form->findChild<QListWidget*>(results)) {
             shown = Entries(list);
-        else
+            for (const QString& line : shown)
+                QVERIFY2(!line.trimmed().isEmpty(), qPrintable(results));
+        } else {
             shown = Control<QPlainTextEdit>(qPrintable(results))->toPlainText().split(u'\n');
+        }
         if (lines >= 0)
             QCOMPARE(shown.size(), lines);
         else if (dashes == 0)
             QVERIFY(shown.size() >= 20);
         QCOMPARE(shown.count(QStringLiteral("----------")), dashes);
-        for (const QString& line : shown)
-            QVERIFY2(!line.trimmed().isEmpty(), qPrintable(results));
         QVERIFY(File_Lines(log).size() > 3);
         QVERIFY(Services->Prompts.Asked.empty());
     }
@@ -341,6 +364,25 @@ class TGM_Helper_Dialog_Test : public QObject {
                  qPrintable(result));
         Press("Attack_Left_Button");
         QVERIFY(!QFile::exists(log));
+    }
+
+    // Pictures of the tabs with the most on them, after a press, to look at.
+    void Pictures_Of_The_Busiest_Tabs() {
+        Show();
+        auto* pages = Control<QTabWidget>("Tool_Pages");
+        Press("Dice_Roll_Button");
+        QVERIFY(Save_Window_Picture(Form.get(), QStringLiteral("/tmp/gm_helper_dice.png")));
+        pages->setCurrentIndex(1);
+        Press("Roll_Vs_Effect_Button");
+        QVERIFY(Save_Window_Picture(Form.get(), QStringLiteral("/tmp/gm_helper_item_vs_effect.png")));
+        pages->setCurrentIndex(13);
+        Control<QComboBox>("Encounter_Level")->setCurrentIndex(5);
+        Press("Encounters_Roll_Button");
+        QVERIFY(Save_Window_Picture(Form.get(), QStringLiteral("/tmp/gm_helper_encounters.png")));
+        for (const int page : {3, 4, 5, 15}) {
+            pages->setCurrentIndex(page);
+            QVERIFY(Save_Window_Picture(Form.get(), QStringLiteral("/tmp/gm_helper_page_%1.png").arg(page)));
+        }
     }
 
     void Creature_And_Poison_Lists_Start_With_Random() {

@@ -2,15 +2,18 @@
 #include "Test_Services.h"
 
 #include "foundations/Files.h"
+#include "foundations/Random.h"
 #include "possessions/Inventory_Dialog.h"
 #include "roster/Character_Pages.h"
 #include "roster/Party_File.h"
 #include "shell/CWF.h"
 #include "shell/CharacterChoice.h"
+#include "shell/LUF.h"
 #include "widgets/Text_Convert.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -64,6 +67,20 @@ struct TShown_Parties {
     TInventory_Dialog Inventory{Services.Get()};
     TCharacter_Choice_Dialog Dialog{Services.Get()};
 };
+
+// A control of the page the wizard shows, or of the wizard itself.
+template <class T> T* Page_Control(QWidget* wizard, const char* name) {
+    if (const QWidget* page = qobject_cast<TCharacter_Wizard_Form*>(wizard)->Current_Sheet())
+        if (T* control = page->findChild<T*>(QString::fromLatin1(name)))
+            return control;
+    return Find<T>(wizard, name);
+}
+
+// Clicks the entry of list that reads text.
+void Pick(QListWidget* list, const QString& text) {
+    const QRect entry = list->visualItemRect(list->findItems(text, Qt::MatchExactly).value(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+}
 
 const std::string Two_Parties =
     "<party=\"Alpha team\"><character=\"Rex\tCommando, "
@@ -201,6 +218,44 @@ class TCharacter_Choice_Test : public QObject {
         QCOMPARE(prompts.Messages(), QStringList{QStringLiteral("File not found")});
     }
 
+    void Create_Character_Runs_The_Wizard_With_An_Empty_Inventory() {
+        TFunction_Random dice([](int n) { return n - 1; });
+        TRandom_Override override(dice);
+        TShown_Parties shown;
+        shown.Services.Catalogues.Load_Starter();
+        shown.Write_Party_File(Two_Parties);
+        shown.Prepare();
+        shown.Inventory.Deserialize("<items><item>Old Rope</item></items><equip></equip>");
+        When_Modal([&](QWidget* window) {
+            auto* wizard = qobject_cast<TCharacter_Wizard_Form*>(window);
+            QVERIFY(wizard);
+            QCOMPARE(wizard->Names, Enclosed_Names({"Rex", "Una"}));
+            QCOMPARE(shown.Inventory.Serialize().find("Old Rope"), std::string::npos);
+            QTest::keyClicks(Page_Control<QLineEdit>(wizard, "Name_Edit"), QStringLiteral("Ann"));
+            auto* next = Find<QPushButton>(wizard, "Next_Button");
+            next->click();
+            next->click();
+            Pick(Page_Control<QListWidget>(wizard, "Class1"), QStringLiteral("Chemist"));
+            // A chemist picks a compound; every other page may be passed as it is.
+            for (int press = 0; press < 12 && wizard->isVisible(); ++press) {
+                if (qobject_cast<TCharacter_Wizard_Form*>(wizard)->Get_Step() == 5)
+                    Pick(Page_Control<QListWidget>(wizard, "Compound_List"), QStringLiteral("Acid Flask"));
+                next->click();
+            }
+            if (wizard->isVisible())
+                Find<QPushButton>(wizard, "Cancel_Button")->click();
+        });
+        shown.Button("Create_Character_Button")->click();
+        QCOMPARE(shown.Entries(shown.Characters()),
+                 (QStringList{QStringLiteral("Ann"), QStringLiteral("Rex\tCommando, Medic"),
+                              QStringLiteral("Una")}));
+        QCOMPARE(shown.Characters()->currentRow(), 0);
+        const std::string stored = Read_Party_Members(Read_Parties(shown.Party_File())[0].Stored)[0].Stored;
+        QVERIFY(stored.starts_with("<name>Ann</name>"));
+        QVERIFY(stored.find("<items>") != std::string::npos);
+        QCOMPARE(stored.find("Old Rope"), std::string::npos);
+    }
+
     void Edit_Through_The_Wizard_Shows_Name_Tab_And_Classes() {
         TShown_Parties shown;
         shown.Services.Catalogues.Load_Starter();
@@ -214,6 +269,8 @@ class TCharacter_Choice_Test : public QObject {
             QCOMPARE(qobject_cast<TCharacter_Wizard_Form*>(wizard)->Names, Enclosed_Names({"Una"}));
             for (int press = 0; press < 12 && wizard->isVisible(); ++press)
                 Find<QPushButton>(wizard, "Next_Button")->click();
+            if (wizard->isVisible())
+                Find<QPushButton>(wizard, "Cancel_Button")->click();
         });
         shown.Button("Edit_Button")->click();
         QCOMPARE(shown.Entries(shown.Characters()),
@@ -222,6 +279,28 @@ class TCharacter_Choice_Test : public QObject {
         const TRoster_List members = Read_Party_Members(Read_Parties(shown.Party_File())[0].Stored);
         QCOMPARE(members[0].Text, std::string("Ann\tChemist"));
         QVERIFY(members[0].Stored.find("<items>") != std::string::npos);
+    }
+
+    void Level_Up_Stores_The_New_Level_And_Shows_The_Classes() {
+        TFunction_Random dice([](int) { return 0; });
+        TRandom_Override override(dice);
+        TShown_Parties shown;
+        shown.Write_Party_File("<party=\"P\"><character=\"Max\"><name>Max</name><#cognitive=1><#hp=20>"
+                               "<#class1=\"Mercenary\"><#level1=5></character></party>\r\n");
+        shown.Prepare();
+        When_Modal([&](QWidget* window) {
+            auto* form = qobject_cast<TLevel_Up_Form*>(window);
+            QVERIFY(form);
+            Find<QPushButton>(form, "Next_Button")->click();
+            if (form->Current_Sheet())
+                Find<QPushButton>(form->Current_Sheet(), "OK_Button")->click();
+            if (form->isVisible())
+                Find<QPushButton>(form, "Cancel_Button")->click();
+        });
+        shown.Button("Level_Up_Button")->click();
+        QCOMPARE(shown.Entries(shown.Characters()), QStringList{QStringLiteral("Max\tMercenary")});
+        const std::string stored = Read_Party_Members(Read_Parties(shown.Party_File())[0].Stored)[0].Stored;
+        QVERIFY(stored.find("<#level1=6>") != std::string::npos);
     }
 
     // How long showing takes with a party of a long campaign: 10,000 characters with inventories.

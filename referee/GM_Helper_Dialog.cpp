@@ -1,7 +1,7 @@
 #include "referee/GM_Helper_Dialog.h"
 
 #include "referee/Afflictions.h"
-#include "referee/GM_Helper_Controls.h"
+#include "referee/GM_Helper_Dialog_Controls.h"
 #include "referee/Gems.h"
 #include "referee/Mishaps.h"
 #include "widgets/Help_Contexts.h"

@@ -1,4 +1,4 @@
-#include "referee/GM_Helper_Controls.h"
+#include "referee/GM_Helper_Dialog_Controls.h"
 
 #include "widgets/List_Widgets.h"
 

@@ -14,8 +14,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <stdexcept>
-
 namespace Vexlor {
 namespace {
 
@@ -36,7 +34,7 @@ class TRows {
 } // namespace
 
 TArmor_Edit::TArmor_Edit(TServices& services, QWidget* parent)
-    : TRecord_Edit_Dialog(services, Help_Item_Edit, tr("Edit Item Template"), parent) {
+    : TArmor_Edit_Base(services, Help_Item_Edit, tr("Edit Item Template"), "item template", parent) {
     setObjectName(QStringLiteral("TArmor_Edit"));
     resize(640, 620);
     auto* layout = new QVBoxLayout(this);
@@ -50,7 +48,7 @@ TArmor_Edit::TArmor_Edit(TServices& services, QWidget* parent)
     pages->addTab(Make_Intelligence_Page(), tr("Intelligence"));
     pages->addTab(Make_Other_Page(), tr("Other"));
     pages->addTab(Make_Weapons_Page(), tr("Mounted Weapons"));
-    pages->addTab(Make_Description_Page(), tr("Description"));
+    pages->addTab(Memo("Description", &TState::Description), tr("Description"));
     layout->addWidget(pages, 1);
 
     QPushButton* roll = Make_Button("Roll_Button", tr("Roll"));
@@ -76,13 +74,22 @@ QSpinBox* TArmor_Edit::Number(const char* object_name, int TState::*field, int l
 }
 
 QCheckBox* TArmor_Edit::Flag(const char* object_name, const QString& caption, bool TState::*field) {
-    QCheckBox* check = Make_Check(object_name, caption);
-    Bindings.Flag(check, field);
+    QCheckBox* check = TArmor_Edit_Base::Flag(object_name, caption, field);
     On(check, &QCheckBox::toggled, [this] {
         Update_Cost();
         Update_Weight();
     });
     return check;
+}
+
+QWidget* TArmor_Edit::Costed_Dual_List(const char* chosen_name, const char* available_name,
+                                       const char* add_name, const char* remove_name,
+                                       TName_Choice TState::*field, const QString& chosen_caption,
+                                       const QString& available_caption) {
+    const TDual_List_Controls lists = Dual_List(chosen_name, available_name, add_name, remove_name, field,
+                                                chosen_caption, available_caption);
+    On(lists.Mover, &TDual_List::Changed, [this] { Update_Cost(); });
+    return lists.Panel;
 }
 
 QWidget* TArmor_Edit::Make_General_Page() {
@@ -292,9 +299,9 @@ QWidget* TArmor_Edit::Make_Other_Page() {
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top, 1);
     layout->addWidget(new QLabel(tr("QID effects:"), page));
-    layout->addWidget(Make_Dual_List("Armor_QID_List", "Armor_Complete_QID_List", "QID_Add_Button",
-                                     "QID_Remove_Button", &TState::QIDs, tr("The item's QIDs:"),
-                                     tr("Other QIDs:")),
+    layout->addWidget(Costed_Dual_List("Armor_QID_List", "Armor_Complete_QID_List", "QID_Add_Button",
+                                       "QID_Remove_Button", &TState::QIDs, tr("The item's QIDs:"),
+                                       tr("Other QIDs:")),
                       2);
     return page;
 }
@@ -302,58 +309,13 @@ QWidget* TArmor_Edit::Make_Other_Page() {
 QWidget* TArmor_Edit::Make_Weapons_Page() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Make_Dual_List("Weapons", "Available_Weapons", "Weapon_Add_Button",
-                                     "Weapon_Remove_Button", &TState::Weapons, tr("Mounted weapons:"),
-                                     tr("Available weapons:")));
+    layout->addWidget(Costed_Dual_List("Weapons", "Available_Weapons", "Weapon_Add_Button",
+                                       "Weapon_Remove_Button", &TState::Weapons, tr("Mounted weapons:"),
+                                       tr("Available weapons:")));
     return page;
 }
 
-QWidget* TArmor_Edit::Make_Description_Page() {
-    auto* memo = new QPlainTextEdit(this);
-    memo->setObjectName(QStringLiteral("Description"));
-    Bindings.Memo(memo, &TState::Description);
-    return memo;
-}
-
-// The item's list at the left, "<" and ">" between, the others at the right: "<" takes the
-// selected lines into the item, ">" gives them back.
-QWidget* TArmor_Edit::Make_Dual_List(const char* chosen_name, const char* available_name,
-                                     const char* add_name, const char* remove_name,
-                                     TName_Choice TState::*field, const QString& chosen_caption,
-                                     const QString& available_caption) {
-    auto* panel = new QWidget(this);
-    auto* chosen = new QListWidget(panel);
-    chosen->setObjectName(QString::fromLatin1(chosen_name));
-    auto* available = new QListWidget(panel);
-    available->setObjectName(QString::fromLatin1(available_name));
-    QPushButton* add = Make_Button(add_name, QStringLiteral("<"));
-    QPushButton* remove = Make_Button(remove_name, QStringLiteral(">"));
-    auto* mover = new TDual_List(available, chosen, add, remove);
-    Bindings.Bind(
-        [mover, field](const TState& state) {
-            mover->Set_Entries((state.*field).Available, (state.*field).Chosen);
-        },
-        [chosen, available, field](TState& state) {
-            state.*field = {List_Entries(chosen), List_Entries(available)};
-        });
-    On(mover, &TDual_List::Changed, [this] { Update_Cost(); });
-
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(chosen_caption, panel), 0, 0);
-    grid->addWidget(new QLabel(available_caption, panel), 0, 2);
-    grid->addWidget(chosen, 1, 0);
-    auto* buttons = new QVBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    buttons->addStretch(1);
-    grid->addLayout(buttons, 1, 1);
-    grid->addWidget(available, 1, 2);
-    return panel;
-}
-
-void TArmor_Edit::Show(const TItem_Editor_State& state) {
+void TArmor_Edit::Show(const TState& state) {
     {
         const TFill_Guard filling = Begin_Fill();
         Fill_Combo(Morphable, [&] {
@@ -362,49 +324,35 @@ void TArmor_Edit::Show(const TItem_Editor_State& state) {
             weapons.insert(weapons.end(), choices.Weapons.begin(), choices.Weapons.end());
             return weapons;
         }());
-        Bindings.Show(state);
-        Last_Shown = state;
     }
-    Update_Name_State();
+    TArmor_Edit_Base::Show(state);
     Update_Weight();
 }
 
-TItem_Editor_State TArmor_Edit::Shown() const {
-    return Bindings.Read(Last_Shown);
-}
-
 void TArmor_Edit::Clear_Record() {
-    Original.reset();
-    Show(New_Item_Editor_State(Item_Choices(Services().Catalogues.Items, Services().Catalogues.QIDs)));
+    TArmor_Edit_Base::Clear_Record();
     Armor_Cost->setText(QStringLiteral("0"));
 }
 
 bool TArmor_Edit::Fill_Record(const std::string& name) {
-    TItem_Registry* items = Services().Catalogues.Items;
-    const TItem_Template* item = items ? items->Get(name.c_str()) : nullptr;
-    if (!item)
+    if (!TArmor_Edit_Base::Fill_Record(name))
         return false;
-    // A copy: building starts from it, so what no control shows is kept.
-    Original = *item;
-    Show(Item_Editor_State(*Original, Item_Choices(items, Services().Catalogues.QIDs)));
     Update_Cost();
     return true;
 }
 
-void TArmor_Edit::Build_Record() {
-    Built = std::make_unique<TItem_Template>(
-        Build_Item_Template(Original ? *Original : TItem_Template{}, Shown()));
+TState TArmor_Edit::New_State() const {
+    return New_Item_Editor_State(Item_Choices(Services().Catalogues.Items, Services().Catalogues.QIDs));
 }
 
-std::string TArmor_Edit::Built_Name() const {
-    return Built ? Built->Get_Name() : std::string();
+TState TArmor_Edit::Record_State(TItem_Template& record) const {
+    return Item_Editor_State(record, Item_Choices(Services().Catalogues.Items, Services().Catalogues.QIDs));
 }
 
-void TArmor_Edit::Store_Built() {
-    TItem_Registry* items = Services().Catalogues.Items;
-    if (!items || !Built)
-        throw std::logic_error("No item template to store");
-    items->Add(Built.release());
+std::unique_ptr<TItem_Template> TArmor_Edit::Build(const TState& state,
+                                                   const TItem_Template* original) const {
+    return std::make_unique<TItem_Template>(
+        Build_Item_Template(original ? *original : TItem_Template{}, state));
 }
 
 void TArmor_Edit::Update_Cost() {

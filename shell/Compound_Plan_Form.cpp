@@ -9,7 +9,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <stdexcept>
 #include <string>
 
 namespace Vexlor {
@@ -23,16 +22,14 @@ constexpr int Pair_Bound = 32767;
 } // namespace
 
 TCompound_Edit::TCompound_Edit(TServices& services, QWidget* parent)
-    : TRecord_Edit_Dialog(services, Help_Compound_Edit, tr("Edit Compound Plan"), parent) {
+    : TCompound_Edit_Base(services, Help_Compound_Edit, tr("Edit Compound Plan"), "compound plan", parent) {
     setObjectName(QStringLiteral("TCompound_Edit"));
     resize(600, 440);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Make_Name_Row("Compound_Name"));
     Bindings.Text(Name_Box(), &TState::Name);
 
-    auto* description = new QPlainTextEdit(this);
-    description->setObjectName(QStringLiteral("Description"));
-    Bindings.Memo(description, &TState::Description);
+    QPlainTextEdit* description = Memo("Description", &TState::Description);
 
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("Pages"));
@@ -44,18 +41,6 @@ TCompound_Edit::TCompound_Edit(TServices& services, QWidget* parent)
 }
 
 TCompound_Edit::~TCompound_Edit() = default;
-
-QSpinBox* TCompound_Edit::Number(const char* object_name, int TState::*field, int low, int high) {
-    QSpinBox* spin = Make_Spin(object_name, low, high);
-    Bindings.Number(spin, field);
-    return spin;
-}
-
-QWidget* TCompound_Edit::Range(const char* low_name, const char* high_name, TRange TState::*field) {
-    const TPair_Controls pair = Make_Pair(low_name, high_name, -Pair_Bound, Pair_Bound);
-    Bindings.Range(pair.Pair, field);
-    return Make_Pair_Row(pair);
-}
 
 QWidget* TCompound_Edit::Make_General_Page() {
     auto* page = new QWidget(this);
@@ -143,44 +128,23 @@ void TCompound_Edit::Update_Area() {
     Area_Level->setEnabled(area);
 }
 
-void TCompound_Edit::Show(const TCompound_Editor_State& state) {
-    {
-        const TFill_Guard filling = Begin_Fill();
-        Bindings.Show(state);
-    }
+void TCompound_Edit::Show(const TState& state) {
+    TCompound_Edit_Base::Show(state);
     Update_Area();
-    Update_Name_State();
 }
 
-void TCompound_Edit::Clear_Record() {
-    Original.reset();
-    Show(TCompound_Editor_State{});
+TState TCompound_Edit::New_State() const {
+    return {};
 }
 
-bool TCompound_Edit::Fill_Record(const std::string& name) {
-    TCompound_Registry* compounds = Services().Catalogues.Compounds;
-    const TCompound_Plan* plan = compounds ? compounds->Get(name.c_str()) : nullptr;
-    if (!plan)
-        return false;
-    Original = *plan;
-    Show(Compound_Editor_State(*Original));
-    return true;
+TState TCompound_Edit::Record_State(TCompound_Plan& record) const {
+    return Compound_Editor_State(record);
 }
 
-void TCompound_Edit::Build_Record() {
-    Built = std::make_unique<TCompound_Plan>(Build_Compound_Plan(Original ? *Original : TCompound_Plan{},
-                                                                 Bindings.Read(TCompound_Editor_State{})));
-}
-
-std::string TCompound_Edit::Built_Name() const {
-    return Built ? Built->Get_Name() : std::string();
-}
-
-void TCompound_Edit::Store_Built() {
-    TCompound_Registry* compounds = Services().Catalogues.Compounds;
-    if (!compounds || !Built)
-        throw std::logic_error("No compound plan to store");
-    compounds->Add(Built.release());
+std::unique_ptr<TCompound_Plan> TCompound_Edit::Build(const TState& state,
+                                                      const TCompound_Plan* original) const {
+    return std::make_unique<TCompound_Plan>(
+        Build_Compound_Plan(original ? *original : TCompound_Plan{}, state));
 }
 
 } // namespace Vexlor

@@ -18,7 +18,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <stdexcept>
 #include <tuple>
 
 namespace Vexlor {
@@ -35,7 +34,7 @@ QString Numbered(const char* prefix, int number) {
 } // namespace
 
 TCreature_Edit::TCreature_Edit(TServices& services, QWidget* parent)
-    : TRecord_Edit_Dialog(services, Help_Creature_Edit, tr("Edit Creature"), parent) {
+    : TCreature_Edit_Base(services, Help_Creature_Edit, tr("Edit Creature"), "creature profile", parent) {
     setObjectName(QStringLiteral("TCreature_Edit"));
     resize(640, 500);
     auto* layout = new QVBoxLayout(this);
@@ -48,38 +47,12 @@ TCreature_Edit::TCreature_Edit(TServices& services, QWidget* parent)
     pages->addTab(Make_Attack_Page(), tr("Attacks"));
     pages->addTab(Make_Habitat_Page(), tr("Habitat && Treasure"));
     pages->addTab(Make_Abilities_Page(), tr("Abilities"));
-    pages->addTab(Make_Description_Page(), tr("Description"));
+    pages->addTab(Memo("Description", &TState::Description), tr("Description"));
     layout->addWidget(pages, 1);
     layout->addWidget(Make_Button_Row());
 }
 
 TCreature_Edit::~TCreature_Edit() = default;
-
-QSpinBox* TCreature_Edit::Number(const char* object_name, int TState::*field, int low, int high) {
-    QSpinBox* spin = Make_Spin(object_name, low, high);
-    Bindings.Number(spin, field);
-    return spin;
-}
-
-QCheckBox* TCreature_Edit::Flag(const char* object_name, const QString& caption, bool TState::*field) {
-    QCheckBox* check = Make_Check(object_name, caption);
-    Bindings.Flag(check, field);
-    return check;
-}
-
-QLineEdit* TCreature_Edit::Text(const char* object_name, std::string TState::*field) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(object_name));
-    Bindings.Text(edit, field);
-    return edit;
-}
-
-QWidget* TCreature_Edit::Range(const char* low_name, const char* high_name, TRange TState::*field, int low,
-                               int high) {
-    const TPair_Controls pair = Make_Pair(low_name, high_name, low, high);
-    Bindings.Range(pair.Pair, field);
-    return Make_Pair_Row(pair);
-}
 
 QWidget* TCreature_Edit::Make_Frequency_Box() {
     auto* layout = new QGridLayout;
@@ -323,57 +296,28 @@ QWidget* TCreature_Edit::Make_Abilities_Page() {
     return page;
 }
 
-QWidget* TCreature_Edit::Make_Description_Page() {
-    auto* memo = new QPlainTextEdit(this);
-    memo->setObjectName(QStringLiteral("Description"));
-    Bindings.Memo(memo, &TState::Description);
-    return memo;
-}
-
 // The rows past the number of attacks are greyed; what they hold is kept.
 void TCreature_Edit::Update_Attack_Rows() {
     for (int slot = 0; slot < static_cast<int>(Attack_Rows.size()); ++slot)
         Attack_Rows[static_cast<std::size_t>(slot)]->setEnabled(slot < Attacks->value());
 }
 
-void TCreature_Edit::Show(const TCreature_Editor_State& state) {
-    {
-        const TFill_Guard filling = Begin_Fill();
-        Bindings.Show(state);
-    }
-    Last_Shown = state;
+void TCreature_Edit::Show(const TState& state) {
+    TCreature_Edit_Base::Show(state);
     Update_Attack_Rows();
-    Update_Name_State();
 }
 
-void TCreature_Edit::Clear_Record() {
-    Original.reset();
-    Show(New_Creature_State());
+TState TCreature_Edit::New_State() const {
+    return New_Creature_State();
 }
 
-bool TCreature_Edit::Fill_Record(const std::string& name) {
-    TCreature_Registry* creatures = Services().Catalogues.Creatures;
-    const TCreature_Profile* profile = creatures ? creatures->Get(name.c_str()) : nullptr;
-    if (!profile)
-        return false;
-    Original = *profile;
-    Show(Creature_State(*Original));
-    return true;
+TState TCreature_Edit::Record_State(TCreature_Profile& record) const {
+    return Creature_State(record);
 }
 
-void TCreature_Edit::Build_Record() {
-    Built = Build_Creature(Bindings.Read(Last_Shown), Original ? &*Original : nullptr);
-}
-
-std::string TCreature_Edit::Built_Name() const {
-    return Built ? Built->Get_Name() : std::string();
-}
-
-void TCreature_Edit::Store_Built() {
-    TCreature_Registry* creatures = Services().Catalogues.Creatures;
-    if (!creatures || !Built)
-        throw std::logic_error("No creature profile to store");
-    creatures->Add(Built.release());
+std::unique_ptr<TCreature_Profile> TCreature_Edit::Build(const TState& state,
+                                                         const TCreature_Profile* original) const {
+    return Build_Creature(state, original);
 }
 
 } // namespace Vexlor

@@ -7,16 +7,11 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-#include <stdexcept>
 
 namespace Vexlor {
 namespace {
@@ -26,7 +21,7 @@ using TState = TEffect_Editor_State;
 } // namespace
 
 TEffect_Edit::TEffect_Edit(TServices& services, QWidget* parent)
-    : TRecord_Edit_Dialog(services, Help_Effect_Edit, tr("Edit Effect"), parent) {
+    : TEffect_Edit_Base(services, Help_Effect_Edit, tr("Edit Effect"), "effect template", parent) {
     setObjectName(QStringLiteral("TEffect_Edit"));
     resize(640, 500);
     auto* layout = new QVBoxLayout(this);
@@ -38,29 +33,16 @@ TEffect_Edit::TEffect_Edit(TServices& services, QWidget* parent)
     pages->addTab(Make_General_Page(), tr("General"));
     pages->addTab(Make_Conditions_Page(), tr("Conditions"));
     pages->addTab(Make_Lists_Page(), tr("Sub-effects && QIDs"));
-    pages->addTab(Make_Dual_List("Disease_List", "Available_Disease_List", "Disease_Add_Button",
-                                 "Disease_Remove_Button", &TState::Diseases, tr("Disease:"),
-                                 tr("Body systems:")),
+    pages->addTab(Dual_List("Disease_List", "Available_Disease_List", "Disease_Add_Button",
+                            "Disease_Remove_Button", &TState::Diseases, tr("Disease:"), tr("Body systems:"))
+                      .Panel,
                   tr("Disease"));
-    pages->addTab(Make_Description_Page(), tr("Description"));
+    pages->addTab(Memo("Description", &TState::Description), tr("Description"));
     layout->addWidget(pages, 1);
     layout->addWidget(Make_Button_Row());
 }
 
 TEffect_Edit::~TEffect_Edit() = default;
-
-QLineEdit* TEffect_Edit::Text(const char* object_name, std::string TState::*field) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(object_name));
-    Bindings.Text(edit, field);
-    return edit;
-}
-
-QSpinBox* TEffect_Edit::Number(const char* object_name, int TState::*field) {
-    QSpinBox* spin = Make_Spin(object_name);
-    Bindings.Number(spin, field);
-    return spin;
-}
 
 QWidget* TEffect_Edit::Make_General_Page() {
     auto* page = new QWidget(this);
@@ -142,57 +124,13 @@ QWidget* TEffect_Edit::Make_Conditions_Page() {
 QWidget* TEffect_Edit::Make_Lists_Page() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Make_Dual_List("Effects", "Available_Effects", "Effect_Add_Button",
-                                     "Effect_Remove_Button", &TState::Effects, tr("Sub-effects:"),
-                                     tr("Other effects:")));
-    layout->addWidget(Make_Dual_List("Armor_QID_List", "Armor_Complete_QID_List", "QID_Add_Button",
-                                     "QID_Remove_Button", &TState::QIDs, tr("QID effects:"),
-                                     tr("Other QIDs:")));
+    layout->addWidget(Dual_List("Effects", "Available_Effects", "Effect_Add_Button", "Effect_Remove_Button",
+                                &TState::Effects, tr("Sub-effects:"), tr("Other effects:"))
+                          .Panel);
+    layout->addWidget(Dual_List("Armor_QID_List", "Armor_Complete_QID_List", "QID_Add_Button",
+                                "QID_Remove_Button", &TState::QIDs, tr("QID effects:"), tr("Other QIDs:"))
+                          .Panel);
     return page;
-}
-
-QWidget* TEffect_Edit::Make_Description_Page() {
-    auto* memo = new QPlainTextEdit(this);
-    memo->setObjectName(QStringLiteral("Description"));
-    Bindings.Memo(memo, &TState::Description);
-    return memo;
-}
-
-// The effect's list at the left, "<" and ">" between, the others at the right: "<" takes the
-// selected lines into the effect, ">" gives them back.
-QWidget* TEffect_Edit::Make_Dual_List(const char* chosen_name, const char* available_name,
-                                      const char* add_name, const char* remove_name,
-                                      TName_Choice TState::*field, const QString& chosen_caption,
-                                      const QString& available_caption) {
-    auto* panel = new QWidget(this);
-    auto* chosen = new QListWidget(panel);
-    chosen->setObjectName(QString::fromLatin1(chosen_name));
-    auto* available = new QListWidget(panel);
-    available->setObjectName(QString::fromLatin1(available_name));
-    QPushButton* add = Make_Button(add_name, QStringLiteral("<"));
-    QPushButton* remove = Make_Button(remove_name, QStringLiteral(">"));
-    auto* mover = new TDual_List(available, chosen, add, remove);
-    Bindings.Bind(
-        [mover, field](const TState& state) {
-            mover->Set_Entries((state.*field).Available, (state.*field).Chosen);
-        },
-        [chosen, available, field](TState& state) {
-            state.*field = {List_Entries(chosen), List_Entries(available)};
-        });
-
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(chosen_caption, panel), 0, 0);
-    grid->addWidget(new QLabel(available_caption, panel), 0, 2);
-    grid->addWidget(chosen, 1, 0);
-    auto* buttons = new QVBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    buttons->addStretch(1);
-    grid->addLayout(buttons, 1, 1);
-    grid->addWidget(available, 1, 2);
-    return panel;
 }
 
 std::vector<TEffect_Links> TEffect_Edit::Effect_Links() const {
@@ -213,43 +151,17 @@ std::vector<std::string> TEffect_Edit::QID_Names() const {
     return names;
 }
 
-void TEffect_Edit::Show(const TEffect_Editor_State& state) {
-    {
-        const TFill_Guard filling = Begin_Fill();
-        Bindings.Show(state);
-    }
-    Last_Shown = state;
-    Update_Name_State();
+TState TEffect_Edit::New_State() const {
+    return New_Effect_State(Effect_Links(), QID_Names());
 }
 
-void TEffect_Edit::Clear_Record() {
-    Original.reset();
-    Show(New_Effect_State(Effect_Links(), QID_Names()));
+TState TEffect_Edit::Record_State(TEffect_Template& record) const {
+    return Effect_State(record, Effect_Links(), QID_Names());
 }
 
-bool TEffect_Edit::Fill_Record(const std::string& name) {
-    TEffect_Registry* effects = Services().Catalogues.Effects;
-    const TEffect_Template* effect = effects ? effects->Get(name.c_str()) : nullptr;
-    if (!effect)
-        return false;
-    Original = *effect;
-    Show(Effect_State(*Original, Effect_Links(), QID_Names()));
-    return true;
-}
-
-void TEffect_Edit::Build_Record() {
-    Built = Build_Effect(Bindings.Read(Last_Shown), Original ? &*Original : nullptr);
-}
-
-std::string TEffect_Edit::Built_Name() const {
-    return Built ? Built->Get_Name() : std::string();
-}
-
-void TEffect_Edit::Store_Built() {
-    TEffect_Registry* effects = Services().Catalogues.Effects;
-    if (!effects || !Built)
-        throw std::logic_error("No effect template to store");
-    effects->Add(Built.release());
+std::unique_ptr<TEffect_Template> TEffect_Edit::Build(const TState& state,
+                                                      const TEffect_Template* original) const {
+    return Build_Effect(state, original);
 }
 
 } // namespace Vexlor

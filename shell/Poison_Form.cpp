@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 #include <tuple>
 
 namespace Vexlor {
@@ -24,7 +23,7 @@ using TState = TPoison_Editor_State;
 } // namespace
 
 TPoison_Edit::TPoison_Edit(TServices& services, QWidget* parent)
-    : TRecord_Edit_Dialog(services, Help_Poison_Edit, tr("Edit Poison"), parent) {
+    : TPoison_Edit_Base(services, Help_Poison_Edit, tr("Edit Poison"), "poison template", parent) {
     setObjectName(QStringLiteral("TPoison_Edit"));
     resize(520, 420);
     auto* layout = new QVBoxLayout(this);
@@ -39,9 +38,7 @@ TPoison_Edit::TPoison_Edit(TServices& services, QWidget* parent)
     }};
     for (int i = 0; i < static_cast<int>(spins.size()); ++i) {
         const auto& [name, caption, field] = spins[static_cast<std::size_t>(i)];
-        QSpinBox* spin = Make_Spin(name);
-        Bindings.Number(spin, field);
-        Add_Labelled(numbers, 0, 2 * i, caption, spin);
+        Add_Labelled(numbers, 0, 2 * i, caption, Number(name, field));
     }
     layout->addLayout(numbers);
 
@@ -52,9 +49,7 @@ TPoison_Edit::TPoison_Edit(TServices& services, QWidget* parent)
     lists->addWidget(Effect_List("Miss_Effects", &TState::Miss_Effect), 1, 1);
     layout->addLayout(lists, 2);
 
-    auto* description = new QPlainTextEdit(this);
-    description->setObjectName(QStringLiteral("Description"));
-    Bindings.Memo(description, &TState::Description);
+    QPlainTextEdit* description = Memo("Description", &TState::Description);
     layout->addWidget(new QLabel(tr("Description:"), this));
     layout->addWidget(description, 1);
     layout->addWidget(Make_Button_Row());
@@ -96,44 +91,22 @@ std::vector<std::string> TPoison_Edit::Effect_Names() const {
     return names;
 }
 
-void TPoison_Edit::Show(const TPoison_Editor_State& state) {
+void TPoison_Edit::Show(const TState& state) {
     Lines = Poison_Effect_Lines(Effect_Names());
-    {
-        const TFill_Guard filling = Begin_Fill();
-        Bindings.Show(state);
-    }
-    Last_Shown = state;
-    Update_Name_State();
+    TPoison_Edit_Base::Show(state);
 }
 
-void TPoison_Edit::Clear_Record() {
-    Original.reset();
-    Show(TPoison_Editor_State{});
+TState TPoison_Edit::New_State() const {
+    return {};
 }
 
-bool TPoison_Edit::Fill_Record(const std::string& name) {
-    TPoison_Registry* poisons = Services().Catalogues.Poisons;
-    const TPoison_Template* poison = poisons ? poisons->Get(name.c_str()) : nullptr;
-    if (!poison)
-        return false;
-    Original = *poison;
-    Show(Poison_State(*Original, Effect_Names()));
-    return true;
+TState TPoison_Edit::Record_State(TPoison_Template& record) const {
+    return Poison_State(record, Effect_Names());
 }
 
-void TPoison_Edit::Build_Record() {
-    Built = Build_Poison(Bindings.Read(Last_Shown), Original ? &*Original : nullptr);
-}
-
-std::string TPoison_Edit::Built_Name() const {
-    return Built ? Built->Get_Name() : std::string();
-}
-
-void TPoison_Edit::Store_Built() {
-    TPoison_Registry* poisons = Services().Catalogues.Poisons;
-    if (!poisons || !Built)
-        throw std::logic_error("No poison template to store");
-    poisons->Add(Built.release());
+std::unique_ptr<TPoison_Template> TPoison_Edit::Build(const TState& state,
+                                                      const TPoison_Template* original) const {
+    return Build_Poison(state, original);
 }
 
 } // namespace Vexlor

@@ -10,29 +10,22 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <stdexcept>
-
 namespace Vexlor {
 namespace {
 
 using TState = TQID_Editor_State;
 
-// Damage and duration may be entered below 0 as well, so no stored plan is cut when shown.
-constexpr int Pair_Bound = 32767;
-
 } // namespace
 
 TQID_Edit::TQID_Edit(TServices& services, QWidget* parent)
-    : TRecord_Edit_Dialog(services, Help_QID_Edit, tr("Edit QID Plan"), parent) {
+    : TQID_Edit_Base(services, Help_QID_Edit, tr("Edit QID Plan"), "QID plan", parent) {
     setObjectName(QStringLiteral("TQID_Edit"));
     resize(560, 420);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Make_Name_Row("QID_Name"));
     Bindings.Text(Name_Box(), &TState::Name);
 
-    auto* description = new QPlainTextEdit(this);
-    description->setObjectName(QStringLiteral("Description"));
-    Bindings.Memo(description, &TState::Description);
+    QPlainTextEdit* description = Memo("Description", &TState::Description);
 
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("Pages"));
@@ -44,18 +37,6 @@ TQID_Edit::TQID_Edit(TServices& services, QWidget* parent)
 }
 
 TQID_Edit::~TQID_Edit() = default;
-
-QSpinBox* TQID_Edit::Number(const char* object_name, int TState::*field, int low, int high) {
-    QSpinBox* spin = Make_Spin(object_name, low, high);
-    Bindings.Number(spin, field);
-    return spin;
-}
-
-QWidget* TQID_Edit::Range(const char* low_name, const char* high_name, TRange TState::*field) {
-    const TPair_Controls pair = Make_Pair(low_name, high_name, -Pair_Bound, Pair_Bound);
-    Bindings.Range(pair.Pair, field);
-    return Make_Pair_Row(pair);
-}
 
 QWidget* TQID_Edit::Make_General_Page() {
     auto* page = new QWidget(this);
@@ -137,45 +118,21 @@ void TQID_Edit::Update_Area() {
     Area_Level->setEnabled(area);
 }
 
-void TQID_Edit::Show(const TQID_Editor_State& state) {
-    {
-        const TFill_Guard filling = Begin_Fill();
-        Bindings.Show(state);
-    }
+void TQID_Edit::Show(const TState& state) {
+    TQID_Edit_Base::Show(state);
     Update_Area();
-    Update_Name_State();
 }
 
-void TQID_Edit::Clear_Record() {
-    Original.reset();
-    Show(TQID_Editor_State{});
+TState TQID_Edit::New_State() const {
+    return {};
 }
 
-bool TQID_Edit::Fill_Record(const std::string& name) {
-    TQID_Registry* qids = Services().Catalogues.QIDs;
-    const TQID_Plan* plan = qids ? qids->Get(name.c_str()) : nullptr;
-    if (!plan)
-        return false;
-    // A copy: building starts from it, so the plan's age, which no control shows, is kept.
-    Original = *plan;
-    Show(QID_Editor_State(*Original));
-    return true;
+TState TQID_Edit::Record_State(TQID_Plan& record) const {
+    return QID_Editor_State(record);
 }
 
-void TQID_Edit::Build_Record() {
-    Built = std::make_unique<TQID_Plan>(
-        Build_QID_Plan(Original ? *Original : TQID_Plan{}, Bindings.Read(TQID_Editor_State{})));
-}
-
-std::string TQID_Edit::Built_Name() const {
-    return Built ? Built->Get_Name() : std::string();
-}
-
-void TQID_Edit::Store_Built() {
-    TQID_Registry* qids = Services().Catalogues.QIDs;
-    if (!qids || !Built)
-        throw std::logic_error("No QID plan to store");
-    qids->Add(Built.release());
+std::unique_ptr<TQID_Plan> TQID_Edit::Build(const TState& state, const TQID_Plan* original) const {
+    return std::make_unique<TQID_Plan>(Build_QID_Plan(original ? *original : TQID_Plan{}, state));
 }
 
 } // namespace Vexlor

@@ -4,41 +4,31 @@
 
 #include "catalogues/QID_Plan.h"
 #include "catalogues/editing/Plan_Editors.h"
-#include "shell/Control_Bindings.h"
-#include "shell/Record_Edit_Dialog.h"
-
-#include <memory>
-#include <optional>
+#include "shell/Bound_Record_Edit.h"
 
 namespace Vexlor {
 
-class TQID_Edit : public TRecord_Edit_Dialog {
+using TQID_Edit_Base = TBound_Record_Edit<TQID_Editor_State, TQID_Plan, &TCatalogues::QIDs>;
+
+class TQID_Edit : public TQID_Edit_Base {
     Q_OBJECT
 
   public:
     explicit TQID_Edit(TServices& services, QWidget* parent = nullptr);
     ~TQID_Edit() override;
 
-    void Clear_Record() override;
-    bool Fill_Record(const std::string& name) override;
-    std::string Built_Name() const override;
-    void Store_Built() override;
-
   protected:
-    void Build_Record() override;
+    TQID_Editor_State New_State() const override;
+    TQID_Editor_State Record_State(TQID_Plan& record) const override;
+    std::unique_ptr<TQID_Plan> Build(const TQID_Editor_State& state,
+                                     const TQID_Plan* original) const override;
+    void Show(const TQID_Editor_State& state) override;
 
   private:
     QWidget* Make_General_Page();
     QWidget* Make_Area_Page();
-    QSpinBox* Number(const char* object_name, int TQID_Editor_State::*field, int low = INT_MIN,
-                     int high = INT_MAX);
-    QWidget* Range(const char* low_name, const char* high_name, TRange TQID_Editor_State::*field);
-    void Show(const TQID_Editor_State& state);
     void Update_Area();
 
-    TControl_Bindings<TQID_Editor_State> Bindings;
-    std::optional<TQID_Plan> Original;
-    std::unique_ptr<TQID_Plan> Built;
     QComboBox* Effect = nullptr;
     QSpinBox* Area = nullptr;
     QSpinBox* Area_Level = nullptr;

@@ -12,8 +12,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace Vexlor {
 
@@ -118,6 +120,34 @@ QWidget* TRecord_Edit_Dialog::Make_Pair_Row(const TPair_Controls& pair) {
     layout->addWidget(new QLabel(tr("to"), row));
     layout->addWidget(pair.High, 1);
     return row;
+}
+
+TRecord_Edit_Dialog::TDual_List_Controls
+TRecord_Edit_Dialog::Make_Dual_List(const char* chosen_name, const char* available_name, const char* add_name,
+                                    const char* remove_name, const QString& chosen_caption,
+                                    const QString& available_caption) {
+    auto* panel = new QWidget(this);
+    auto* chosen = new QListWidget(panel);
+    chosen->setObjectName(QString::fromLatin1(chosen_name));
+    auto* available = new QListWidget(panel);
+    available->setObjectName(QString::fromLatin1(available_name));
+    QPushButton* add = Make_Button(add_name, QStringLiteral("<"));
+    QPushButton* remove = Make_Button(remove_name, QStringLiteral(">"));
+    auto* mover = new TDual_List(available, chosen, add, remove);
+
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(new QLabel(chosen_caption, panel), 0, 0);
+    grid->addWidget(new QLabel(available_caption, panel), 0, 2);
+    grid->addWidget(chosen, 1, 0);
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 1, 1);
+    grid->addWidget(available, 1, 2);
+    return {panel, chosen, available, mover};
 }
 
 QGroupBox* Make_Group(const QString& caption, QWidget* parent, QLayout* layout) {

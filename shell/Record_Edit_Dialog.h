@@ -18,6 +18,7 @@ class QGroupBox;
 class QLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QSpinBox;
 
@@ -81,6 +82,18 @@ class TRecord_Edit_Dialog : public TKit_Dialog, public TRecord_Editor {
     TPair_Controls Make_Pair(const char* low_name, const char* high_name, int low, int high);
     // The two boxes of a pair in a row, with "to" between them.
     QWidget* Make_Pair_Row(const TPair_Controls& pair);
+    // A "<" / ">" pair of lists: the record's list at the left under chosen_caption, the other
+    // names at the right under available_caption; "<" takes the selected lines into the record,
+    // ">" gives them back.
+    struct TDual_List_Controls {
+        QWidget* Panel;
+        QListWidget* Chosen;
+        QListWidget* Available;
+        TDual_List* Mover;
+    };
+    TDual_List_Controls Make_Dual_List(const char* chosen_name, const char* available_name,
+                                       const char* add_name, const char* remove_name,
+                                       const QString& chosen_caption, const QString& available_caption);
 
   private:
     QLineEdit* Name_Edit = nullptr;

@@ -37,12 +37,9 @@ TArmor_Edit::TArmor_Edit(TServices& services, QWidget* parent)
     : TArmor_Edit_Base(services, Help_Item_Edit, tr("Edit Item Template"), "item template", parent) {
     setObjectName(QStringLiteral("TArmor_Edit"));
     resize(640, 620);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Make_Name_Row("Armor_Name"));
-    Bindings.Text(Name_Box(), &TState::Name);
+    QVBoxLayout* layout = Make_Name_Layout("Armor_Name");
 
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("Pages"));
+    QTabWidget* pages = Make_Pages();
     pages->addTab(Make_General_Page(), tr("General"));
     pages->addTab(Make_Weapon_Page(), tr("Weapon"));
     pages->addTab(Make_Intelligence_Page(), tr("Intelligence"));

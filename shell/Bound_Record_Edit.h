@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include <climits>
 #include <memory>
@@ -73,6 +74,14 @@ template <class TState, class TRecord, auto Registry> class TBound_Record_Edit :
             Last_Shown = state;
         }
         Update_Name_State();
+    }
+
+    // The editor's layout, with the name row at its top: the name box is called name_box.
+    QVBoxLayout* Make_Name_Layout(const char* name_box) {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(Make_Name_Row(name_box));
+        Bindings.Text(Name_Box(), &TState::Name);
+        return layout;
     }
 
     // What the controls show, read over the state last shown (which keeps what no control shows).

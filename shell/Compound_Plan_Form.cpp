@@ -25,14 +25,11 @@ TCompound_Edit::TCompound_Edit(TServices& services, QWidget* parent)
     : TCompound_Edit_Base(services, Help_Compound_Edit, tr("Edit Compound Plan"), "compound plan", parent) {
     setObjectName(QStringLiteral("TCompound_Edit"));
     resize(600, 440);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Make_Name_Row("Compound_Name"));
-    Bindings.Text(Name_Box(), &TState::Name);
+    QVBoxLayout* layout = Make_Name_Layout("Compound_Name");
 
     QPlainTextEdit* description = Memo("Description", &TState::Description);
 
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("Pages"));
+    QTabWidget* pages = Make_Pages();
     pages->addTab(Make_General_Page(), tr("General"));
     pages->addTab(Make_Rounds_Page(), tr("Multi-round damage"));
     pages->addTab(description, tr("Description"));

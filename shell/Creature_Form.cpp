@@ -37,12 +37,9 @@ TCreature_Edit::TCreature_Edit(TServices& services, QWidget* parent)
     : TCreature_Edit_Base(services, Help_Creature_Edit, tr("Edit Creature"), "creature profile", parent) {
     setObjectName(QStringLiteral("TCreature_Edit"));
     resize(640, 500);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Make_Name_Row("Creature_Name"));
-    Bindings.Text(Name_Box(), &TState::Name);
+    QVBoxLayout* layout = Make_Name_Layout("Creature_Name");
 
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("Pages"));
+    QTabWidget* pages = Make_Pages();
     pages->addTab(Make_General_Page(), tr("General"));
     pages->addTab(Make_Attack_Page(), tr("Attacks"));
     pages->addTab(Make_Habitat_Page(), tr("Habitat && Treasure"));

@@ -24,12 +24,9 @@ TEffect_Edit::TEffect_Edit(TServices& services, QWidget* parent)
     : TEffect_Edit_Base(services, Help_Effect_Edit, tr("Edit Effect"), "effect template", parent) {
     setObjectName(QStringLiteral("TEffect_Edit"));
     resize(640, 500);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Make_Name_Row("Armor_Name"));
-    Bindings.Text(Name_Box(), &TState::Name);
+    QVBoxLayout* layout = Make_Name_Layout("Armor_Name");
 
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("Pages"));
+    QTabWidget* pages = Make_Pages();
     pages->addTab(Make_General_Page(), tr("General"));
     pages->addTab(Make_Conditions_Page(), tr("Conditions"));
     pages->addTab(Make_Lists_Page(), tr("Sub-effects && QIDs"));

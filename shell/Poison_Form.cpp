@@ -26,9 +26,7 @@ TPoison_Edit::TPoison_Edit(TServices& services, QWidget* parent)
     : TPoison_Edit_Base(services, Help_Poison_Edit, tr("Edit Poison"), "poison template", parent) {
     setObjectName(QStringLiteral("TPoison_Edit"));
     resize(520, 420);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Make_Name_Row("Poison_Name"));
-    Bindings.Text(Name_Box(), &TState::Name);
+    QVBoxLayout* layout = Make_Name_Layout("Poison_Name");
 
     auto* numbers = new QGridLayout;
     const std::array<std::tuple<const char*, QString, int TState::*>, 3> spins{{

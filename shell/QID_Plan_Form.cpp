@@ -21,14 +21,11 @@ TQID_Edit::TQID_Edit(TServices& services, QWidget* parent)
     : TQID_Edit_Base(services, Help_QID_Edit, tr("Edit QID Plan"), "QID plan", parent) {
     setObjectName(QStringLiteral("TQID_Edit"));
     resize(560, 420);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Make_Name_Row("QID_Name"));
-    Bindings.Text(Name_Box(), &TState::Name);
+    QVBoxLayout* layout = Make_Name_Layout("QID_Name");
 
     QPlainTextEdit* description = Memo("Description", &TState::Description);
 
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("Pages"));
+    QTabWidget* pages = Make_Pages();
     pages->addTab(Make_General_Page(), tr("General"));
     pages->addTab(Make_Area_Page(), tr("Area"));
     pages->addTab(description, tr("Description"));

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace Vexlor {
@@ -76,6 +77,12 @@ void TRecord_Edit_Dialog::Update_Name_State() {
     OK_Button->setEnabled(acceptable);
     // An empty box needs no note: it is how every new record starts.
     Name_Note->setVisible(!acceptable && !name.empty());
+}
+
+QTabWidget* TRecord_Edit_Dialog::Make_Pages() {
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("Pages"));
+    return pages;
 }
 
 QSpinBox* TRecord_Edit_Dialog::Make_Spin(const char* object_name, int low, int high) {

@@ -21,6 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 
 namespace Vexlor {
 
@@ -69,6 +70,8 @@ class TRecord_Edit_Dialog : public TKit_Dialog, public TRecord_Editor {
     // Enables OK and shows the note as the name stands; the editors call it after each fill.
     void Update_Name_State();
 
+    // The tab widget that holds the editor's pages.
+    QTabWidget* Make_Pages();
     QSpinBox* Make_Spin(const char* object_name, int low = INT_MIN, int high = INT_MAX);
     QCheckBox* Make_Check(const char* object_name, const QString& caption);
     QComboBox* Make_Combo(const char* object_name, const std::vector<std::string>& entries);

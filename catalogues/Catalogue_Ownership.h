@@ -4,6 +4,7 @@
 #pragma once
 
 #include "catalogues/Catalogue_Registry.h"
+#include "characters/Characters.h"
 
 #include <memory>
 

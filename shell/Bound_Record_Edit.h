@@ -6,7 +6,6 @@
 
 #include "catalogues/Catalogue_Ownership.h"
 #include "catalogues/editing/Editor_Texts.h"
-#include "characters/Characters.h"
 #include "shell/Control_Bindings.h"
 #include "shell/Record_Edit_Dialog.h"
 

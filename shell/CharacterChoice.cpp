@@ -1,5 +1,6 @@
 #include "shell/CharacterChoice.h"
 
+#include "catalogues/Catalogue_Ownership.h"
 #include "foundations/CommonUt.h"
 #include "foundations/Files.h"
 #include "possessions/Inventory_Dialog.h"
@@ -252,8 +253,7 @@ void TCharacter_Choice_Dialog::Create_Interactively() {
     TCharacter_Wizard_Form& wizard = Wizard();
     wizard.Names = Enclosed_Names(Member_Names(Roster.Characters(), -1));
     Edit_Interface->_Image.clear();
-    const std::unique_ptr<TVexlor_Character> character(
-        ::Create_Character(2, "", 0, "", Edit_Interface.get()));
+    const std::unique_ptr<TVexlor_Character> character = New_Character(2, "", 0, "", Edit_Interface.get());
     if (!character)
         return;
     std::string stored = character->Serialize();
@@ -264,7 +264,7 @@ void TCharacter_Choice_Dialog::Create_Interactively() {
 }
 
 void TCharacter_Choice_Dialog::Create_At_Random() {
-    const std::unique_ptr<TVexlor_Character> character(::Create_Character(-1, "", 0, "", nullptr));
+    const std::unique_ptr<TVexlor_Character> character = New_Character(-1, "", 0, "", nullptr);
     if (!character)
         return;
     const std::string problem = Roster.Add_Character(character->_Get_Name(), character->Serialize());

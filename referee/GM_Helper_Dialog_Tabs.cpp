@@ -98,7 +98,7 @@ QWidget* TGM_Helper_Form::Make_Ship_Side(const QString& title, int ship, TShip_B
     boxes.MR = Make_Number_Box(name("MR").c_str(), 0, Largest_Number, 0, side);
     boxes.Captain = Make_Number_Box(name("Captain").c_str(), 0, 100, 0, side);
     boxes.Not_Moving = new QCheckBox(tr("Not moving"), side);
-    boxes.Not_Moving->setObjectName(QString::fromStdString(name("Not_Moving")));
+    boxes.Not_Moving->setObjectName(To_QString(name("Not_Moving")));
     auto* form = new QFormLayout(side);
     form->addRow(tr("Tonage:"), boxes.Tonage);
     form->addRow(tr("Power:"), boxes.Power);

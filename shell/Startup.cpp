@@ -28,15 +28,14 @@ namespace Vexlor {
 
 TProgram_Services::TProgram_Services(TUser_Prompts& prompts, const TCatalogues& catalogues,
                                      const std::filesystem::path& help_folder)
-    : Help(help_folder, Help_File_Name, prompts),
-      Output([&prompts](const std::string& message) {
+    : Help(help_folder, Help_File_Name, prompts), Output([&prompts](const std::string& message) {
           prompts.Show_Message(TMessage_Kind::Error, QObject::tr("Output file"), To_QString(message));
       }),
       Shared{catalogues, Master_Table, Output, Help, prompts} {}
 
 TCatalogues Library_Catalogues() {
-    return {Get_Item_Registry(),   Get_Creature_Registry(), Get_QID_Registry(),
-            Get_Compound_Registry(), Get_Effect_Registry(), Get_Poison_Registry()};
+    return {Get_Item_Registry(),     Get_Creature_Registry(), Get_QID_Registry(),
+            Get_Compound_Registry(), Get_Effect_Registry(),   Get_Poison_Registry()};
 }
 
 std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {

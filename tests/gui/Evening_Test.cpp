@@ -11,8 +11,11 @@
 #include "widgets/Text_Convert.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -21,6 +24,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +62,14 @@ const TMenu_Command Every_Command[] = {
     TMenu_Command::Creatures,     TMenu_Command::Compounds,     TMenu_Command::Effects,
     TMenu_Command::Items,         TMenu_Command::Poisons,       TMenu_Command::QIDs,
     TMenu_Command::Creature_List, TMenu_Command::Help_Contents, TMenu_Command::About};
+
+// Buttons, boxes, lists, edits and tab bars: the controls a user works.
+bool Worked_By_The_User(const QWidget* control) {
+    return qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QAbstractSpinBox*>(control) ||
+           qobject_cast<const QComboBox*>(control) || qobject_cast<const QLineEdit*>(control) ||
+           qobject_cast<const QAbstractItemView*>(control) || qobject_cast<const QTabBar*>(control) ||
+           qobject_cast<const QPlainTextEdit*>(control);
+}
 
 QStringList Entries(const QListWidget* list) {
     QStringList entries;
@@ -217,6 +229,29 @@ class TEvening_Test : public QObject {
         QCOMPARE(captions.join(QStringLiteral(", ")), Window_Order.join(QStringLiteral(", ")));
         for (const TMenu_Command command : Every_Command)
             QVERIFY2(Main->Action(command)->isEnabled(), qPrintable(Main->Action(command)->text()));
+    }
+
+    void Every_Window_Can_Be_Worked_With_The_Keyboard() {
+        // Every control a user works, in every long-lived window, is reached with Tab.
+        QStringList unreachable;
+        int controls = 0;
+        for (QObject* child : Main->children()) {
+            auto* dialog = qobject_cast<QDialog*>(child);
+            if (!dialog || dialog->windowTitle().isEmpty())
+                continue;
+            dialog->show();
+            QCoreApplication::processEvents();
+            for (QWidget* control : dialog->findChildren<QWidget*>()) {
+                if (!Worked_By_The_User(control) || !control->isVisible() || !control->isEnabled())
+                    continue;
+                ++controls;
+                if (!(control->focusPolicy() & Qt::TabFocus))
+                    unreachable << dialog->windowTitle() + QStringLiteral(": ") + control->objectName();
+            }
+            dialog->hide();
+        }
+        QCOMPARE(unreachable.join(QStringLiteral(", ")), QString());
+        QVERIFY2(controls > 100, qPrintable(QString::number(controls)));
     }
 
     void A_Party_With_A_Random_And_A_Created_Character() {

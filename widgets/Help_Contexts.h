@@ -8,8 +8,8 @@ namespace Vexlor {
 
 inline constexpr int Help_Main_Window = 1;
 inline constexpr int Help_Inventory = 500;
-inline constexpr int Help_GM_Helper = 400;
 inline constexpr int Help_Parties = 100;
+inline constexpr int Help_GM_Helper = 400;
 
 // The character wizard, its pages and the windows they open.
 inline constexpr int Help_Character_Wizard = 1100;

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace Vexlor {
@@ -183,6 +184,13 @@ void TGM_Helper_Form::Prepare() {
     }
     Fill_Table_List();
     Fit_Window_To_Screen(this);
+    // The game master types at once: the first box of the tab in view has the focus, not the tab
+    // column.
+    for (QWidget* child : Pages->currentWidget()->findChildren<QWidget*>())
+        if ((child->focusPolicy() & Qt::TabFocus) && child->isEnabled()) {
+            child->setFocus();
+            break;
+        }
 }
 
 void TGM_Helper_Form::Fill_Table_List() {

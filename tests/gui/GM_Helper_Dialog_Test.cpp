@@ -130,6 +130,7 @@ class TGM_Helper_Dialog_Test : public QObject {
         QCOMPARE(Unnamed_Controls(Form.get()), QStringList());
         QCOMPARE(Help_Context_Of(Form.get()), Help_GM_Helper);
         QCOMPARE(Control<QLineEdit>("Die_Roll")->text(), QStringLiteral("1d6"));
+        QCOMPARE(Form->focusWidget(), Control<QLineEdit>("Die_Roll")); // ready for typing at once
         QCOMPARE(Control<QLineEdit>("Output_Filename")->text(), QString());
         QCOMPARE(Control<QSpinBox>("Disease_Constitution")->value(), 3);
         QCOMPARE(Control<QSpinBox>("Tonage1")->minimum(), 1);

@@ -433,4 +433,18 @@ std::vector<std::string> Split_Lines(std::string_view text) {
     return lines;
 }
 
+std::vector<std::string> Split_Names(std::string_view list) {
+    std::vector<std::string> names;
+    std::size_t from = 0;
+    while (from < list.size()) {
+        std::size_t bar = list.find('|', from);
+        if (bar == std::string_view::npos)
+            bar = list.size();
+        if (bar > from)
+            names.emplace_back(list.substr(from, bar - from));
+        from = bar + 1;
+    }
+    return names;
+}
+
 } // namespace Vexlor

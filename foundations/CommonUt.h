@@ -89,4 +89,8 @@ class TLine_Reader {
 // Every line of a text, without its end.
 std::vector<std::string> Split_Lines(std::string_view text);
 
+// The names of a "|"-separated name list ("Nausea|Fever|", the catalogues' own style); empty
+// pieces name nothing and are left out.
+std::vector<std::string> Split_Names(std::string_view list);
+
 } // namespace Vexlor

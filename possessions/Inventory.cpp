@@ -54,16 +54,10 @@ TInventory_List& Contents_Of(TInventory_Entry& entry) {
 // reads back the same.
 std::vector<std::string> Names_Of_List(std::string_view list) {
     std::vector<std::string> names;
-    std::size_t from = 0;
-    while (from <= list.size()) {
-        auto bar = list.find('|', from);
-        if (bar == std::string_view::npos)
-            bar = list.size();
-        const std::string_view piece = list.substr(from, bar - from);
-        const std::string_view name = piece.substr(0, piece.find('<'));
+    for (std::string& name : Split_Names(list)) {
+        name.erase(std::min(name.find('<'), name.size()));
         if (!name.empty())
-            names.emplace_back(name);
-        from = bar + 1;
+            names.push_back(std::move(name));
     }
     return names;
 }

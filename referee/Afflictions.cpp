@@ -2,6 +2,7 @@
 
 #include "catalogues/Poison_Template.h"
 #include "foundations/Checked.h"
+#include "foundations/CommonUt.h"
 #include "foundations/Dice.h"
 #include "foundations/Random.h"
 
@@ -186,21 +187,6 @@ constexpr std::array<TTime_Unit, 7> Time_Units{{{Year, " year"},
                                                 {Minute, " minute"},
                                                 {1, " second"}}};
 
-// The names in a name list ("Nausea|Fever|").
-std::vector<std::string> Names_In(const std::string& list) {
-    std::vector<std::string> names;
-    std::size_t from = 0;
-    while (from < list.size()) {
-        auto bar = list.find('|', from);
-        if (bar == std::string::npos)
-            bar = list.size();
-        if (bar > from)
-            names.push_back(list.substr(from, bar - from));
-        from = bar + 1;
-    }
-    return names;
-}
-
 // Describes effects and the effects that follow them. An effect already being described further
 // up its own chain is not described again, and one description covers at most a fixed number of
 // effects, so a catalogue whose effects follow each other in a loop still gives a finite text.
@@ -221,7 +207,7 @@ class TEffect_Describer {
         if (const std::string conditions = Conditions(*effect); !conditions.empty())
             text += conditions + ".  ";
         Chain.push_back(name);
-        for (const std::string& following : Names_In(effect->Get_Effects()))
+        for (const std::string& following : Split_Names(effect->Get_Effects()))
             if (const std::string description = Describe(following); !description.empty())
                 text += (effect->Chain ? "Followed by " : "") + description;
         Chain.pop_back();

@@ -11,20 +11,6 @@ bool Is_Acceptable_Record_Name(const std::string& name) {
     return !Edit(name, Edit_Trim).empty() && name.find_first_of("|<>") == std::string::npos;
 }
 
-std::vector<std::string> Split_Names(const std::string& list) {
-    std::vector<std::string> names;
-    std::size_t from = 0;
-    while (from < list.size()) {
-        auto bar = list.find('|', from);
-        if (bar == std::string::npos)
-            bar = list.size();
-        if (bar > from)
-            names.push_back(list.substr(from, bar - from));
-        from = bar + 1;
-    }
-    return names;
-}
-
 std::string Join_Names(const std::vector<std::string>& names) {
     std::string list;
     for (const auto& name : names)

@@ -2,6 +2,8 @@
 // of sub-effects, QIDs and weapons ("Heal|Fog|"), and memo texts stored as one line.
 #pragma once
 
+#include "foundations/CommonUt.h"
+
 #include <string>
 #include <vector>
 
@@ -12,8 +14,6 @@ namespace Vexlor {
 // inventories.
 bool Is_Acceptable_Record_Name(const std::string& name);
 
-// The names of a name list, each stored followed by "|"; empty pieces are skipped.
-std::vector<std::string> Split_Names(const std::string& list);
 // The name list of names: each followed by "|".
 std::string Join_Names(const std::vector<std::string>& names);
 

@@ -4,11 +4,10 @@
 #include "catalogues/editing/Creature_Editing.h"
 #include "catalogues/editing/Effect_Editing.h"
 #include "catalogues/editing/Poison_Editing.h"
+#include "foundations/CommonUt.h"
 #include "foundations/Files.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace Vexlor {
 namespace {
@@ -16,14 +15,8 @@ namespace {
 std::vector<std::string> Lines(const std::string& file) {
     const auto text = Read_File(std::filesystem::path(VEXLOR_STARTER_CATALOGUE) / file);
     EXPECT_TRUE(text) << file;
-    std::vector<std::string> lines;
-    std::istringstream stream(text.value_or(""));
-    for (std::string line; std::getline(stream, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            lines.push_back(line);
-    }
+    std::vector<std::string> lines = Split_Lines(text.value_or(""));
+    std::erase(lines, std::string());
     return lines;
 }
 

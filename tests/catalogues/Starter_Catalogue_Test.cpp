@@ -8,6 +8,7 @@
 #include "catalogues/Poison_Template.h"
 #include "catalogues/QID_Plan.h"
 #include "evaluator/Express.h"
+#include "foundations/CommonUt.h"
 #include "foundations/Files.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,6 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <sstream>
 #include <vector>
 
 namespace Vexlor {
@@ -24,14 +24,8 @@ namespace {
 std::vector<std::string> Lines(const std::string& file) {
     const auto text = Read_File(std::filesystem::path(VEXLOR_STARTER_CATALOGUE) / file);
     EXPECT_TRUE(text) << file;
-    std::vector<std::string> lines;
-    std::istringstream stream(text.value_or(""));
-    for (std::string line; std::getline(stream, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            lines.push_back(line);
-    }
+    std::vector<std::string> lines = Split_Lines(text.value_or(""));
+    std::erase(lines, std::string());
     return lines;
 }
 

@@ -3,6 +3,7 @@
 // the program killed while it writes, a corrupt or damaged catalogue file left as it was, and
 // character creation.
 #include "Test_Support.h"
+#include "tests/Killed_Writer.h"
 
 #include "characters/Characters.h"
 #include "foundations/Random.h"
@@ -70,33 +71,16 @@ std::string Durable_Name(std::size_t round, int number) {
 // lands anywhere in an Add. Returns how many Adds had returned.
 int Write_And_Kill(const TLibrary_Folder& folder, std::size_t round, int kill_after,
                    std::chrono::microseconds delay) {
-    int acknowledgements[2];
-    EXPECT_EQ(::pipe(acknowledgements), 0);
-    const pid_t writer = ::fork();
-    if (writer == 0) {
-        ::close(acknowledgements[0]);
-        if (::chdir(folder.Path.c_str()) != 0)
-            ::_exit(2);
-        for (int number = 0; number < 1000; ++number) {
-            Get_QID_Registry()->Add(Plan(Durable_Name(round, number), number % 10 + 1));
-            if (::write(acknowledgements[1], &number, sizeof number) != sizeof number)
-                ::_exit(3);
-        }
-        ::_exit(0);
-    }
-    ::close(acknowledgements[1]);
-    int returned = 0;
-    for (int number; ::read(acknowledgements[0], &number, sizeof number) == sizeof number;)
-        if (++returned == kill_after) {
-            std::this_thread::sleep_for(delay);
-            ::kill(writer, SIGKILL);
-        }
-    ::close(acknowledgements[0]);
-    int status = 0;
-    ::waitpid(writer, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
-        << "the writer was not killed: " << status;
-    return returned;
+    return Testing::Write_And_Kill(
+        [&](const std::function<void()>& acknowledge) {
+            if (::chdir(folder.Path.c_str()) != 0)
+                ::_exit(2);
+            for (int number = 0; number < 1000; ++number) {
+                Get_QID_Registry()->Add(Plan(Durable_Name(round, number), number % 10 + 1));
+                acknowledge();
+            }
+        },
+        kill_after, delay);
 }
 
 // Three copies in turn, each killed part-way through its writing (each after recovering from the

@@ -3,15 +3,13 @@
 #include "roster/Party_Roster.h"
 
 #include "foundations/Files.h"
+#include "tests/Killed_Writer.h"
 #include "tests/Test_Folder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <filesystem>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace Vexlor {
@@ -33,34 +31,18 @@ std::string Stored_Text(const std::string& name) {
 // acknowledging each once its rewrite has returned, and kills it with SIGKILL a while (delay)
 // after kill_after acknowledgements. Returns how many rewrites had returned.
 int Write_And_Kill(int first_number, int kill_after, std::chrono::microseconds delay) {
-    int acknowledgements[2];
-    EXPECT_EQ(::pipe(acknowledgements), 0);
-    const pid_t writer = ::fork();
-    if (writer == 0) {
-        ::close(acknowledgements[0]);
-        TParty_Roster roster;
-        roster.Load();
-        for (int number = first_number;; ++number) {
-            const std::string name = Character_Name(number);
-            if (!roster.Add_Character(name, Stored_Text(name)).empty())
-                ::_exit(2);
-            if (::write(acknowledgements[1], &number, sizeof number) != sizeof number)
-                ::_exit(3);
-        }
-    }
-    ::close(acknowledgements[1]);
-    int returned = 0;
-    for (int number; ::read(acknowledgements[0], &number, sizeof number) == sizeof number;)
-        if (++returned == kill_after) {
-            std::this_thread::sleep_for(delay);
-            ::kill(writer, SIGKILL);
-        }
-    ::close(acknowledgements[0]);
-    int status = 0;
-    ::waitpid(writer, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
-        << "the writer was not killed: " << status;
-    return returned;
+    return Testing::Write_And_Kill(
+        [&](const std::function<void()>& acknowledge) {
+            TParty_Roster roster;
+            roster.Load();
+            for (int number = first_number;; ++number) {
+                const std::string name = Character_Name(number);
+                if (!roster.Add_Character(name, Stored_Text(name)).empty())
+                    ::_exit(2);
+                acknowledge();
+            }
+        },
+        kill_after, delay);
 }
 
 // Whether the killed copy left its temporary file behind: then the kill landed inside the writing

@@ -123,13 +123,7 @@ QWidget* TGM_Helper_Form::Make_Dice_Tab() {
     Die_Roll->setObjectName(QStringLiteral("Die_Roll"));
     auto* roll = Make_Button(tr("Roll"), "Dice_Roll_Button", tab);
     Dice_List = Make_Result_List("Dice_List", tab);
-    auto* row = new QHBoxLayout;
-    Add_Labelled(row, tr("Dice or range:"), Die_Roll);
-    row->addWidget(roll);
-    row->addStretch(1);
-    auto* layout = new QVBoxLayout(tab);
-    layout->addLayout(row);
-    layout->addWidget(Dice_List, 1);
+    Stack(tab, Make_Labelled_Row(tr("Dice or range:"), Die_Roll, roll), Dice_List);
     On(roll, &QPushButton::clicked, [this] { Roll_Dice(); });
     On(Die_Roll, &QLineEdit::returnPressed, [this] { Roll_Dice(); });
     return tab;
@@ -153,12 +147,8 @@ QWidget* TGM_Helper_Form::Make_Tables_Tab() {
     Table_Results->setMaximumHeight(Table_Results->fontMetrics().lineSpacing() * 5);
     Table_List = Make_Result_List("Table_List", tab);
     Set_Tab_Stops(Table_List, {Table_List_Tab_Stop});
-    auto* row = new QHBoxLayout;
-    Add_Labelled(row, tr("Table:"), Table);
-    row->addWidget(generate);
-    row->addStretch(1);
     auto* layout = new QVBoxLayout(tab);
-    layout->addLayout(row);
+    layout->addLayout(Make_Labelled_Row(tr("Table:"), Table, generate));
     layout->addWidget(Table_Results);
     layout->addWidget(new QLabel(tr("Tables in the table file:"), tab));
     layout->addWidget(Table_List, 1);

@@ -12,6 +12,7 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
+#include <QVBoxLayout>
 
 namespace Vexlor {
 namespace {
@@ -108,6 +109,20 @@ QHBoxLayout* Make_Row(std::initializer_list<QWidget*> controls) {
         row->addWidget(control);
     row->addStretch(1);
     return row;
+}
+
+QHBoxLayout* Make_Labelled_Row(const QString& caption, QWidget* input, QWidget* button) {
+    auto* row = new QHBoxLayout;
+    Add_Labelled(row, caption, input);
+    row->addWidget(button);
+    row->addStretch(1);
+    return row;
+}
+
+void Stack(QWidget* tab, QHBoxLayout* row, QWidget* results) {
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(row);
+    layout->addWidget(results, 1);
 }
 
 TTool_Pages::TTool_Pages(QWidget* parent) : QTabWidget(parent) {

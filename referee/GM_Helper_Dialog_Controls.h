@@ -31,6 +31,10 @@ QComboBox* Make_Choice_Box(const char* name, const std::vector<std::string>& ent
 void Add_Labelled(QHBoxLayout* row, const QString& caption, QWidget* control);
 // A row of a tab's controls, left-aligned.
 QHBoxLayout* Make_Row(std::initializer_list<QWidget*> controls);
+// A row of a labelled input and the button that uses it, left-aligned.
+QHBoxLayout* Make_Labelled_Row(const QString& caption, QWidget* input, QWidget* button);
+// A tab of a row of controls over the results.
+void Stack(QWidget* tab, QHBoxLayout* row, QWidget* results);
 
 // Tabs stacked down the left side with their captions written across, so that every tool's tab
 // is in sight at once and reads at a glance.

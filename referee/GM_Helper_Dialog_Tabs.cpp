@@ -29,14 +29,6 @@ namespace {
 
 constexpr int Largest_Number = 32767;
 
-// A tab of a row of controls over the results.
-QVBoxLayout* Stack(QWidget* tab, QHBoxLayout* row, QWidget* results) {
-    auto* layout = new QVBoxLayout(tab);
-    layout->addLayout(row);
-    layout->addWidget(results, 1);
-    return layout;
-}
-
 QStringList Captions(const auto& texts) {
     QStringList captions;
     for (const char* text : texts)
@@ -68,11 +60,7 @@ QWidget* TGM_Helper_Form::Make_Item_Vs_Effect_Tab() {
     Results->setSelectionMode(QAbstractItemView::NoSelection);
     Results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Results->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    auto* row = new QHBoxLayout;
-    Add_Labelled(row, tr("Item roll adjustment:"), adjustment);
-    row->addWidget(roll);
-    row->addStretch(1);
-    Stack(tab, row, Results);
+    Stack(tab, Make_Labelled_Row(tr("Item roll adjustment:"), adjustment, roll), Results);
     On(roll, &QPushButton::clicked, [this] {
         Item_Grid.Roll();
         Show_Grid();
@@ -187,11 +175,7 @@ QWidget* TGM_Helper_Form::Make_Disease_Tab() {
     Disease_Constitution = Make_Number_Box("Disease_Constitution", 1, 100, 3, tab);
     auto* generate = Make_Button(tr("Generate"), "Disease_Generate_Button", tab);
     Disease_List = Make_Result_List("Disease_List", tab);
-    auto* row = new QHBoxLayout;
-    Add_Labelled(row, tr("Constitution:"), Disease_Constitution);
-    row->addWidget(generate);
-    row->addStretch(1);
-    Stack(tab, row, Disease_List);
+    Stack(tab, Make_Labelled_Row(tr("Constitution:"), Disease_Constitution, generate), Disease_List);
     On(generate, &QPushButton::clicked,
        [this] { Show(Disease_List, Roll_Diseases(Referee, Disease_Constitution->value())); });
     return tab;
@@ -202,11 +186,7 @@ QWidget* TGM_Helper_Form::Make_Poisoning_Tab() {
     Poison_Type = Make_Choice_Box("Poison_Type", {Random_Choice}, tab);
     auto* roll = Make_Button(tr("Roll"), "Poisoning_Roll_Button", tab);
     Poisoning_List = Make_Result_List("Poisoning_List", tab);
-    auto* row = new QHBoxLayout;
-    Add_Labelled(row, tr("Type:"), Poison_Type);
-    row->addWidget(roll);
-    row->addStretch(1);
-    Stack(tab, row, Poisoning_List);
+    Stack(tab, Make_Labelled_Row(tr("Type:"), Poison_Type, roll), Poisoning_List);
     On(roll, &QPushButton::clicked,
        [this] { Show(Poisoning_List, Roll_Poisoning(Referee, From_QString(Poison_Type->currentText()))); });
     return tab;
@@ -217,11 +197,7 @@ QWidget* TGM_Helper_Form::Make_Venom_Tab() {
     Creature_Venom_Level = Make_Number_Box("Creature_Venom_Level", 0, 100, 1, tab);
     auto* roll = Make_Button(tr("Roll"), "Venom_Roll_Button", tab);
     Venom_Memo = Make_Memo("Venom_Memo", tab);
-    auto* row = new QHBoxLayout;
-    Add_Labelled(row, tr("Creature level:"), Creature_Venom_Level);
-    row->addWidget(roll);
-    row->addStretch(1);
-    Stack(tab, row, Venom_Memo);
+    Stack(tab, Make_Labelled_Row(tr("Creature level:"), Creature_Venom_Level, roll), Venom_Memo);
     On(roll, &QPushButton::clicked,
        [this] { Show(Venom_Memo, Roll_Venom(Referee, Creature_Venom_Level->value())); });
     return tab;
@@ -274,11 +250,7 @@ QWidget* TGM_Helper_Form::Make_Treasure_Tab() {
     Treasure_Type = Make_Choice_Box("Treasure_Type", Treasure_Types, tab);
     auto* roll = Make_Button(tr("Roll"), "Treasure_Roll_Button", tab);
     Treasure_List = Make_Memo("Treasure_List", tab);
-    auto* row = new QHBoxLayout;
-    Add_Labelled(row, tr("Type:"), Treasure_Type);
-    row->addWidget(roll);
-    row->addStretch(1);
-    Stack(tab, row, Treasure_List);
+    Stack(tab, Make_Labelled_Row(tr("Type:"), Treasure_Type, roll), Treasure_List);
     On(roll, &QPushButton::clicked,
        [this] { Show(Treasure_List, Roll_Treasure(Referee, From_QString(Treasure_Type->currentText()))); });
     return tab;

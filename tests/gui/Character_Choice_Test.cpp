@@ -329,8 +329,7 @@ class TCharacter_Choice_Test : public QObject {
         shown.Write_Party_File(Two_Parties.substr(0, Two_Parties.find("<party=\"Empty")));
         shown.Prepare();
         QCOMPARE(shown.Parties()->count(), 2);
-        if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
-            QVERIFY(Save_Window_Picture(&shown.Dialog, folder + QStringLiteral("/Parties.png")));
+        Save_Picture_If_Asked(&shown.Dialog, QStringLiteral("Parties.png"));
     }
 };
 

@@ -166,8 +166,7 @@ class TCharacter_Wizard_Test : public QObject {
         When_Modal([&](QWidget* window) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Bonuses"));
             QCOMPARE(Unnamed_Controls(window), QStringList());
-            if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
-                QVERIFY(Save_Window_Picture(window, folder + QStringLiteral("/Bonuses.png")));
+            Save_Picture_If_Asked(window, QStringLiteral("Bonuses.png"));
             window->close();
         });
         created.Get<QPushButton>("Bonuses_Button")->click();
@@ -193,8 +192,7 @@ class TCharacter_Wizard_Test : public QObject {
         When_Modal([&](QWidget* window) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Class Abilities"));
             QCOMPARE(Unnamed_Controls(window), QStringList());
-            if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
-                QVERIFY(Save_Window_Picture(window, folder + QStringLiteral("/Class_Abilities.png")));
+            Save_Picture_If_Asked(window, QStringLiteral("Class_Abilities.png"));
             window->close();
         });
         shown.Get<QPushButton>("Abilities_Button")->click();

@@ -372,17 +372,17 @@ class TGM_Helper_Dialog_Test : public QObject {
         Show();
         auto* pages = Control<QTabWidget>("Tool_Pages");
         Press("Dice_Roll_Button");
-        QVERIFY(Save_Window_Picture(Form.get(), QStringLiteral("/tmp/gm_helper_dice.png")));
+        Save_Picture_If_Asked(Form.get(), QStringLiteral("GM_Helper_Dice.png"));
         pages->setCurrentIndex(1);
         Press("Roll_Vs_Effect_Button");
-        QVERIFY(Save_Window_Picture(Form.get(), QStringLiteral("/tmp/gm_helper_item_vs_effect.png")));
+        Save_Picture_If_Asked(Form.get(), QStringLiteral("GM_Helper_Item_Vs_Effect.png"));
         pages->setCurrentIndex(13);
         Control<QComboBox>("Encounter_Level")->setCurrentIndex(5);
         Press("Encounters_Roll_Button");
-        QVERIFY(Save_Window_Picture(Form.get(), QStringLiteral("/tmp/gm_helper_encounters.png")));
+        Save_Picture_If_Asked(Form.get(), QStringLiteral("GM_Helper_Encounters.png"));
         for (const int page : {3, 4, 5, 15}) {
             pages->setCurrentIndex(page);
-            QVERIFY(Save_Window_Picture(Form.get(), QStringLiteral("/tmp/gm_helper_page_%1.png").arg(page)));
+            Save_Picture_If_Asked(Form.get(), QStringLiteral("GM_Helper_Page_%1.png").arg(page));
         }
     }
 

@@ -44,5 +44,9 @@ QStringList Unnamed_Controls(const QWidget* window);
 
 // Saves a picture of window as a PNG file; false when it cannot be written.
 bool Save_Window_Picture(QWidget* window, const QString& path);
+// Saves a picture of window as file_name in the folder VEXLOR_PICTURES names, when it names one,
+// so that a test run makes pictures only when asked to; a picture that cannot be written fails
+// the test.
+void Save_Picture_If_Asked(QWidget* window, const QString& file_name);
 
 } // namespace Vexlor::Test

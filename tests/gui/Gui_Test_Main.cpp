@@ -100,6 +100,12 @@ bool Save_Window_Picture(QWidget* window, const QString& path) {
     return window->grab().save(path, "PNG");
 }
 
+void Save_Picture_If_Asked(QWidget* window, const QString& file_name) {
+    const QString folder = qEnvironmentVariable("VEXLOR_PICTURES");
+    if (!folder.isEmpty() && !Save_Window_Picture(window, folder + QLatin1Char('/') + file_name))
+        QTest::qFail(qPrintable(QStringLiteral("Cannot write the picture ") + file_name), __FILE__, __LINE__);
+}
+
 } // namespace Vexlor::Test
 
 int main(int argc, char* argv[]) {

@@ -163,8 +163,7 @@ class TInventory_Dialog_Test : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&shown.Dialog));
         shown.Double_Click("Held_List", "Backpack");
         shown.Click("Held_List", "Rope");
-        if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
-            QVERIFY(Save_Window_Picture(&shown.Dialog, folder + QStringLiteral("/Inventory_Dialog.png")));
+        Save_Picture_If_Asked(&shown.Dialog, QStringLiteral("Inventory_Dialog.png"));
     }
 };
 

@@ -80,7 +80,7 @@ class TLevel_Up_Dialog_Test : public QObject {
             QVERIFY(stats.contains(QStringLiteral("Number of attacks per round = 2 (+1)")));
             QVERIFY(Unnamed_Controls(&form).isEmpty());
             QCoreApplication::processEvents();
-            Save_Window_Picture(&form, QStringLiteral("/tmp/level_up_summary.png"));
+            Save_Picture_If_Asked(&form, QStringLiteral("level_up_summary.png"));
             Find<QPushButton>(form.Current_Sheet(), "OK_Button")->click();
         });
         character.Initialized = false;
@@ -118,11 +118,11 @@ class TLevel_Up_Dialog_Test : public QObject {
             Panel_Button(form.Current_Sheet(), "Build_Robots_Panel", "Increase_Button")->click();
             QCOMPARE(Text_Of(form.Current_Sheet(), "Points_Label"), QStringLiteral("Rogue points: 1/3"));
             QVERIFY(Unnamed_Controls(&form).isEmpty());
-            Save_Window_Picture(&form, QStringLiteral("/tmp/rogue_page.png"));
+            Save_Picture_If_Asked(&form, QStringLiteral("rogue_page.png"));
             auto* sheets = Find<QTabWidget>(form.Current_Sheet(), "Sheets");
             for (const int sheet : {1, 2, 4}) {
                 sheets->setCurrentIndex(sheet);
-                Save_Window_Picture(&form, QStringLiteral("/tmp/rogue_page_%1.png").arg(sheet));
+                Save_Picture_If_Asked(&form, QStringLiteral("rogue_page_%1.png").arg(sheet));
             }
             next->click();
             const QString stats = Find<QPlainTextEdit>(form.Current_Sheet(), "Updated_Stats")->toPlainText();
@@ -208,7 +208,7 @@ class TLevel_Up_Dialog_Test : public QObject {
         When_Modal([&](QWidget*) {
             QVERIFY(Find<QRadioButton>(form.Current_Sheet(), "Class1")->isChecked());
             QCoreApplication::processEvents();
-            Save_Window_Picture(&form, QStringLiteral("/tmp/class_up_page.png"));
+            Save_Picture_If_Asked(&form, QStringLiteral("class_up_page.png"));
             When_Modal([](QWidget* pick) {
                 QCOMPARE(pick->windowTitle(), QStringLiteral("Choose a new vocation"));
                 auto* list = Find<QListWidget>(pick, "Pick_List");

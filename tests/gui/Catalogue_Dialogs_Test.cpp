@@ -1,10 +1,10 @@
 #include "Gui_Test.h"
 #include "Test_Services.h"
 
-#include "shell/Armor_Template_Form.h"
-#include "shell/Catalogue_Choice_Dialog.h"
-#include "shell/Compound_Plan_Form.h"
-#include "shell/QID_Plan_Form.h"
+#include "shell/catalogues/Armor_Template_Form.h"
+#include "shell/catalogues/Catalogue_Choice_Dialog.h"
+#include "shell/catalogues/Compound_Plan_Form.h"
+#include "shell/catalogues/QID_Plan_Form.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,12 +3,12 @@
 
 #include "foundations/Files.h"
 #include "foundations/Random.h"
-#include "possessions/Inventory_Dialog.h"
 #include "roster/Character_Pages.h"
 #include "roster/Party_File.h"
-#include "shell/CWF.h"
-#include "shell/CharacterChoice.h"
-#include "shell/LUF.h"
+#include "shell/characters/CWF.h"
+#include "shell/characters/CharacterChoice.h"
+#include "shell/characters/LUF.h"
+#include "shell/possessions/Inventory_Dialog.h"
 #include "widgets/Text_Convert.h"
 
 #include <QDir>

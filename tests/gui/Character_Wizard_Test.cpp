@@ -4,7 +4,7 @@
 #include "catalogues/Catalogue_Registry.h"
 #include "foundations/Random.h"
 #include "roster/Character_Pages.h"
-#include "shell/CWF.h"
+#include "shell/characters/CWF.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -2,10 +2,10 @@
 #include "Test_Services.h"
 
 #include "foundations/Files.h"
-#include "shell/Creature_Form.h"
-#include "shell/Effect_Template_Form.h"
-#include "shell/Generate_Creatures_Form.h"
-#include "shell/Poison_Form.h"
+#include "shell/catalogues/Creature_Form.h"
+#include "shell/catalogues/Effect_Template_Form.h"
+#include "shell/catalogues/Generate_Creatures_Form.h"
+#include "shell/catalogues/Poison_Form.h"
 #include "widgets/Text_Convert.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 #include "Test_Services.h"
 
 #include "foundations/Files.h"
-#include "referee/GM_Helper_Dialog.h"
 #include "referee/Tables.h"
+#include "shell/referee/GM_Helper_Dialog.h"
 #include "widgets/Context_Help.h"
 #include "widgets/Help_Contexts.h"
 

@@ -1,7 +1,7 @@
 #include "Gui_Test.h"
 #include "Test_Services.h"
 
-#include "possessions/Inventory_Dialog.h"
+#include "shell/possessions/Inventory_Dialog.h"
 
 #include <QLabel>
 #include <QListWidget>

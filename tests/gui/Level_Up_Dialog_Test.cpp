@@ -3,9 +3,9 @@
 
 #include "foundations/Files.h"
 #include "foundations/Random.h"
-#include "shell/CWF.h"
-#include "shell/LUF.h"
-#include "shell/Rogue_Dialog.h"
+#include "shell/characters/CWF.h"
+#include "shell/characters/LUF.h"
+#include "shell/characters/Rogue_Dialog.h"
 #include "widgets/Help_Contexts.h"
 #include "widgets/Help_Document.h"
 #include "widgets/Text_Convert.h"

@@ -1,0 +1,134 @@
+// One press of a button of the GM Helper window against the same tool called alone, in one run:
+// "Roll" on the Dice tab (20 results of 1d6), "Roll" on Encounters at level 5 and "Roll" on
+// Treasure of the type "Combined", on the shipped random tables and the starter catalogue. The
+// window's widgets are real and shown on the offscreen platform. Times in microseconds per press;
+// the window's share is its time over the tool's.
+#include "catalogues/library/Vexlor_Catalogues.h"
+#include "foundations/Files.h"
+#include "referee/Encounters.h"
+#include "referee/Treasure.h"
+#include "shell/referee/GM_Helper_Dialog.h"
+#include "widgets/Help_System.h"
+#include "widgets/User_Prompts.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+using namespace Vexlor;
+namespace fs = std::filesystem;
+
+// A campaign folder holding the shipped table file, the working folder for the whole run, with
+// the catalogues filled from the starter catalogue, and the window over them, shown.
+class TCampaign {
+  public:
+    TCampaign()
+        : Folder(Make_Folder()),
+          Catalogues(Folder / "Vexlor.catalogue", fs::path(VEXLOR_DATA_FOLDER) / "catalogues"),
+          Registries{&Catalogues.Items,     &Catalogues.Creatures, &Catalogues.QIDs,
+                     &Catalogues.Compounds, &Catalogues.Effects,   &Catalogues.Poisons},
+          Help(Folder, "Vexlor.hlp", Prompts), Services{Registries, Tables, Output, Help, Prompts},
+          Referee(Tables, Registries, Output), Window(Services) {
+        Window.Prepare();
+        Window.show();
+        QApplication::processEvents();
+    }
+    ~TCampaign() {
+        fs::current_path(fs::temp_directory_path());
+        fs::remove_all(Folder);
+    }
+
+    void Press(const char* button) { Window.findChild<QPushButton*>(QString::fromLatin1(button))->click(); }
+    void Choose(const char* box, const char* choice) {
+        auto* combo = Window.findChild<QComboBox*>(QString::fromLatin1(box));
+        combo->setCurrentIndex(combo->findText(QString::fromLatin1(choice)));
+    }
+
+    fs::path Folder;
+    TVexlor_Catalogues Catalogues;
+    TCatalogues Registries;
+    TTable Tables;
+    TOutput_File Output{[](const std::string&) {}};
+    TQt_User_Prompts Prompts;
+    THelp_System Help;
+    TServices Services;
+    TReferee Referee;
+    TGM_Helper_Form Window;
+
+  private:
+    static fs::path Make_Folder() {
+        const fs::path folder =
+            fs::temp_directory_path() / ("vexlor_gm_helper_bench_" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        Write_File_Atomic(folder / Table_File_Name,
+                          Read_File(fs::path(VEXLOR_DATA_FOLDER) / Table_File_Name).value_or(""));
+        fs::current_path(folder);
+        return folder;
+    }
+};
+
+// Made on first use and gone before the application is.
+std::unique_ptr<TCampaign> Shared_Campaign;
+
+TCampaign& Campaign() {
+    if (!Shared_Campaign)
+        Shared_Campaign = std::make_unique<TCampaign>();
+    return *Shared_Campaign;
+}
+
+void Dice_Tool(benchmark::State& state) {
+    for (auto _ : state) {
+        std::string die_roll = "1d6";
+        benchmark::DoNotOptimize(Campaign().Referee.Roll(die_roll));
+    }
+}
+void Dice_Window(benchmark::State& state) {
+    for (auto _ : state)
+        Campaign().Press("Dice_Roll_Button");
+}
+
+void Encounters_Tool(benchmark::State& state) {
+    TEncounters encounters(Campaign().Referee);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(encounters.Roll(TEncounter_Choices{.Level = 5}));
+}
+void Encounters_Window(benchmark::State& state) {
+    Campaign().Choose("Encounter_Level", "5");
+    for (auto _ : state)
+        Campaign().Press("Encounters_Roll_Button");
+}
+
+void Treasure_Tool(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Roll_Treasure(Campaign().Referee, "Combined"));
+}
+void Treasure_Window(benchmark::State& state) {
+    Campaign().Choose("Treasure_Type", "Combined");
+    for (auto _ : state)
+        Campaign().Press("Treasure_Roll_Button");
+}
+
+BENCHMARK(Dice_Tool)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Dice_Window)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Encounters_Tool)->Unit(benchmark::kMicrosecond)->MinTime(2);
+BENCHMARK(Encounters_Window)->Unit(benchmark::kMicrosecond)->MinTime(2);
+BENCHMARK(Treasure_Tool)->Unit(benchmark::kMicrosecond)->MinTime(2);
+BENCHMARK(Treasure_Window)->Unit(benchmark::kMicrosecond)->MinTime(2);
+
+} // namespace
+
+// The widgets need an application on the offscreen platform before the first benchmark runs.
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Shared_Campaign.reset();
+    return 0;
+}

@@ -1,0 +1,379 @@
+#include "shell/characters/CharacterChoice.h"
+
+#include "catalogues/Catalogue_Ownership.h"
+#include "foundations/CommonUt.h"
+#include "foundations/Files.h"
+#include "roster/Character_Pages.h"
+#include "roster/Position_File.h"
+#include "sheet/Character_RTF.h"
+#include "shell/characters/CWF.h"
+#include "shell/characters/LUF.h"
+#include "shell/possessions/Inventory_Dialog.h"
+#include "widgets/Help_Contexts.h"
+#include "widgets/List_Widgets.h"
+#include "widgets/Sheet_Font.h"
+#include "widgets/Text_Convert.h"
+#include "widgets/Window_Fit.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <functional>
+#include <stdexcept>
+
+namespace Vexlor {
+
+void TVexlor_Character_Edit_Interface::Items() {
+    Inventory.Prepare();
+    if (Inventory.exec() != QDialog::Accepted)
+        Inventory.Deserialize(_Image);
+}
+
+void TVexlor_Character_Edit_Interface::QIDs(const char* text) {
+    Inventory.Add_QIDs(text ? text : "");
+}
+
+void TVexlor_Character_Edit_Interface::Compounds(const char* text) {
+    Inventory.Add_Compounds(text ? text : "");
+}
+
+namespace {
+
+// The characters list shows the classes as a second column at this tab stop (dialog units).
+constexpr int Class_Column_Stop = 64;
+
+std::vector<std::string> Entry_Texts(const TRoster_List& list) {
+    std::vector<std::string> texts;
+    texts.reserve(list.size());
+    for (const auto& entry : list)
+        texts.push_back(entry.Text);
+    return texts;
+}
+
+// The position file beside the program, named after the program file.
+std::filesystem::path Position_File() {
+    return Position_File_Path(QString_To_Path(QCoreApplication::applicationFilePath()).string());
+}
+
+QListWidget* Make_List(const char* name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+} // namespace
+
+TCharacter_Choice_Dialog::TCharacter_Choice_Dialog(TServices& services, QWidget* parent)
+    : TKit_Dialog(services, Help_Parties, parent), Parties_List(Make_List("Parties_List", this)),
+      Characters_List(Make_List("Characters_List", this)),
+      New_Party_Button(Make_Button(tr("New Party"), "New_Party_Button")),
+      Create_Button(Make_Button(tr("Create Character..."), "Create_Character_Button")),
+      Create_Random_Button(Make_Button(tr("Create Random Character..."), "Create_Random_Character_Button")),
+      Edit_Button(Make_Button(tr("Edit..."), "Edit_Button")),
+      Level_Up_Button(Make_Button(tr("Level up..."), "Level_Up_Button")),
+      Save_Button(Make_Button(tr("Save to RTF"), "Save_To_RTF_Button")),
+      Close_Button(Make_Button(tr("&Close"), "Close_Button")) {
+    setWindowTitle(tr("Create/Edit Character V1.1"));
+    Set_Tab_Stops(Characters_List, {Class_Column_Stop});
+    Build_Layout();
+    Connect_Handlers();
+    setMinimumSize(minimumSizeHint());
+    resize(620, 400);
+    Update_Buttons();
+}
+
+TCharacter_Choice_Dialog::~TCharacter_Choice_Dialog() = default;
+
+void TCharacter_Choice_Dialog::Use_Inventory(TInventory_Dialog& inventory) {
+    Inventory = &inventory;
+    Edit_Interface = std::make_unique<TVexlor_Character_Edit_Interface>(inventory);
+}
+
+QPushButton* TCharacter_Choice_Dialog::Make_Button(const QString& caption, const char* name) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void TCharacter_Choice_Dialog::Build_Layout() {
+    auto* parties = new QVBoxLayout;
+    parties->addWidget(new QLabel(tr("Parties"), this));
+    parties->addWidget(Parties_List, 1);
+    parties->addWidget(New_Party_Button);
+
+    auto* characters = new QVBoxLayout;
+    characters->addWidget(new QLabel(tr("Characters"), this));
+    characters->addWidget(Characters_List, 1);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button :
+         {Create_Button, Create_Random_Button, Edit_Button, Level_Up_Button, Save_Button})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(Make_Help_Button());
+    buttons->addWidget(Close_Button);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(parties, 2);
+    layout->addLayout(characters, 3);
+    layout->addLayout(buttons);
+}
+
+void TCharacter_Choice_Dialog::Connect_Handlers() {
+    On(Parties_List, &QListWidget::currentRowChanged, [this](int row) {
+        Roster.Select_Party(row);
+        Show_Characters();
+    });
+    On(Characters_List, &QListWidget::currentRowChanged, [this](int row) {
+        Roster.Select_Character(row);
+        Update_Buttons();
+    });
+    On(Characters_List, &QListWidget::itemDoubleClicked, [this] { Edit_Character(); });
+    Parties_List->installEventFilter(this);
+    Characters_List->installEventFilter(this);
+    On(New_Party_Button, &QPushButton::clicked, [this] { New_Party(); });
+    On(Create_Button, &QPushButton::clicked, [this] { Create_Interactively(); });
+    On(Create_Random_Button, &QPushButton::clicked, [this] { Create_At_Random(); });
+    On(Edit_Button, &QPushButton::clicked, [this] { Edit_Character(); });
+    On(Level_Up_Button, &QPushButton::clicked, [this] { Level_Up_Character(); });
+    On(Save_Button, &QPushButton::clicked, [this] { Save_To_RTF(); });
+    On(Close_Button, &QPushButton::clicked, [this] { accept(); });
+}
+
+// Insert in the parties list adds a party; Delete deletes the party or character selected.
+bool TCharacter_Choice_Dialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || Filling())
+        return TKit_Dialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    std::function<void()> action;
+    if (watched == Parties_List && key == Qt::Key_Insert)
+        action = [this] { New_Party(); };
+    else if (watched == Parties_List && key == Qt::Key_Delete)
+        action = [this] { Delete_Party(); };
+    else if (watched == Characters_List && key == Qt::Key_Delete)
+        action = [this] { Delete_Character(); };
+    if (!action)
+        return TKit_Dialog::eventFilter(watched, event);
+    Run_Guarded(Prompts(), action);
+    return true;
+}
+
+void TCharacter_Choice_Dialog::Prepare() {
+    const std::string problem = Roster.Load();
+    Show_Parties();
+    Read_Position();
+    Fit_Window_To_Screen(this);
+    Tell_Problem(problem);
+}
+
+void TCharacter_Choice_Dialog::done(int result) {
+    Write_Position();
+    TKit_Dialog::done(result);
+}
+
+void TCharacter_Choice_Dialog::Show_Parties() {
+    {
+        const TFill_Guard filling = Begin_Fill();
+        Fill_List(Parties_List, Entry_Texts(Roster.Parties()));
+        Parties_List->setCurrentRow(Roster.Selected_Party());
+    }
+    Show_Characters();
+}
+
+void TCharacter_Choice_Dialog::Show_Characters() {
+    {
+        const TFill_Guard filling = Begin_Fill();
+        Fill_List(Characters_List, Entry_Texts(Roster.Characters()));
+        Characters_List->setCurrentRow(Roster.Selected_Character());
+    }
+    Update_Buttons();
+}
+
+// "Edit...", "Level up..." and "Save to RTF" work on the selected character: they follow the
+// selection together, and each handler checks it again.
+void TCharacter_Choice_Dialog::Update_Buttons() {
+    const bool selected = Roster.Selected_Character() >= 0;
+    for (QPushButton* button : {Edit_Button, Level_Up_Button, Save_Button})
+        button->setEnabled(selected);
+}
+
+void TCharacter_Choice_Dialog::Tell_Problem(const std::string& problem) {
+    if (!problem.empty())
+        Prompts().Show_Message(TMessage_Kind::Error, windowTitle(), To_QString(problem));
+}
+
+void TCharacter_Choice_Dialog::New_Party() {
+    const auto answer =
+        Prompts().Ask_Text(tr("New Party"), tr("What is the name of your new Party"), QString());
+    if (!answer)
+        return;
+    const std::string problem = Roster.New_Party(From_QString(*answer));
+    Show_Parties();
+    Tell_Problem(problem);
+}
+
+void TCharacter_Choice_Dialog::Delete_Party() {
+    const int selected = Roster.Selected_Party();
+    if (selected < 0)
+        return;
+    const QString question = tr("Do you really want to delete %1, and all characters in it?")
+                                 .arg(To_QString(Roster.Parties()[static_cast<std::size_t>(selected)].Text));
+    if (!Prompts().Ask_Yes_No(tr("Really delete"), question, TAnswer::No))
+        return;
+    const std::string problem = Roster.Delete_Party();
+    Show_Parties();
+    Tell_Problem(problem);
+}
+
+void TCharacter_Choice_Dialog::Delete_Character() {
+    const int selected = Roster.Selected_Character();
+    if (selected < 0)
+        return;
+    const QString question =
+        tr("Do you really want to delete %1?")
+            .arg(To_QString(Roster.Characters()[static_cast<std::size_t>(selected)].Text));
+    if (!Prompts().Ask_Yes_No(tr("Really delete"), question, TAnswer::No))
+        return;
+    const std::string problem = Roster.Delete_Character();
+    Show_Characters();
+    Tell_Problem(problem);
+}
+
+// The inventory dialog is emptied first, so that the new character does not start out with the
+// gear of the character shown before.
+void TCharacter_Choice_Dialog::Create_Interactively() {
+    Inventory_Dialog().Deserialize("");
+    TCharacter_Wizard_Form& wizard = Wizard();
+    wizard.Names = Enclosed_Names(Member_Names(Roster.Characters(), -1));
+    Edit_Interface->_Image.clear();
+    const std::unique_ptr<TVexlor_Character> character = New_Character(2, "", 0, "", Edit_Interface.get());
+    if (!character)
+        return;
+    std::string stored = character->Serialize();
+    stored += Inventory_Dialog().Serialize();
+    const std::string problem = Roster.Add_Character(character->_Get_Name(), std::move(stored));
+    Show_Characters();
+    Tell_Problem(problem);
+}
+
+void TCharacter_Choice_Dialog::Create_At_Random() {
+    const std::unique_ptr<TVexlor_Character> character = New_Character(-1, "", 0, "", nullptr);
+    if (!character)
+        return;
+    const std::string problem = Roster.Add_Character(character->_Get_Name(), character->Serialize());
+    Show_Characters();
+    Tell_Problem(problem);
+}
+
+void TCharacter_Choice_Dialog::Edit_Character() {
+    const int selected = Roster.Selected_Character();
+    if (selected < 0)
+        return;
+    const std::unique_ptr<TVexlor_Character> character = Load_Selected();
+    TCharacter_Wizard_Form& wizard = Wizard();
+    wizard.Names = Enclosed_Names(Member_Names(Roster.Characters(), selected));
+    wizard.CEI = Edit_Interface.get();
+    Edit_Interface->_Image = Roster.Characters()[static_cast<std::size_t>(selected)].Stored;
+    if (wizard.Run(character.get(), 1) == QDialog::Accepted)
+        Store_Edited(*character);
+}
+
+void TCharacter_Choice_Dialog::Level_Up_Character() {
+    if (Roster.Selected_Character() < 0)
+        return;
+    const std::unique_ptr<TVexlor_Character> character = Load_Selected();
+    if (Level_Up_Form().Run(character.get()) == QDialog::Accepted)
+        Store_Edited(*character);
+}
+
+std::unique_ptr<TVexlor_Character> TCharacter_Choice_Dialog::Load_Selected() {
+    const std::string& stored =
+        Roster.Characters()[static_cast<std::size_t>(Roster.Selected_Character())].Stored;
+    auto character = std::make_unique<TVexlor_Character>();
+    character->Deserialize(stored.c_str());
+    character->Initialized = true;
+    Inventory_Dialog().Deserialize(stored);
+    return character;
+}
+
+void TCharacter_Choice_Dialog::Store_Edited(TVexlor_Character& character) {
+    std::string stored = character.Serialize();
+    stored += Inventory_Dialog().Serialize();
+    const std::string problem =
+        Roster.Replace_Character(Character_Display_Text(character), std::move(stored));
+    Show_Characters();
+    Tell_Problem(problem);
+}
+
+// The sheet is written atomically: a sheet that cannot be written leaves the file that was there.
+void TCharacter_Choice_Dialog::Save_To_RTF() {
+    const int selected = Roster.Selected_Character();
+    if (selected < 0)
+        return;
+    TFile_Question question;
+    question.Mode = TFile_Mode::Save;
+    question.Title = tr("Save character to file");
+    question.Filters = tr("Rich text (*.rtf);;All files (*)");
+    question.Default_Suffix = QStringLiteral("rtf");
+    const auto name = Prompts().Ask_File_Name(question);
+    if (!name)
+        return;
+    TVexlor_Character character;
+    character.Deserialize(Roster.Characters()[static_cast<std::size_t>(selected)].Stored.c_str());
+    std::string sheet;
+    Character_RTF_String(character, sheet, Sheet_Header_Font());
+    if (const int code = Write_File_Atomic(QString_To_Path(*name), sheet); code != 0)
+        Prompts().Show_Message(TMessage_Kind::Error, tr("Save to RTF"), To_QString(Ert(code)));
+}
+
+// The step dialogs are made on first use over the main window, and kept.
+TCharacter_Wizard_Form& TCharacter_Choice_Dialog::Wizard() {
+    if (!Wizard_Form) {
+        Wizard_Form = new TCharacter_Wizard_Form(Services(), this);
+        if (parentWidget())
+            Wizard_Form->setGeometry(parentWidget()->geometry());
+        Install_Character_Wizard(Wizard_Form);
+    }
+    return *Wizard_Form;
+}
+
+TLevel_Up_Form& TCharacter_Choice_Dialog::Level_Up_Form() {
+    if (!Level_Up) {
+        Level_Up = new TLevel_Up_Form(Services(), this);
+        if (parentWidget())
+            Level_Up->setGeometry(parentWidget()->geometry());
+    }
+    return *Level_Up;
+}
+
+TInventory_Dialog& TCharacter_Choice_Dialog::Inventory_Dialog() {
+    if (!Inventory)
+        throw std::logic_error("The inventory window is not available");
+    return *Inventory;
+}
+
+// Sizes below the smallest the dialog allows are passed over; whatever is read, the window is
+// then fitted to the screen it lands on.
+void TCharacter_Choice_Dialog::Read_Position() {
+    const auto text = Read_File(Position_File());
+    if (!text)
+        return;
+    TWindow_Bounds bounds{x(), y(), width(), height()};
+    Read_Position_File(*text, bounds, minimumWidth(), minimumHeight());
+    move(bounds.Left, bounds.Top);
+    resize(bounds.Width, bounds.Height);
+}
+
+// A position file that cannot be written is passed over: the dialog opens where it did.
+void TCharacter_Choice_Dialog::Write_Position() const {
+    Write_File_Atomic(Position_File(), Position_File_Text({x(), y(), width(), height()}));
+}
+
+} // namespace Vexlor

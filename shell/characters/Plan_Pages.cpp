@@ -1,0 +1,231 @@
+#include "catalogues/Compounds.h"
+#include "catalogues/QID_Plan.h"
+#include "shell/characters/Wizard_Pages.h"
+#include "widgets/Help_Contexts.h"
+#include "widgets/Help_System.h"
+#include "widgets/List_Widgets.h"
+#include "widgets/Text_Convert.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Vexlor {
+
+namespace {
+
+// A right click on an entry of a list opens a window about that entry. It sees the click before
+// the window's context help (a filter installed later runs first) and keeps it from popping up.
+class TEntry_Click_Filter : public QObject {
+  public:
+    TEntry_Click_Filter(QListWidget* list, std::function<void(QListWidgetItem*)> open)
+        : QObject(list), List(list), Open(std::move(open)) {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ContextMenu || watched != List->viewport())
+            return false;
+        QListWidgetItem* item = List->itemAt(static_cast<QContextMenuEvent*>(event)->pos());
+        if (!item)
+            return false;
+        Open(item);
+        return true;
+    }
+
+  private:
+    QListWidget* List;
+    std::function<void(QListWidgetItem*)> Open;
+};
+
+class TPlan_Help_Dialog : public TKit_Dialog {
+  public:
+    TPlan_Help_Dialog(TServices& services, const TPlan_Help& help, QWidget* parent)
+        : TKit_Dialog(services, Help_Plan_Help, parent) {
+        setWindowTitle(To_QString(help.Caption));
+        auto* layout = new QVBoxLayout(this);
+        for (const auto& [name, text] :
+             {std::pair{"Level_Label", &help.Level}, std::pair{"Time_Label", &help.Activation_Time},
+              std::pair{"Duration_Label", &help.Duration}}) {
+            auto* label = new QLabel(To_QString(*text), this);
+            label->setObjectName(QString::fromLatin1(name));
+            label->setVisible(!text->empty());
+            layout->addWidget(label);
+        }
+        auto* description = new QPlainTextEdit(To_QString(help.Description), this);
+        description->setObjectName(QStringLiteral("Description"));
+        description->setReadOnly(true);
+        layout->addWidget(description, 1);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+        buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Close_Button"));
+        layout->addWidget(buttons);
+        On(buttons, &QDialogButtonBox::rejected, [this] { reject(); });
+        resize(360, 280);
+    }
+};
+
+} // namespace
+
+// ---- QID page ----
+
+TQID_Dialog::TQID_Dialog(TServices& services, TQID_Picks& picks)
+    : TWizard_Form(services, Help_QID_Page), Picks(picks) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Choose the two QIDs the engineer starts with:"), this));
+    QID_List = new QListWidget(this);
+    QID_List->setObjectName(QStringLiteral("QID_List"));
+    for (const std::string_view name : First_Level_QIDs)
+        QID_List->addItem(To_QString(std::string(name)));
+    layout->addWidget(QID_List, 1);
+    auto* clear = new QPushButton(tr("Clear choices"), this);
+    clear->setObjectName(QStringLiteral("Clear_Button"));
+    clear->setAutoDefault(false);
+    layout->addWidget(clear, 0, Qt::AlignLeft);
+
+    On(QID_List, &QListWidget::itemSelectionChanged, [this] { Selection_Changed(); });
+    On(clear, &QPushButton::clicked, [this] {
+        Picks.Clear();
+        Show_Picks();
+        Notify_Validation();
+    });
+}
+
+bool TQID_Dialog::Applicable() {
+    return Picks_QIDs(*_Character);
+}
+
+void TQID_Dialog::Update_From_Character() {
+    Show_Picks();
+}
+
+bool TQID_Dialog::Valid() {
+    return Picks.Locked();
+}
+
+std::optional<TPopup_Text> TQID_Dialog::Describe(QWidget* widget, QPoint position) {
+    if (widget != QID_List->viewport() || !Services().Catalogues.QIDs)
+        return std::nullopt;
+    const QListWidgetItem* item = QID_List->itemAt(position);
+    if (!item)
+        return std::nullopt;
+    const TQID_Plan* plan = Services().Catalogues.QIDs->Get(From_QString(item->text()).c_str());
+    if (!plan || std::string(plan->Get_Description()).empty())
+        return std::nullopt;
+    return TPopup_Text{To_QString(plan->Get_Name()), To_QString(plan->Get_Description())};
+}
+
+void TQID_Dialog::Selection_Changed() {
+    for (int row = 0; row < QID_List->count(); ++row)
+        if (QID_List->item(row)->isSelected())
+            Picks.Pick(row);
+    Show_Picks();
+    Notify_Validation();
+}
+
+// The picks shown as the list's selection; with two picked the list is locked.
+void TQID_Dialog::Show_Picks() {
+    auto fill = Begin_Fill();
+    QID_List->setSelectionMode(QAbstractItemView::MultiSelection);
+    QID_List->clearSelection();
+    for (const int row : Picks.Get_Picked())
+        QID_List->item(row)->setSelected(true);
+    if (Picks.Locked())
+        QID_List->setSelectionMode(QAbstractItemView::NoSelection);
+}
+
+// ---- Compound page ----
+
+TCompound_Pick_Dialog::TCompound_Pick_Dialog(TServices& services, std::optional<std::string>& pick)
+    : TWizard_Form(services, Help_Compound_Page), Pick(pick) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Choose the compound the chemist starts with:"), this));
+    Compound_List = new QListWidget(this);
+    Compound_List->setObjectName(QStringLiteral("Compound_List"));
+    layout->addWidget(Compound_List, 1);
+
+    On(Compound_List, &QListWidget::currentRowChanged, [this](int row) {
+        if (row >= 0)
+            Pick = From_QString(Compound_List->item(row)->text());
+        Notify_Validation();
+    });
+    // The compound help window holds the description, so a right click on a compound opens it
+    // alone.
+    new TEntry_Click_Filter(Compound_List, [this](QListWidgetItem* item) {
+        Run_Guarded(Services().Prompts, [&] {
+            if (!Services().Catalogues.Compounds)
+                return;
+            if (const TCompound_Plan* plan =
+                    Services().Catalogues.Compounds->Get(From_QString(item->text()).c_str()))
+                Show_Compound_Help(Services(), *plan, this);
+        });
+    });
+}
+
+bool TCompound_Pick_Dialog::Applicable() {
+    return Picks_Compound(*_Character);
+}
+
+void TCompound_Pick_Dialog::Update_From_Character() {
+    auto fill = Begin_Fill();
+    std::vector<std::string> names;
+    if (Services().Catalogues.Compounds)
+        names = First_Level_Compounds(*Services().Catalogues.Compounds);
+    Fill_List(Compound_List, names);
+    const auto picked = Pick ? std::find(names.begin(), names.end(), *Pick) : names.end();
+    if (picked == names.end())
+        Pick.reset();
+    Compound_List->setCurrentRow(picked == names.end() ? -1 : static_cast<int>(picked - names.begin()));
+}
+
+bool TCompound_Pick_Dialog::Valid() {
+    return Pick.has_value();
+}
+
+// ---- Pick dialog and help windows ----
+
+TPick_Dialog::TPick_Dialog(TServices& services, const QString& caption,
+                           const std::vector<std::string>& entries, QWidget* parent)
+    : TKit_Dialog(services, Help_Pick_Dialog, parent) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    Pick_List = new QListWidget(this);
+    Pick_List->setObjectName(QStringLiteral("Pick_List"));
+    Fill_List(Pick_List, entries);
+    layout->addWidget(Pick_List, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    layout->addWidget(buttons);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("OK_Button"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel_Button"));
+    ok->setEnabled(false);
+    On(Pick_List, &QListWidget::currentRowChanged, [ok](int row) { ok->setEnabled(row >= 0); });
+    On(Pick_List, &QListWidget::itemDoubleClicked, [this] { accept(); });
+    On(buttons, &QDialogButtonBox::accepted, [this] { accept(); });
+    On(buttons, &QDialogButtonBox::rejected, [this] { reject(); });
+}
+
+std::string TPick_Dialog::Chosen() const {
+    return Current_Entry(Pick_List);
+}
+
+void Show_Popup_Help(TServices& services, const std::string& title, const std::string& text) {
+    services.Help.Popup_Text(To_QString(title), To_QString(text));
+}
+
+void Show_QID_Help(TServices& services, const TQID_Plan& plan, QWidget* parent) {
+    TPlan_Help_Dialog window(services, QID_Help(plan), parent);
+    window.exec();
+}
+
+void Show_Compound_Help(TServices& services, const TCompound_Plan& plan, QWidget* parent) {
+    TPlan_Help_Dialog window(services, Compound_Help(plan), parent);
+    window.exec();
+}
+
+} // namespace Vexlor

@@ -413,10 +413,12 @@ int TExpression_Evaluator::Compute_Function(int operation, long double x, long d
 }
 
 // The sum of count rolls of a die with sides faces: a fractional count rolls one die more, a
-// count of 0 or below rolls none, a die of fewer than two sides (negative ones too) shows 1.
+// count of 0 rolls none, a negative count rolls as many dice and gives minus their sum (-1D6 is
+// -1 to -6, as the game master reads it), a die of fewer than two sides (negative ones too)
+// shows 1.
 int TExpression_Evaluator::Roll_Dice(long double count, long double sides, long double& result) {
-    const long double dice = count > 0 ? std::ceil(count) : 0;
-    if (dice > static_cast<long double>(Most_Dice - Dice_Rolled))
+    const long double dice = std::ceil(std::fabs(count));
+    if (!(dice <= static_cast<long double>(Most_Dice - Dice_Rolled)))
         return Error_Floating_point_error;
     const long double faces = std::trunc(sides);
     if (faces > INT_MAX)
@@ -427,7 +429,7 @@ int TExpression_Evaluator::Roll_Dice(long double count, long double sides, long 
     std::int64_t total = 0; // at most a million dice of fewer than 2^31 faces: exact
     for (long roll = 0; roll < rolls; ++roll)
         total += die >= 2 ? Random(die) + 1 : 1;
-    result = static_cast<long double>(total);
+    result = static_cast<long double>(count < 0 ? -total : total);
     return Error_None;
 }
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -30,13 +31,11 @@ std::uint64_t Split_Mix(std::uint64_t& state) {
     return z ^ (z >> 31);
 }
 
-// xoshiro256** with an unbiased bounded draw (Lemire's multiply-and-reject).
-class TClock_Random : public TRandom_Source {
+// xoshiro256** with an unbiased bounded draw (Lemire's multiply-and-reject), the engine of both
+// sources.
+class TXoshiro {
   public:
-    // Out of line, so that finding the source before each draw stays a few instructions.
-    [[gnu::noinline]] TClock_Random() { Reseed(); }
-
-    int Next(int n) override {
+    int Next(int n) {
         if (n <= 1)
             return 0;
         const auto range = static_cast<std::uint64_t>(n);
@@ -51,9 +50,8 @@ class TClock_Random : public TRandom_Source {
         }
     }
 
-    void Reseed() override {
-        std::uint64_t mix = Clock_Ticks();
-        mix ^= ++Reseeds * 0xD1B54A32D192ED03ULL;
+    // Stirs mix into the state; an all-zero state, which the engine never leaves, is avoided.
+    void Mix(std::uint64_t mix) {
         for (auto& word : State)
             word ^= Split_Mix(mix);
         if ((State[0] | State[1] | State[2] | State[3]) == 0)
@@ -77,6 +75,18 @@ class TClock_Random : public TRandom_Source {
 
     std::uint64_t State[4] = {0x0123456789ABCDEFULL, 0x7E3779B97F4A7C15ULL, 0x5851F42D4C957F2DULL,
                               0x14057B7EF767814FULL};
+};
+
+class TClock_Random : public TRandom_Source {
+  public:
+    // Out of line, so that finding the source before each draw stays a few instructions.
+    [[gnu::noinline]] TClock_Random() { Reseed(); }
+
+    int Next(int n) override { return Engine.Next(n); }
+    void Reseed() override { Engine.Mix(Clock_Ticks() ^ (++Reseeds * 0xD1B54A32D192ED03ULL)); }
+
+  private:
+    TXoshiro Engine;
     std::uint64_t Reseeds = 0;
 };
 
@@ -107,6 +117,18 @@ TRandom_Override::TRandom_Override(TRandom_Source& source) : Previous(Current_So
 
 TRandom_Override::~TRandom_Override() {
     Current_Source = Previous;
+}
+
+struct TSeeded_Random::TEngine : TXoshiro {};
+
+TSeeded_Random::TSeeded_Random(std::uint64_t seed) : Engine(std::make_unique<TEngine>()) {
+    Engine->Mix(seed);
+}
+
+TSeeded_Random::~TSeeded_Random() = default;
+
+int TSeeded_Random::Next(int n) {
+    return Engine->Next(n);
 }
 
 int TScripted_Random::Next(int n) {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace Vexlor {
@@ -33,6 +35,20 @@ class TRandom_Override {
 
   private:
     TRandom_Source* Previous;
+};
+
+// The same draws for the same seed, whatever the clock says: a game master replays a session's
+// rolls by giving its seed again. Reseeding from the clock would break the replay, so it does
+// nothing.
+class TSeeded_Random : public TRandom_Source {
+  public:
+    explicit TSeeded_Random(std::uint64_t seed);
+    ~TSeeded_Random() override;
+    int Next(int n) override;
+
+  private:
+    struct TEngine;
+    std::unique_ptr<TEngine> Engine;
 };
 
 // Draws given in advance, in order. A draw that does not fit 0..n-1, or a draw past the end of the

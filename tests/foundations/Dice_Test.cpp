@@ -104,6 +104,21 @@ TEST(Random, Reseeding_In_The_Same_Tick_Gives_New_Draws) {
     EXPECT_EQ(Random(-5), 0);
 }
 
+TEST(Random, A_Seed_Replays_Its_Draws_Whatever_The_Clock) {
+    const auto draws = [](std::uint64_t seed) {
+        TSeeded_Random seeded(seed);
+        TRandom_Override use(seeded);
+        std::vector<int> drawn;
+        for (int i = 0; i < 8; ++i) {
+            Randomize();
+            drawn.push_back(Random(1000000));
+        }
+        return drawn;
+    };
+    EXPECT_EQ(draws(7), draws(7));
+    EXPECT_NE(draws(7), draws(8));
+}
+
 TEST(Random, Draws_Are_Roughly_Uniform) {
     std::array<int, 6> counts{};
     for (int i = 0; i < 60000; ++i)

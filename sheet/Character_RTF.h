@@ -29,8 +29,8 @@ struct TSheet_Selections {
 // The face the sheet's title "V  E  X  L  O  R" and "C H A R A C T E R   S H E E T" is set in.
 // Impact is the sheet's own title face. A Linux machine rarely has it, and there a reader that
 // looks it up may fall back to a dingbats face and print the title as a row of symbols, so the
-// program hands over a bold condensed sans-serif face the machine has instead (see the dialog
-// kit's Sheet_Header_Font). Any face but Impact is asked for in bold, to keep the title heavy.
+// program hands over a bold condensed sans-serif face the machine has instead (see the parties
+// window's Sheet_Header_Font). Any face but Impact is asked for in bold, to keep the title heavy.
 inline constexpr std::string_view Default_Header_Font = "Impact";
 
 // The character sheet as a complete RTF document, its title set in header_font and its QID rows

@@ -1,10 +1,10 @@
 #include "shell/Main_Form.h"
 
+#include "shell/Services.h"
 #include "shell/Vexlor_Application.h"
 #include "widgets/Help_Contexts.h"
 #include "widgets/Help_System.h"
 #include "widgets/Kit_Dialog.h"
-#include "widgets/Services.h"
 #include "widgets/Slot_Guard.h"
 #include "widgets/Text_Convert.h"
 

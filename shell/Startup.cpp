@@ -31,7 +31,7 @@ TProgram_Services::TProgram_Services(TUser_Prompts& prompts, const TCatalogues& 
     : Help(help_folder, Help_File_Name, prompts), Output([&prompts](const std::string& message) {
           prompts.Show_Message(TMessage_Kind::Error, QObject::tr("Output file"), To_QString(message));
       }),
-      Shared{catalogues, Master_Table, Output, Help, prompts} {}
+      Shared{{Help, prompts}, catalogues, Master_Table, Output} {}
 
 TCatalogues Library_Catalogues() {
     return {Get_Item_Registry(),     Get_Creature_Registry(), Get_QID_Registry(),

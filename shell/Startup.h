@@ -4,8 +4,8 @@
 #pragma once
 
 #include "shell/Main_Form.h"
+#include "shell/Services.h"
 #include "widgets/Help_System.h"
-#include "widgets/Services.h"
 
 #include "referee/Output_File.h"
 

@@ -1,6 +1,6 @@
-// Ties the controls of a record editor to the fields of its plain state: one list of bindings
-// shows a state in the controls and reads the controls back into a state, so no field is shown
-// by one function and forgotten by the other.
+// Ties the controls of a window to the fields of the plain state it shows (a record editor's
+// state, a wizard page's character): one list of bindings shows a state in the controls and reads
+// the controls back into a state, so no field is shown by one function and forgotten by the other.
 #pragma once
 
 #include "foundations/Dice.h"
@@ -65,9 +65,13 @@ template <class State> class TControl_Bindings {
     }
     // The state the controls show, read over start (which keeps what no control shows).
     State Read(State start) const {
-        for (const auto& read : Reads)
-            read(start);
+        Read_Into(start);
         return start;
+    }
+    // Writes what the controls show into state, leaving what no control shows.
+    void Read_Into(State& state) const {
+        for (const auto& read : Reads)
+            read(state);
     }
 
   private:

@@ -1,48 +1,87 @@
-// The base of the program's dialogs: the services it was built with, guarded handlers that keep
-// still while the dialog is being filled, its help context with the Help button and F1, and the
-// hook the main window calls before each showing of a long-lived dialog.
+// The base of the program's dialogs and of the pages shown inside them: guarded handlers that keep
+// still while the window is being filled, a help context, and for a dialog the Help button, F1 and
+// the hook the main window calls before each showing of a long-lived dialog. The kit asks the
+// program for the user prompts and the help only; a window keeps whatever else it works with.
 #pragma once
 
-#include "widgets/Services.h"
 #include "widgets/Slot_Guard.h"
 
 #include <QDialog>
+
+#include <utility>
 
 class QPushButton;
 
 namespace Vexlor {
 
-class TKit_Dialog : public QDialog {
+class THelp_System;
+class TUser_Prompts;
+
+// What every window of the kit needs from the program.
+struct TKit_Services {
+    THelp_System& Help;
+    TUser_Prompts& Prompts;
+};
+
+// The handlers of one window (owner): each runs inside the slot guard, and none runs while the
+// window is being filled.
+class TKit_Handlers {
+  public:
+    TKit_Handlers(QObject* owner, TUser_Prompts& prompts) : Owner(owner), Kit_Prompts(prompts) {}
+    TKit_Handlers(const TKit_Handlers&) = delete;
+    TKit_Handlers& operator=(const TKit_Handlers&) = delete;
+
+    TUser_Prompts& Prompts() const { return Kit_Prompts; }
+
+  protected:
+    ~TKit_Handlers() = default;
+
+    // Connects signal to handler inside the slot guard; while the window is being filled the
+    // handler does nothing. The connection ends with the window.
+    template <class Sender, class Signal, class Handler>
+    void On(Sender* sender, Signal signal, Handler handler) {
+        Guarded_Connect(sender, signal, Owner, Kit_Prompts, &Fill, std::move(handler));
+    }
+    // While the returned guard lives, the window is being filled and its handlers keep still.
+    [[nodiscard]] TFill_Guard Begin_Fill() { return TFill_Guard(Fill); }
+    bool Filling() const { return Fill.Filling(); }
+
+  private:
+    QObject* Owner;
+    TUser_Prompts& Kit_Prompts;
+    TFill_State Fill;
+};
+
+class TKit_Dialog : public QDialog, public TKit_Handlers {
     Q_OBJECT
 
   public:
     // help_context is the dialog's topic in the help document (0: none).
-    TKit_Dialog(TServices& services, int help_context, QWidget* parent = nullptr);
+    TKit_Dialog(const TKit_Services& kit, int help_context, QWidget* parent = nullptr);
 
     // Brings a long-lived dialog up to date before it is shown again (lists refilled from the
     // catalogues, the window fitted to the screen). The main window calls it before each exec().
     virtual void Prepare() {}
 
-    TServices& Services() const { return Kit_Services; }
-    TUser_Prompts& Prompts() const { return Kit_Services.Prompts; }
+    THelp_System& Help() const { return Kit_Help; }
 
   protected:
-    // Connects signal to handler inside the slot guard; while the dialog is being filled the
-    // handler does nothing.
-    template <class Sender, class Signal, class Handler>
-    void On(Sender* sender, Signal signal, Handler handler) {
-        Guarded_Connect(sender, signal, this, Kit_Services.Prompts, &Fill, std::move(handler));
-    }
-    // While the returned guard lives, the dialog is being filled and its handlers keep still.
-    [[nodiscard]] TFill_Guard Begin_Fill() { return TFill_Guard(Fill); }
-    bool Filling() const { return Fill.Filling(); }
-
     // The standard Help button, opening the dialog's topic (F1 does the same).
     QPushButton* Make_Help_Button();
 
   private:
-    TServices& Kit_Services;
-    TFill_State Fill;
+    THelp_System& Kit_Help;
+};
+
+// A page shown inside a kit dialog: a borderless widget with the dialog's kind of handlers and a
+// help context of its own, which the right-click walk and the dialog's Help button find.
+class TKit_Page : public QWidget, public TKit_Handlers {
+    Q_OBJECT
+
+  public:
+    TKit_Page(const TKit_Services& kit, int help_context, QWidget* parent = nullptr);
+
+    int Help_Context() const;
 };
 
 } // namespace Vexlor

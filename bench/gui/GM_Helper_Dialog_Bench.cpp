@@ -32,7 +32,7 @@ class TCampaign {
           Catalogues(Folder / "Vexlor.catalogue", fs::path(VEXLOR_DATA_FOLDER) / "catalogues"),
           Registries{&Catalogues.Items,     &Catalogues.Creatures, &Catalogues.QIDs,
                      &Catalogues.Compounds, &Catalogues.Effects,   &Catalogues.Poisons},
-          Help(Folder, "Vexlor.hlp", Prompts), Services{Registries, Tables, Output, Help, Prompts},
+          Help(Folder, "Vexlor.hlp", Prompts), Services{{Help, Prompts}, Registries, Tables, Output},
           Referee(Tables, Registries, Output), Window(Services) {
         Window.Prepare();
         Window.show();

@@ -48,7 +48,7 @@ TArmor_Edit::TArmor_Edit(TServices& services, QWidget* parent)
     pages->addTab(Memo("Description", &TState::Description), tr("Description"));
     layout->addWidget(pages, 1);
 
-    QPushButton* roll = Make_Button("Roll_Button", tr("Roll"));
+    QPushButton* roll = Make_Button(this, "Roll_Button", tr("Roll"));
     On(roll, &QPushButton::clicked, [this] { Roll(); });
     layout->addWidget(Make_Button_Row({roll}));
 }
@@ -317,7 +317,7 @@ void TArmor_Edit::Show(const TState& state) {
         const TFill_Guard filling = Begin_Fill();
         Fill_Combo(Morphable, [&] {
             std::vector<std::string> weapons{""};
-            const TItem_Choices choices = Item_Choices(Services().Catalogues.Items, nullptr);
+            const TItem_Choices choices = Item_Choices(Services.Catalogues.Items, nullptr);
             weapons.insert(weapons.end(), choices.Weapons.begin(), choices.Weapons.end());
             return weapons;
         }());
@@ -339,11 +339,11 @@ bool TArmor_Edit::Fill_Record(const std::string& name) {
 }
 
 TState TArmor_Edit::New_State() const {
-    return New_Item_Editor_State(Item_Choices(Services().Catalogues.Items, Services().Catalogues.QIDs));
+    return New_Item_Editor_State(Item_Choices(Services.Catalogues.Items, Services.Catalogues.QIDs));
 }
 
 TState TArmor_Edit::Record_State(TItem_Template& record) const {
-    return Item_Editor_State(record, Item_Choices(Services().Catalogues.Items, Services().Catalogues.QIDs));
+    return Item_Editor_State(record, Item_Choices(Services.Catalogues.Items, Services.Catalogues.QIDs));
 }
 
 std::unique_ptr<TItem_Template> TArmor_Edit::Build(const TState& state,
@@ -353,7 +353,7 @@ std::unique_ptr<TItem_Template> TArmor_Edit::Build(const TState& state,
 }
 
 void TArmor_Edit::Update_Cost() {
-    const auto cost = Suggested_Cost(Shown(), Services().Catalogues.Items, Services().Catalogues.QIDs);
+    const auto cost = Suggested_Cost(Shown(), Services.Catalogues.Items, Services.Catalogues.QIDs);
     if (cost)
         Armor_Cost->setText(QString::number(*cost));
 }

@@ -32,7 +32,7 @@ template <class TState, class TRecord, auto Registry> class TBound_Record_Edit :
     }
 
     bool Fill_Record(const std::string& name) override {
-        TCatalogue_Registry<TRecord>* registry = Services().Catalogues.*Registry;
+        TCatalogue_Registry<TRecord>* registry = Services.Catalogues.*Registry;
         const TRecord* record = registry ? registry->Get(name.c_str()) : nullptr;
         if (!record)
             return false;
@@ -45,7 +45,7 @@ template <class TState, class TRecord, auto Registry> class TBound_Record_Edit :
     std::string Built_Name() const override { return Built ? Built->Get_Name() : std::string(); }
 
     void Store_Built() override {
-        TCatalogue_Registry<TRecord>* registry = Services().Catalogues.*Registry;
+        TCatalogue_Registry<TRecord>* registry = Services.Catalogues.*Registry;
         if (!registry || !Built)
             throw std::logic_error("No " + std::string(Record_Kind) + " to store");
         Add_Record(*registry, std::move(Built));
@@ -93,21 +93,19 @@ template <class TState, class TRecord, auto Registry> class TBound_Record_Edit :
     }
 
     QCheckBox* Flag(const char* object_name, const QString& caption, bool TState::*field) {
-        QCheckBox* check = Make_Check(object_name, caption);
+        QCheckBox* check = Make_Named<QCheckBox>(this, object_name, caption);
         Bindings.Flag(check, field);
         return check;
     }
 
     QLineEdit* Text(const char* object_name, std::string TState::*field) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(object_name));
+        auto* edit = Make_Named<QLineEdit>(this, object_name);
         Bindings.Text(edit, field);
         return edit;
     }
 
     QPlainTextEdit* Memo(const char* object_name, std::string TState::*field) {
-        auto* memo = new QPlainTextEdit(this);
-        memo->setObjectName(QString::fromLatin1(object_name));
+        auto* memo = Make_Named<QPlainTextEdit>(this, object_name);
         Bindings.Memo(memo, field);
         return memo;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "catalogues/editing/Catalogue_Lists.h"
+#include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
 
 #include <memory>

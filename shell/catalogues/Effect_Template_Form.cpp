@@ -58,9 +58,9 @@ QWidget* TEffect_Edit::Make_General_Page() {
 
     auto* hit_points = new QGridLayout;
     hit_points->addWidget(Text("HP", &TState::HP), 0, 0, 1, 2);
-    QCheckBox* hp_permanent = Make_Check("HP_Permanent", tr("Permanent"));
+    QCheckBox* hp_permanent = Make_Named<QCheckBox>(this, "HP_Permanent", tr("Permanent"));
     Bindings.Flag(hp_permanent, &TState::HP_Permanent);
-    QCheckBox* hp_percent = Make_Check("HP_Percent", tr("Percent"));
+    QCheckBox* hp_percent = Make_Named<QCheckBox>(this, "HP_Percent", tr("Percent"));
     Bindings.Flag(hp_percent, &TState::HP_Percent);
     hit_points->addWidget(hp_permanent, 1, 0);
     hit_points->addWidget(hp_percent, 1, 1);
@@ -76,7 +76,7 @@ QWidget* TEffect_Edit::Make_General_Page() {
         const std::string name(Ability_Controls[static_cast<std::size_t>(ability)]);
         auto* amount = new QLineEdit(page);
         amount->setObjectName(To_QString(name));
-        QCheckBox* permanent = Make_Check((name + "_Permanent").c_str(), tr("Permanent"));
+        QCheckBox* permanent = Make_Named<QCheckBox>(this, (name + "_Permanent").c_str(), tr("Permanent"));
         Bindings.Bind(
             [amount, permanent, ability](const TState& state) {
                 amount->setText(To_QString(state.Abilities[ability].Amount));
@@ -104,13 +104,14 @@ QWidget* TEffect_Edit::Make_Conditions_Page() {
     auto* grid = new QGridLayout(page);
     for (int flag = 0; flag < EF_Count; ++flag) {
         const auto index = static_cast<std::size_t>(flag);
-        QCheckBox* check = Make_Check(std::string(Flag_Controls[index]).c_str(), tr(captions[index]));
+        QCheckBox* check =
+            Make_Named<QCheckBox>(this, std::string(Flag_Controls[index]).c_str(), tr(captions[index]));
         Bindings.Bind([check, flag](const TState& state) { check->setChecked(state.Flags[flag]); },
                       [check, flag](TState& state) { state.Flags[flag] = check->isChecked(); });
         grid->addWidget(check, flag % 7, flag / 7);
     }
     // Insanity has no place in an effect template: the box is shown but takes no input.
-    QCheckBox* insanity = Make_Check("Insanity", tr("Insanity"));
+    QCheckBox* insanity = Make_Named<QCheckBox>(this, "Insanity", tr("Insanity"));
     insanity->setEnabled(false);
     insanity->setToolTip(tr("Effect templates do not store insanity."));
     grid->addWidget(insanity, EF_Count % 7, EF_Count / 7);
@@ -132,7 +133,7 @@ QWidget* TEffect_Edit::Make_Lists_Page() {
 
 std::vector<TEffect_Links> TEffect_Edit::Effect_Links() const {
     std::vector<TEffect_Links> links;
-    if (TEffect_Registry* effects = Services().Catalogues.Effects)
+    if (TEffect_Registry* effects = Services.Catalogues.Effects)
         for (std::int32_t index = 0; index < effects->Count(); ++index)
             if (const TEffect_Template* effect = effects->Get(index))
                 links.push_back({effect->Get_Name(), effect->Get_Effects()});
@@ -141,7 +142,7 @@ std::vector<TEffect_Links> TEffect_Edit::Effect_Links() const {
 
 std::vector<std::string> TEffect_Edit::QID_Names() const {
     std::vector<std::string> names;
-    if (TQID_Registry* qids = Services().Catalogues.QIDs)
+    if (TQID_Registry* qids = Services.Catalogues.QIDs)
         for (std::int32_t index = 0; index < qids->Count(); ++index)
             if (const TQID_Plan* plan = qids->Get(index))
                 names.emplace_back(plan->Get_Name());

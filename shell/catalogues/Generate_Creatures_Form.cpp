@@ -18,7 +18,7 @@
 namespace Vexlor {
 
 TGenerate_Creatures_Form::TGenerate_Creatures_Form(TServices& services, QWidget* parent)
-    : TKit_Dialog(services, Help_Creature_List, parent) {
+    : TKit_Dialog(services, Help_Creature_List, parent), Services(services) {
     setObjectName(QStringLiteral("TGenerate_Creatures_Form"));
     setWindowTitle(tr("Complete Creature List"));
     resize(460, 140);
@@ -96,7 +96,7 @@ void TGenerate_Creatures_Form::Browse() {
 // A list that cannot be written is reported with the reason, as a sheet that cannot be saved is;
 // the file that was there is left as it was.
 void TGenerate_Creatures_Form::Generate() {
-    TCreature_Registry* creatures = Services().Catalogues.Creatures;
+    TCreature_Registry* creatures = Services.Catalogues.Creatures;
     if (!creatures)
         throw std::runtime_error("The creature catalogue is not available");
     Status->clear();

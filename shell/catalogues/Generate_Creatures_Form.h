@@ -2,6 +2,7 @@
 // level, by frequency and by habitat, to a text file the user names.
 #pragma once
 
+#include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
 
 class QLabel;
@@ -19,6 +20,8 @@ class TGenerate_Creatures_Form : public TKit_Dialog {
     void Prepare() override;
 
   private:
+    TServices& Services;
+
     void Browse();
     void Generate();
     int Writing(TCreature_Registry& creatures);

@@ -82,7 +82,7 @@ QListWidget* TPoison_Edit::Effect_List(const char* object_name, std::optional<st
 
 std::vector<std::string> TPoison_Edit::Effect_Names() const {
     std::vector<std::string> names;
-    if (TEffect_Registry* effects = Services().Catalogues.Effects)
+    if (TEffect_Registry* effects = Services.Catalogues.Effects)
         for (std::int32_t index = 0; index < effects->Count(); ++index)
             if (const TEffect_Template* effect = effects->Get(index))
                 names.emplace_back(effect->Get_Name());

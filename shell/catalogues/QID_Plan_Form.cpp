@@ -56,10 +56,10 @@ QWidget* TQID_Edit::Make_General_Page() {
     QSpinBox* miss = Number("Miss_Percent_Reduction", &TState::Miss_Percent_Reduction, 0, 100);
     miss->setSuffix(QStringLiteral(" %"));
     Add_Labelled(grid, row++, 0, tr("Miss reduction:"), miss);
-    QCheckBox* no_miss = Make_Check("No_Miss", tr("No miss"));
+    QCheckBox* no_miss = Make_Named<QCheckBox>(this, "No_Miss", tr("No miss"));
     Bindings.Flag(no_miss, &TState::No_Miss);
     grid->addWidget(no_miss, row++, 1);
-    QCheckBox* sight = Make_Check("Sight", tr("Sight"));
+    QCheckBox* sight = Make_Named<QCheckBox>(this, "Sight", tr("Sight"));
     Bindings.Flag(sight, &TState::Sight);
     grid->addWidget(sight, row++, 1);
     grid->setRowStretch(row, 1);
@@ -71,7 +71,7 @@ QWidget* TQID_Edit::Make_General_Page() {
     Add_Labelled(duration, 0, 0, tr("Base:"), Range("DurationLow1", "DurationHigh1", &TState::Duration));
     Add_Labelled(duration, 1, 0, tr("Per level:"),
                  Range("DurationLow2", "DurationHigh2", &TState::Duration_Level));
-    QCheckBox* permanent = Make_Check("Permanent", tr("Permanent"));
+    QCheckBox* permanent = Make_Named<QCheckBox>(this, "Permanent", tr("Permanent"));
     Bindings.Flag(permanent, &TState::Permanent);
     duration->addWidget(permanent, 2, 1);
 

@@ -22,7 +22,7 @@ namespace Vexlor {
 
 TRecord_Edit_Dialog::TRecord_Edit_Dialog(TServices& services, int help_context, const QString& caption,
                                          QWidget* parent)
-    : TKit_Dialog(services, help_context, parent) {
+    : TKit_Dialog(services, help_context, parent), Services(services) {
     setWindowTitle(caption);
 }
 
@@ -56,10 +56,10 @@ QWidget* TRecord_Edit_Dialog::Make_Button_Row(const std::vector<QPushButton*>& e
     for (QPushButton* button : extra)
         layout->addWidget(button);
     layout->addStretch(1);
-    OK_Button = Make_Button("OK_Button", tr("OK"));
+    OK_Button = Make_Button(this, "OK_Button", tr("OK"));
     OK_Button->setDefault(true);
     OK_Button->setEnabled(false);
-    QPushButton* cancel = Make_Button("Cancel_Button", tr("Cancel"));
+    QPushButton* cancel = Make_Button(this, "Cancel_Button", tr("Cancel"));
     On(OK_Button, &QPushButton::clicked, [this] {
         Build_Record();
         accept();
@@ -80,36 +80,19 @@ void TRecord_Edit_Dialog::Update_Name_State() {
 }
 
 QTabWidget* TRecord_Edit_Dialog::Make_Pages() {
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("Pages"));
-    return pages;
+    return Make_Named<QTabWidget>(this, "Pages");
 }
 
 QSpinBox* TRecord_Edit_Dialog::Make_Spin(const char* object_name, int low, int high) {
-    auto* spin = new QSpinBox(this);
-    spin->setObjectName(QString::fromLatin1(object_name));
+    auto* spin = Make_Named<QSpinBox>(this, object_name);
     spin->setRange(low, high);
     return spin;
 }
 
-QCheckBox* TRecord_Edit_Dialog::Make_Check(const char* object_name, const QString& caption) {
-    auto* check = new QCheckBox(caption, this);
-    check->setObjectName(QString::fromLatin1(object_name));
-    return check;
-}
-
 QComboBox* TRecord_Edit_Dialog::Make_Combo(const char* object_name, const std::vector<std::string>& entries) {
-    auto* combo = new QComboBox(this);
-    combo->setObjectName(QString::fromLatin1(object_name));
+    auto* combo = Make_Named<QComboBox>(this, object_name);
     Fill_Combo(combo, entries);
     return combo;
-}
-
-QPushButton* TRecord_Edit_Dialog::Make_Button(const char* object_name, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(object_name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 TRecord_Edit_Dialog::TPair_Controls TRecord_Edit_Dialog::Make_Pair(const char* low_name,
@@ -138,8 +121,8 @@ TRecord_Edit_Dialog::Make_Dual_List(const char* chosen_name, const char* availab
     chosen->setObjectName(QString::fromLatin1(chosen_name));
     auto* available = new QListWidget(panel);
     available->setObjectName(QString::fromLatin1(available_name));
-    QPushButton* add = Make_Button(add_name, QStringLiteral("<"));
-    QPushButton* remove = Make_Button(remove_name, QStringLiteral(">"));
+    QPushButton* add = Make_Button(this, add_name, QStringLiteral("<"));
+    QPushButton* remove = Make_Button(this, remove_name, QStringLiteral(">"));
     auto* mover = new TDual_List(available, chosen, add, remove);
 
     auto* grid = new QGridLayout(panel);

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "catalogues/Tagged_Fields.h"
+#include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
 #include "widgets/List_Widgets.h"
+#include "widgets/Named_Controls.h"
 
 #include <climits>
 #include <string>
@@ -62,6 +64,8 @@ class TRecord_Edit_Dialog : public TKit_Dialog, public TRecord_Editor {
     // The record built from the controls on OK.
     virtual void Build_Record() = 0;
 
+    TServices& Services;
+
     // The row with "Name:", the name box called object_name and the note beside it.
     QWidget* Make_Name_Row(const char* object_name);
     QLineEdit* Name_Box() const { return Name_Edit; }
@@ -73,9 +77,7 @@ class TRecord_Edit_Dialog : public TKit_Dialog, public TRecord_Editor {
     // The tab widget that holds the editor's pages.
     QTabWidget* Make_Pages();
     QSpinBox* Make_Spin(const char* object_name, int low = INT_MIN, int high = INT_MAX);
-    QCheckBox* Make_Check(const char* object_name, const QString& caption);
     QComboBox* Make_Combo(const char* object_name, const std::vector<std::string>& entries);
-    QPushButton* Make_Button(const char* object_name, const QString& caption);
     // A low and a high spin box kept in order by the pair rule.
     struct TPair_Controls {
         QSpinBox* Low;

@@ -63,12 +63,12 @@ std::unique_ptr<TWizard_Form> TCharacter_Wizard_Form::Enter_Step(int step, bool 
     TVexlor_Character* character = Get_Character();
     switch (Character_Wizard_Page(step)) {
     case TWizard_Page::Name: {
-        auto page = std::make_unique<TName_Dialog>(Services());
+        auto page = std::make_unique<TName_Dialog>(Services);
         page->Names = Names;
         return page;
     }
     case TWizard_Page::Abilities: {
-        auto page = std::make_unique<TAbility_Dialog>(Services());
+        auto page = std::make_unique<TAbility_Dialog>(Services);
         if (forward && character->Get_Class(1) == -1) {
             setWindowTitle(To_QString(character->_Get_Name()));
             page->Set_Character(character);
@@ -77,17 +77,17 @@ std::unique_ptr<TWizard_Form> TCharacter_Wizard_Form::Enter_Step(int step, bool 
         return page;
     }
     case TWizard_Page::Classes:
-        return std::make_unique<TClass_Dialog>(Services(), CEI);
+        return std::make_unique<TClass_Dialog>(Services, CEI);
     case TWizard_Page::QIDs:
-        return std::make_unique<TQID_Dialog>(Services(), QID_Picks);
+        return std::make_unique<TQID_Dialog>(Services, QID_Picks);
     case TWizard_Page::Compounds:
-        return std::make_unique<TCompound_Pick_Dialog>(Services(), Compound_Pick);
+        return std::make_unique<TCompound_Pick_Dialog>(Services, Compound_Pick);
     case TWizard_Page::Appearance:
-        return std::make_unique<TAppearance_Dialog>(Services());
+        return std::make_unique<TAppearance_Dialog>(Services);
     case TWizard_Page::Rogue:
         // Also when the page is then skipped: purchases of an earlier visit are taken back.
         Rogue_Restore.Enter(*character);
-        return std::make_unique<TRogue_Dialog>(Services(), Rogue_Restore, Wizard_Rogue_Points(*character));
+        return std::make_unique<TRogue_Dialog>(Services, Rogue_Restore, Wizard_Rogue_Points(*character));
     case TWizard_Page::None:
         break;
     }

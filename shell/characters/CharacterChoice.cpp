@@ -8,10 +8,11 @@
 #include "sheet/Character_RTF.h"
 #include "shell/characters/CWF.h"
 #include "shell/characters/LUF.h"
+#include "shell/characters/Sheet_Font.h"
 #include "shell/possessions/Inventory_Dialog.h"
 #include "widgets/Help_Contexts.h"
 #include "widgets/List_Widgets.h"
-#include "widgets/Sheet_Font.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 #include "widgets/Window_Fit.h"
 
@@ -61,8 +62,7 @@ std::filesystem::path Position_File() {
 }
 
 QListWidget* Make_List(const char* name, QWidget* parent) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
+    auto* list = Make_Named<QListWidget>(parent, name);
     list->setUniformItemSizes(true);
     return list;
 }
@@ -70,15 +70,16 @@ QListWidget* Make_List(const char* name, QWidget* parent) {
 } // namespace
 
 TCharacter_Choice_Dialog::TCharacter_Choice_Dialog(TServices& services, QWidget* parent)
-    : TKit_Dialog(services, Help_Parties, parent), Parties_List(Make_List("Parties_List", this)),
-      Characters_List(Make_List("Characters_List", this)),
-      New_Party_Button(Make_Button(tr("New Party"), "New_Party_Button")),
-      Create_Button(Make_Button(tr("Create Character..."), "Create_Character_Button")),
-      Create_Random_Button(Make_Button(tr("Create Random Character..."), "Create_Random_Character_Button")),
-      Edit_Button(Make_Button(tr("Edit..."), "Edit_Button")),
-      Level_Up_Button(Make_Button(tr("Level up..."), "Level_Up_Button")),
-      Save_Button(Make_Button(tr("Save to RTF"), "Save_To_RTF_Button")),
-      Close_Button(Make_Button(tr("&Close"), "Close_Button")) {
+    : TKit_Dialog(services, Help_Parties, parent), Services(services),
+      Parties_List(Make_List("Parties_List", this)), Characters_List(Make_List("Characters_List", this)),
+      New_Party_Button(Make_Button(this, "New_Party_Button", tr("New Party"))),
+      Create_Button(Make_Button(this, "Create_Character_Button", tr("Create Character..."))),
+      Create_Random_Button(
+          Make_Button(this, "Create_Random_Character_Button", tr("Create Random Character..."))),
+      Edit_Button(Make_Button(this, "Edit_Button", tr("Edit..."))),
+      Level_Up_Button(Make_Button(this, "Level_Up_Button", tr("Level up..."))),
+      Save_Button(Make_Button(this, "Save_To_RTF_Button", tr("Save to RTF"))),
+      Close_Button(Make_Button(this, "Close_Button", tr("&Close"))) {
     setWindowTitle(tr("Create/Edit Character V1.1"));
     Set_Tab_Stops(Characters_List, {Class_Column_Stop});
     Build_Layout();
@@ -93,13 +94,6 @@ TCharacter_Choice_Dialog::~TCharacter_Choice_Dialog() = default;
 void TCharacter_Choice_Dialog::Use_Inventory(TInventory_Dialog& inventory) {
     Inventory = &inventory;
     Edit_Interface = std::make_unique<TVexlor_Character_Edit_Interface>(inventory);
-}
-
-QPushButton* TCharacter_Choice_Dialog::Make_Button(const QString& caption, const char* name) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 void TCharacter_Choice_Dialog::Build_Layout() {
@@ -336,7 +330,7 @@ void TCharacter_Choice_Dialog::Save_To_RTF() {
 // The step dialogs are made on first use over the main window, and kept.
 TCharacter_Wizard_Form& TCharacter_Choice_Dialog::Wizard() {
     if (!Wizard_Form) {
-        Wizard_Form = new TCharacter_Wizard_Form(Services(), this);
+        Wizard_Form = new TCharacter_Wizard_Form(Services, this);
         if (parentWidget())
             Wizard_Form->setGeometry(parentWidget()->geometry());
         Install_Character_Wizard(Wizard_Form);
@@ -346,7 +340,7 @@ TCharacter_Wizard_Form& TCharacter_Choice_Dialog::Wizard() {
 
 TLevel_Up_Form& TCharacter_Choice_Dialog::Level_Up_Form() {
     if (!Level_Up) {
-        Level_Up = new TLevel_Up_Form(Services(), this);
+        Level_Up = new TLevel_Up_Form(Services, this);
         if (parentWidget())
             Level_Up->setGeometry(parentWidget()->geometry());
     }

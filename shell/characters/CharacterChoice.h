@@ -5,6 +5,7 @@
 
 #include "catalogues/Catalogue_Registry.h"
 #include "roster/Party_Roster.h"
+#include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
 
 #include <memory>
@@ -53,7 +54,8 @@ class TCharacter_Choice_Dialog : public TKit_Dialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QPushButton* Make_Button(const QString& caption, const char* name);
+    TServices& Services;
+
     void Build_Layout();
     void Connect_Handlers();
 

@@ -1,6 +1,7 @@
 #include "roster/Class_Page.h"
 #include "shell/characters/Wizard_Pages.h"
 #include "widgets/Help_Contexts.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 
 #include <QDialogButtonBox>
@@ -33,12 +34,10 @@ TClass_Dialog::TClass_Dialog(TServices& services, TCharacter_Edit_Interface* edi
     auto* grid = new QGridLayout;
     for (int slot = 1; slot <= Class_Page_Slots; ++slot) {
         auto* heading = new QLabel(tr("Class %1").arg(slot), this);
-        auto* list = new QListWidget(this);
-        list->setObjectName(QStringLiteral("Class%1").arg(slot));
+        auto* list = Make_Named<QListWidget>(this, QStringLiteral("Class%1").arg(slot));
         list->setMinimumWidth(
             list->fontMetrics().horizontalAdvance(QStringLiteral("Communications Specialist")) + 32);
-        auto* level = new QLabel(this);
-        level->setObjectName(QStringLiteral("Level%1").arg(slot));
+        auto* level = Make_Named<QLabel>(this, QStringLiteral("Level%1").arg(slot));
         grid->addWidget(heading, 0, slot - 1);
         grid->addWidget(list, 1, slot - 1);
         grid->addWidget(level, 2, slot - 1);
@@ -50,23 +49,18 @@ TClass_Dialog::TClass_Dialog(TServices& services, TCharacter_Edit_Interface* edi
 
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(tr("Specialty:"), this));
-    Specialty = new QListWidget(this);
-    Specialty->setObjectName(QStringLiteral("Specialty"));
+    Specialty = Make_Named<QListWidget>(this, "Specialty");
     for (const char* name : Specialty_Names)
         Specialty->addItem(QString::fromLatin1(name));
     Specialty->setMaximumHeight(Specialty->sizeHintForRow(0) * 2 + 2 * Specialty->frameWidth() + 4);
     row->addWidget(Specialty);
     row->addStretch(1);
-    auto* abilities = new QPushButton(tr("Vocational Abilities"), this);
-    abilities->setObjectName(QStringLiteral("Abilities_Button"));
+    auto* abilities = Make_Button(this, "Abilities_Button", tr("Vocational Abilities"));
     // The inventory of the character is reached from here while the character is made.
-    auto* items = new QPushButton(tr("Items..."), this);
-    items->setObjectName(QStringLiteral("Items_Button"));
+    auto* items = Make_Button(this, "Items_Button", tr("Items..."));
     items->setVisible(Edit != nullptr);
-    for (QPushButton* button : {abilities, items}) {
-        button->setAutoDefault(false);
+    for (QPushButton* button : {abilities, items})
         row->addWidget(button, 0, Qt::AlignTop);
-    }
     layout->addLayout(row);
 
     On(Specialty, &QListWidget::currentRowChanged, [this](int row) {
@@ -74,7 +68,7 @@ TClass_Dialog::TClass_Dialog(TServices& services, TCharacter_Edit_Interface* edi
             _Character->Specialty = row;
     });
     On(abilities, &QPushButton::clicked, [this] {
-        TClass_Abilities_Dialog table(Services(), *_Character, this);
+        TClass_Abilities_Dialog table(Services, *_Character, this);
         table.exec();
     });
     On(items, &QPushButton::clicked, [this] { Edit->Items(); });
@@ -119,8 +113,7 @@ void TClass_Dialog::Class_Chosen(int slot, int row) {
     Notify_Validation();
     // The lists are refilled once the click that chose the class is over: refilling the clicked
     // list under the mouse would leave its old row highlighted.
-    QTimer::singleShot(0, this,
-                       [this] { Run_Guarded(Services().Prompts, [this] { Update_From_Character(); }); });
+    QTimer::singleShot(0, this, [this] { Run_Guarded(Prompts(), [this] { Update_From_Character(); }); });
 }
 
 TClass_Abilities_Dialog::TClass_Abilities_Dialog(TServices& services, const TVexlor_Character& character,

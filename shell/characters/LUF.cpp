@@ -3,6 +3,7 @@
 #include "shell/characters/Rogue_Dialog.h"
 #include "shell/characters/Wizard_Pages.h"
 #include "widgets/Help_Contexts.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 
 #include <QLabel>
@@ -27,23 +28,18 @@ QLabel* Bold_Label(const QString& text, QWidget* parent) {
 
 TClass_Up_Form::TClass_Up_Form(TServices& services, std::function<void()> vocation_added)
     : TWizard_Form(services, Help_Class_Up), Vocation_Added(std::move(vocation_added)),
-      Header_Label(new QLabel(tr("Choose which vocation you wish to level up:"), this)),
-      Alternate_Header_Label(new QLabel(this)), Class_Panel(new QWidget(this)),
-      Add_Vocation_Panel(new QWidget(this)) {
-    Header_Label->setObjectName(QStringLiteral("Header_Label"));
-    Alternate_Header_Label->setObjectName(QStringLiteral("Alternate_Header_Label"));
-    Class_Panel->setObjectName(QStringLiteral("Class_Panel"));
-    Add_Vocation_Panel->setObjectName(QStringLiteral("Add_Vocation_Panel"));
+      Header_Label(
+          Make_Named<QLabel>(this, "Header_Label", tr("Choose which vocation you wish to level up:"))),
+      Alternate_Header_Label(Make_Named<QLabel>(this, "Alternate_Header_Label")),
+      Class_Panel(Make_Named<QWidget>(this, "Class_Panel")),
+      Add_Vocation_Panel(Make_Named<QWidget>(this, "Add_Vocation_Panel")) {
     auto* radios = new QVBoxLayout(Class_Panel);
     for (std::size_t i = 0; i < CheckBoxes.size(); ++i) {
-        CheckBoxes[i] = new QRadioButton(Class_Panel);
-        CheckBoxes[i]->setObjectName(QStringLiteral("Class%1").arg(i + 1));
+        CheckBoxes[i] = Make_Named<QRadioButton>(Class_Panel, QStringLiteral("Class%1").arg(i + 1));
         radios->addWidget(CheckBoxes[i]);
         On(CheckBoxes[i], &QRadioButton::toggled, [this] { Notify_Validation(); });
     }
-    auto* add = new QPushButton(tr("Add a new vocation..."), Add_Vocation_Panel);
-    add->setObjectName(QStringLiteral("Add_Vocation_Button"));
-    add->setAutoDefault(false);
+    auto* add = Make_Button(Add_Vocation_Panel, "Add_Vocation_Button", tr("Add a new vocation..."));
     auto* add_row = new QHBoxLayout(Add_Vocation_Panel);
     add_row->setContentsMargins(0, 0, 0, 0);
     add_row->addWidget(add);
@@ -109,7 +105,7 @@ void TClass_Up_Form::Add_Vocation() {
     std::vector<std::string> names;
     for (const int class_index : New_Vocation_Choices(*_Character))
         names.emplace_back(Class_Name[class_index]);
-    TPick_Dialog pick(Services(), tr("Choose a new vocation"), names, this);
+    TPick_Dialog pick(Services, tr("Choose a new vocation"), names, this);
     if (pick.exec() != QDialog::Accepted || pick.Chosen().empty())
         return;
     const int slot = Add_New_Vocation(*_Character, Class_Index(pick.Chosen()));
@@ -127,12 +123,10 @@ TLevel_Up_Summary::TLevel_Up_Summary(TServices& services, const std::string& cla
     // The caption shows one ampersand.
     auto* class_heading = Bold_Label(tr("New class & Level:"), this);
     class_heading->setObjectName(QStringLiteral("Class_Heading_Label"));
-    auto* class_and_level_label = new QLabel(To_QString(class_and_level), this);
-    class_and_level_label->setObjectName(QStringLiteral("Class_And_Level"));
+    auto* class_and_level_label = Make_Named<QLabel>(this, "Class_And_Level", To_QString(class_and_level));
     auto* stats_heading = Bold_Label(tr("Updated Stats:"), this);
     stats_heading->setObjectName(QStringLiteral("Stats_Heading_Label"));
-    auto* stats = new QPlainTextEdit(this);
-    stats->setObjectName(QStringLiteral("Updated_Stats"));
+    auto* stats = Make_Named<QPlainTextEdit>(this, "Updated_Stats");
     stats->setReadOnly(true);
     stats->setFrameShape(QFrame::NoFrame);
     QPalette plain = stats->palette(); // borderless text on the page's own background
@@ -142,9 +136,7 @@ TLevel_Up_Summary::TLevel_Up_Summary(TServices& services, const std::string& cla
     for (const std::string& line : lines)
         text += To_QString(line) + QLatin1Char('\n');
     stats->setPlainText(text);
-    auto* ok_button = new QPushButton(tr("OK"), this);
-    ok_button->setObjectName(QStringLiteral("OK_Button"));
-    ok_button->setAutoDefault(false);
+    auto* ok_button = Make_Button(this, "OK_Button", tr("OK"));
     On(ok_button, &QPushButton::clicked, [ok = std::move(ok)] { ok(); });
 
     auto* heading_row = new QHBoxLayout;
@@ -181,17 +173,17 @@ std::unique_ptr<TWizard_Form> TLevel_Up_Form::Enter_Step(int step, bool /*forwar
     TVexlor_Character& character = *Get_Character();
     switch (step) {
     case Level_Up_Class_Step:
-        return std::make_unique<TClass_Up_Form>(Services(), [this] { Next_Button()->click(); });
+        return std::make_unique<TClass_Up_Form>(Services, [this] { Next_Button()->click(); });
     case Level_Up_Rogue_Step:
         Level_Run.Enter_Rogue_Step(character);
         if (!Level_Run.Rogue_Page_Shown(character))
             return nullptr;
-        return std::make_unique<TRogue_Dialog>(Services(), Level_Run.Rogue_Restore_Point(),
+        return std::make_unique<TRogue_Dialog>(Services, Level_Run.Rogue_Restore_Point(),
                                                Level_Run.Rogue_Points(character));
     case Level_Up_Summary_Step: {
         const std::vector<std::string> lines = Level_Run.Apply_Level(character);
         Button_Panel()->setVisible(false);
-        return std::make_unique<TLevel_Up_Summary>(Services(), Class_And_Level(character, Class_To_Level()),
+        return std::make_unique<TLevel_Up_Summary>(Services, Class_And_Level(character, Class_To_Level()),
                                                    lines, [this] { Set_Step(Level_Up_Finish); });
     }
     default:

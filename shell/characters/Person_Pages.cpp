@@ -1,6 +1,7 @@
 #include "roster/Character_Pages.h"
 #include "shell/characters/Wizard_Pages.h"
 #include "widgets/Help_Contexts.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 
 #include <QButtonGroup>
@@ -27,8 +28,7 @@ namespace {
 constexpr int Name_Draws = 200;
 
 QLabel* Value_Label(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
+    auto* label = Make_Named<QLabel>(parent, name);
     label->setFrameShape(QFrame::StyledPanel);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -43,25 +43,19 @@ TName_Dialog::TName_Dialog(TServices& services) : TWizard_Form(services, Help_Na
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("What is the character's name?"), this));
     auto* name_row = new QHBoxLayout;
-    Name_Edit = new QLineEdit(this);
-    Name_Edit->setObjectName(QStringLiteral("Name_Edit"));
-    auto* pick = new QPushButton(tr("Pick one for me"), this);
-    pick->setObjectName(QStringLiteral("Pick_Button"));
-    pick->setAutoDefault(false);
+    Name_Edit = Make_Named<QLineEdit>(this, "Name_Edit");
+    auto* pick = Make_Button(this, "Pick_Button", tr("Pick one for me"));
     name_row->addWidget(Name_Edit, 1);
     name_row->addWidget(pick);
     layout->addLayout(name_row);
-    Error_Label = new QLabel(this);
-    Error_Label->setObjectName(QStringLiteral("Error_Label"));
+    Error_Label = Make_Named<QLabel>(this, "Error_Label");
     Error_Label->setStyleSheet(QStringLiteral("color: #b00000"));
     layout->addWidget(Error_Label);
 
     auto* gender = new QGroupBox(tr("Gender"), this);
     auto* gender_layout = new QHBoxLayout(gender);
-    Male = new QRadioButton(tr("Male"), gender);
-    Male->setObjectName(QStringLiteral("Male"));
-    Female = new QRadioButton(tr("Female"), gender);
-    Female->setObjectName(QStringLiteral("Female"));
+    Male = Make_Named<QRadioButton>(gender, "Male", tr("Male"));
+    Female = Make_Named<QRadioButton>(gender, "Female", tr("Female"));
     gender_layout->addWidget(Male);
     gender_layout->addWidget(Female);
     gender_layout->addStretch(1);
@@ -150,20 +144,16 @@ TAbility_Dialog::TAbility_Dialog(TServices& services) : TWizard_Form(services, H
     row->addWidget(new QLabel(tr("Hit points:"), this));
     row->addWidget(Hit_Points);
     row->addStretch(1);
-    Regenerate_Button = new QPushButton(tr("Regenerate"), this);
-    Regenerate_Button->setObjectName(QStringLiteral("Regenerate_Button"));
-    auto* bonuses = new QPushButton(tr("Bonuses"), this);
-    bonuses->setObjectName(QStringLiteral("Bonuses_Button"));
-    for (QPushButton* button : {Regenerate_Button, bonuses}) {
-        button->setAutoDefault(false);
-        row->addWidget(button);
-    }
+    Regenerate_Button = Make_Button(this, "Regenerate_Button", tr("Regenerate"));
+    auto* bonuses = Make_Button(this, "Bonuses_Button", tr("Bonuses"));
+    row->addWidget(Regenerate_Button);
+    row->addWidget(bonuses);
     layout->addLayout(row);
     layout->addStretch(1);
 
     On(Regenerate_Button, &QPushButton::clicked, [this] { Regenerate(); });
     On(bonuses, &QPushButton::clicked, [this] {
-        TBonus_Form table(Services(), *_Character, this);
+        TBonus_Form table(Services, *_Character, this);
         table.exec();
     });
 }
@@ -224,24 +214,19 @@ TAppearance_Dialog::TAppearance_Dialog(TServices& services) : TWizard_Form(servi
     auto* layout = new QGridLayout(this);
     auto* body = new QGroupBox(tr("Body"), this);
     auto* body_form = new QFormLayout(body);
-    Weight = new QSpinBox(body);
-    Weight->setObjectName(QStringLiteral("Weight_Edit"));
-    Height = new QSpinBox(body);
-    Height->setObjectName(QStringLiteral("Height_Edit"));
+    Weight = Make_Named<QSpinBox>(body, "Weight_Edit");
+    Height = Make_Named<QSpinBox>(body, "Height_Edit");
     for (QSpinBox* box : {Weight, Height})
         box->setRange(Least_Body_Size, Most_Body_Size);
     Weight->setSuffix(tr(" lbs"));
     Height->setSuffix(tr(" in"));
     body_form->addRow(tr("Weight:"), Weight);
     body_form->addRow(tr("Height:"), Height);
-    Skin = new QSpinBox(body);
-    Skin->setObjectName(QStringLiteral("Skin_Edit"));
+    Skin = Make_Named<QSpinBox>(body, "Skin_Edit");
     Skin->setRange(0, 255);
     body_form->addRow(tr("Skin pigment:"), Skin);
-    Earlobes = new QCheckBox(tr("Attached earlobes"), body);
-    Earlobes->setObjectName(QStringLiteral("Earlobes_Check"));
-    Widows_Peak = new QCheckBox(tr("Widow's peak"), body);
-    Widows_Peak->setObjectName(QStringLiteral("Widows_Peak_Check"));
+    Earlobes = Make_Named<QCheckBox>(body, "Earlobes_Check", tr("Attached earlobes"));
+    Widows_Peak = Make_Named<QCheckBox>(body, "Widows_Peak_Check", tr("Widow's peak"));
     body_form->addRow(Earlobes);
     body_form->addRow(Widows_Peak);
     layout->addWidget(body, 0, 0);
@@ -251,8 +236,8 @@ TAppearance_Dialog::TAppearance_Dialog(TServices& services) : TWizard_Form(servi
         auto* box = new QGroupBox(title, this);
         auto* column = new QVBoxLayout(box);
         for (const char* name : names) {
-            auto* button = new QRadioButton(QString::fromLatin1(name), box);
-            button->setObjectName(prefix + QString::fromLatin1(name));
+            auto* button =
+                Make_Named<QRadioButton>(box, prefix + QString::fromLatin1(name), QString::fromLatin1(name));
             buttons.push_back(button);
             column->addWidget(button);
         }
@@ -268,39 +253,64 @@ TAppearance_Dialog::TAppearance_Dialog(TServices& services) : TWizard_Form(servi
                       0, 2);
     layout->setRowStretch(1, 1);
 
-    On(Weight, &QSpinBox::valueChanged, [this](int value) { _Character->Weight = value; });
-    On(Height, &QSpinBox::valueChanged, [this](int value) { _Character->Height = value; });
-    On(Skin, &QSpinBox::valueChanged, [this](int value) { Set_Skin_Pigment(*_Character, value); });
-    On(Earlobes, &QCheckBox::toggled, [this](bool on) { Set_Attached_Earlobes(*_Character, on); });
-    On(Widows_Peak, &QCheckBox::toggled, [this](bool on) { Set_Widows_Peak(*_Character, on); });
-    for (std::size_t i = 0; i < Eye_Buttons.size(); ++i)
-        On(Eye_Buttons[i], &QRadioButton::toggled, [this, i](bool on) {
-            if (on)
-                Set_Eye_Colour(*_Character, static_cast<TEye_Colour>(i + 1));
+    Bind_Controls();
+    // Any change on the page writes what the page shows into the character.
+    const auto store = [this] { Bindings.Read_Into(*_Character); };
+    for (QSpinBox* box : {Weight, Height, Skin})
+        On(box, &QSpinBox::valueChanged, store);
+    for (QCheckBox* box : {Earlobes, Widows_Peak})
+        On(box, &QCheckBox::toggled, store);
+    for (const std::vector<QRadioButton*>* buttons : {&Eye_Buttons, &Hair_Buttons})
+        for (QRadioButton* button : *buttons)
+            On(button, &QRadioButton::toggled, [store](bool on) {
+                if (on)
+                    store();
+            });
+}
+
+void TAppearance_Dialog::Bind_Controls() {
+    Bindings.Number(Weight, &TVexlor_Character::Weight);
+    Bindings.Number(Height, &TVexlor_Character::Height);
+    Bindings.Bind([this](const TVexlor_Character& character) { Skin->setValue(Skin_Pigment(character)); },
+                  [this](TVexlor_Character& character) { Set_Skin_Pigment(character, Skin->value()); });
+    Bindings.Bind(
+        [this](const TVexlor_Character& character) { Earlobes->setChecked(Attached_Earlobes(character)); },
+        [this](TVexlor_Character& character) { Set_Attached_Earlobes(character, Earlobes->isChecked()); });
+    Bindings.Bind(
+        [this](const TVexlor_Character& character) {
+            Widows_Peak->setChecked(Vexlor::Widows_Peak(character));
+        },
+        [this](TVexlor_Character& character) { Set_Widows_Peak(character, Widows_Peak->isChecked()); });
+    // With no eye colour stored none of the buttons is checked, and none checked keeps it so.
+    Bindings.Bind(
+        [this](const TVexlor_Character& character) {
+            const auto eyes = static_cast<std::size_t>(Eye_Colour(character));
+            for (QRadioButton* button : Eye_Buttons)
+                button->setAutoExclusive(false);
+            for (std::size_t i = 0; i < Eye_Buttons.size(); ++i)
+                Eye_Buttons[i]->setChecked(eyes == i + 1);
+            for (QRadioButton* button : Eye_Buttons)
+                button->setAutoExclusive(true);
+        },
+        [this](TVexlor_Character& character) {
+            for (std::size_t i = 0; i < Eye_Buttons.size(); ++i)
+                if (Eye_Buttons[i]->isChecked())
+                    Set_Eye_Colour(character, static_cast<TEye_Colour>(i + 1));
         });
-    for (std::size_t i = 0; i < Hair_Buttons.size(); ++i)
-        On(Hair_Buttons[i], &QRadioButton::toggled, [this, i](bool on) {
-            if (on)
-                Set_Hair_Colour(*_Character, static_cast<THair_Colour>(i));
+    Bindings.Bind(
+        [this](const TVexlor_Character& character) {
+            Hair_Buttons[static_cast<std::size_t>(Hair_Colour(character))]->setChecked(true);
+        },
+        [this](TVexlor_Character& character) {
+            for (std::size_t i = 0; i < Hair_Buttons.size(); ++i)
+                if (Hair_Buttons[i]->isChecked())
+                    Set_Hair_Colour(character, static_cast<THair_Colour>(i));
         });
 }
 
 void TAppearance_Dialog::Update_From_Character() {
     auto fill = Begin_Fill();
-    Weight->setValue(_Character->Weight);
-    Height->setValue(_Character->Height);
-    Skin->setValue(Skin_Pigment(*_Character));
-    Earlobes->setChecked(Attached_Earlobes(*_Character));
-    Widows_Peak->setChecked(Vexlor::Widows_Peak(*_Character));
-    const TEye_Colour eyes = Eye_Colour(*_Character);
-    // With no colour stored none of the buttons is checked.
-    for (QRadioButton* button : Eye_Buttons)
-        button->setAutoExclusive(false);
-    for (std::size_t i = 0; i < Eye_Buttons.size(); ++i)
-        Eye_Buttons[i]->setChecked(static_cast<std::size_t>(eyes) == i + 1);
-    for (QRadioButton* button : Eye_Buttons)
-        button->setAutoExclusive(true);
-    Hair_Buttons[static_cast<std::size_t>(Hair_Colour(*_Character))]->setChecked(true);
+    Bindings.Show(*_Character);
 }
 
 } // namespace Vexlor

@@ -4,6 +4,7 @@
 #include "widgets/Help_Contexts.h"
 #include "widgets/Help_System.h"
 #include "widgets/List_Widgets.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 
 #include <QApplication>
@@ -53,13 +54,11 @@ class TPlan_Help_Dialog : public TKit_Dialog {
         for (const auto& [name, text] :
              {std::pair{"Level_Label", &help.Level}, std::pair{"Time_Label", &help.Activation_Time},
               std::pair{"Duration_Label", &help.Duration}}) {
-            auto* label = new QLabel(To_QString(*text), this);
-            label->setObjectName(QString::fromLatin1(name));
+            auto* label = Make_Named<QLabel>(this, name, To_QString(*text));
             label->setVisible(!text->empty());
             layout->addWidget(label);
         }
-        auto* description = new QPlainTextEdit(To_QString(help.Description), this);
-        description->setObjectName(QStringLiteral("Description"));
+        auto* description = Make_Named<QPlainTextEdit>(this, "Description", To_QString(help.Description));
         description->setReadOnly(true);
         layout->addWidget(description, 1);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -78,14 +77,11 @@ TQID_Dialog::TQID_Dialog(TServices& services, TQID_Picks& picks)
     : TWizard_Form(services, Help_QID_Page), Picks(picks) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Choose the two QIDs the engineer starts with:"), this));
-    QID_List = new QListWidget(this);
-    QID_List->setObjectName(QStringLiteral("QID_List"));
+    QID_List = Make_Named<QListWidget>(this, "QID_List");
     for (const std::string_view name : First_Level_QIDs)
         QID_List->addItem(To_QString(std::string(name)));
     layout->addWidget(QID_List, 1);
-    auto* clear = new QPushButton(tr("Clear choices"), this);
-    clear->setObjectName(QStringLiteral("Clear_Button"));
-    clear->setAutoDefault(false);
+    auto* clear = Make_Button(this, "Clear_Button", tr("Clear choices"));
     layout->addWidget(clear, 0, Qt::AlignLeft);
 
     On(QID_List, &QListWidget::itemSelectionChanged, [this] { Selection_Changed(); });
@@ -109,12 +105,12 @@ bool TQID_Dialog::Valid() {
 }
 
 std::optional<TPopup_Text> TQID_Dialog::Describe(QWidget* widget, QPoint position) {
-    if (widget != QID_List->viewport() || !Services().Catalogues.QIDs)
+    if (widget != QID_List->viewport() || !Services.Catalogues.QIDs)
         return std::nullopt;
     const QListWidgetItem* item = QID_List->itemAt(position);
     if (!item)
         return std::nullopt;
-    const TQID_Plan* plan = Services().Catalogues.QIDs->Get(From_QString(item->text()).c_str());
+    const TQID_Plan* plan = Services.Catalogues.QIDs->Get(From_QString(item->text()).c_str());
     if (!plan || std::string(plan->Get_Description()).empty())
         return std::nullopt;
     return TPopup_Text{To_QString(plan->Get_Name()), To_QString(plan->Get_Description())};
@@ -145,8 +141,7 @@ TCompound_Pick_Dialog::TCompound_Pick_Dialog(TServices& services, std::optional<
     : TWizard_Form(services, Help_Compound_Page), Pick(pick) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Choose the compound the chemist starts with:"), this));
-    Compound_List = new QListWidget(this);
-    Compound_List->setObjectName(QStringLiteral("Compound_List"));
+    Compound_List = Make_Named<QListWidget>(this, "Compound_List");
     layout->addWidget(Compound_List, 1);
 
     On(Compound_List, &QListWidget::currentRowChanged, [this](int row) {
@@ -157,12 +152,12 @@ TCompound_Pick_Dialog::TCompound_Pick_Dialog(TServices& services, std::optional<
     // The compound help window holds the description, so a right click on a compound opens it
     // alone.
     new TEntry_Click_Filter(Compound_List, [this](QListWidgetItem* item) {
-        Run_Guarded(Services().Prompts, [&] {
-            if (!Services().Catalogues.Compounds)
+        Run_Guarded(Prompts(), [&] {
+            if (!Services.Catalogues.Compounds)
                 return;
             if (const TCompound_Plan* plan =
-                    Services().Catalogues.Compounds->Get(From_QString(item->text()).c_str()))
-                Show_Compound_Help(Services(), *plan, this);
+                    Services.Catalogues.Compounds->Get(From_QString(item->text()).c_str()))
+                Show_Compound_Help(Services, *plan, this);
         });
     });
 }
@@ -174,8 +169,8 @@ bool TCompound_Pick_Dialog::Applicable() {
 void TCompound_Pick_Dialog::Update_From_Character() {
     auto fill = Begin_Fill();
     std::vector<std::string> names;
-    if (Services().Catalogues.Compounds)
-        names = First_Level_Compounds(*Services().Catalogues.Compounds);
+    if (Services.Catalogues.Compounds)
+        names = First_Level_Compounds(*Services.Catalogues.Compounds);
     Fill_List(Compound_List, names);
     const auto picked = Pick ? std::find(names.begin(), names.end(), *Pick) : names.end();
     if (picked == names.end())
@@ -194,8 +189,7 @@ TPick_Dialog::TPick_Dialog(TServices& services, const QString& caption,
     : TKit_Dialog(services, Help_Pick_Dialog, parent) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
-    Pick_List = new QListWidget(this);
-    Pick_List->setObjectName(QStringLiteral("Pick_List"));
+    Pick_List = Make_Named<QListWidget>(this, "Pick_List");
     Fill_List(Pick_List, entries);
     layout->addWidget(Pick_List, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -1,6 +1,7 @@
 #include "shell/characters/Rogue_Dialog.h"
 
 #include "widgets/Help_Contexts.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 
 #include <QCheckBox>
@@ -20,10 +21,8 @@ constexpr std::array<TRogue_Sheet, 5> Panel_Sheets{TRogue_Sheet::Abilities, TRog
                                                    TRogue_Sheet::QIDs, TRogue_Sheet::Compounds,
                                                    TRogue_Sheet::Commando};
 
-QPushButton* Step_Button(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
+QPushButton* Step_Button(const QString& text, const char* name, QWidget* parent) {
+    QPushButton* button = Make_Button(parent, name, text);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("MM")) + 12);
     return button;
 }
@@ -36,9 +35,8 @@ void Set_Hint(QPushButton* button, const std::string& hint) {
 } // namespace
 
 TModifier_Panel::TModifier_Panel(const TRogue_Panel_Kind& kind, QWidget* parent)
-    : QWidget(parent),
-      Increase_Button(Step_Button(QStringLiteral("+"), QStringLiteral("Increase_Button"), this)),
-      Decrease_Button(Step_Button(QStringLiteral("-"), QStringLiteral("Decrease_Button"), this)),
+    : QWidget(parent), Increase_Button(Step_Button(QStringLiteral("+"), "Increase_Button", this)),
+      Decrease_Button(Step_Button(QStringLiteral("-"), "Decrease_Button", this)),
       Caption_Label(new QLabel(this)) {
     setObjectName(To_QString(kind.Name + "_Panel"));
     Caption_Label->setObjectName(QStringLiteral("Caption_Label"));

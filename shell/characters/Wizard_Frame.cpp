@@ -2,6 +2,7 @@
 
 #include "roster/Wizard_Steps.h"
 #include "widgets/Help_System.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/User_Prompts.h"
 
 #include <QHBoxLayout>
@@ -26,9 +27,7 @@ void Drop(std::unique_ptr<TWizard_Form> page) {
 } // namespace
 
 TWizard_Form::TWizard_Form(TServices& services, int help_context, QWidget* parent)
-    : QWidget(parent), Page_Services(services) {
-    Set_Help_Context(this, help_context);
-}
+    : TKit_Page(services, help_context, parent), Services(services) {}
 
 void TWizard_Form::Set_Character(TVexlor_Character* character) {
     _Character = character;
@@ -40,31 +39,20 @@ void TWizard_Form::Notify_Validation() {
         On_Validation();
 }
 
-int TWizard_Form::Help_Context() const {
-    return Help_Context_Of(this);
-}
-
 TStep_Frame::TStep_Frame(TServices& services, int help_context, int finish_step, QWidget* parent)
-    : TKit_Dialog(services, help_context, parent), Finish_Step(finish_step) {
+    : TKit_Dialog(services, help_context, parent), Services(services), Finish_Step(finish_step) {
     auto* layout = new QVBoxLayout(this);
     Page_Area = new QVBoxLayout;
     Page_Area->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(Page_Area, 1);
 
-    Buttons = new QWidget(this);
-    Buttons->setObjectName(QStringLiteral("Button_Panel"));
+    Buttons = Make_Named<QWidget>(this, "Button_Panel");
     auto* row = new QHBoxLayout(Buttons);
     row->setContentsMargins(0, 0, 0, 0);
-    Back = new QPushButton(tr("< Back"), Buttons);
-    Back->setObjectName(QStringLiteral("Back_Button"));
-    Next = new QPushButton(tr("Next >"), Buttons);
-    Next->setObjectName(QStringLiteral("Next_Button"));
-    auto* cancel = new QPushButton(tr("Cancel"), Buttons);
-    cancel->setObjectName(QStringLiteral("Cancel_Button"));
-    auto* help = new QPushButton(tr("Help"), Buttons);
-    help->setObjectName(QStringLiteral("Help_Button"));
-    for (QPushButton* button : {Back, Next, cancel, help})
-        button->setAutoDefault(false);
+    Back = Make_Button(Buttons, "Back_Button", tr("< Back"));
+    Next = Make_Button(Buttons, "Next_Button", tr("Next >"));
+    auto* cancel = Make_Button(Buttons, "Cancel_Button", tr("Cancel"));
+    auto* help = Make_Button(Buttons, "Help_Button", tr("Help"));
     row->addStretch(1);
     row->addWidget(Back);
     row->addWidget(Next);
@@ -159,7 +147,7 @@ void TStep_Frame::Enter_Pressed() {
 }
 
 void TStep_Frame::Open_Help() {
-    Services().Help.Context(Current_Page ? Current_Page->Help_Context() : Help_Context_Of(this));
+    Services.Help.Context(Current_Page ? Current_Page->Help_Context() : Help_Context_Of(this));
 }
 
 } // namespace Vexlor

@@ -2,9 +2,9 @@
 // every page shown in it.
 //
 // How a page plugs in:
-//  - Derive the page from TWizard_Form (a borderless widget). Give its constructor the services
-//    and the page's help context; build the controls in the constructor, naming each control by
-//    its given name (setObjectName).
+//  - Derive the page from TWizard_Form (a page of the kit: a borderless widget). Give its
+//    constructor the services and the page's help context; build the controls in the constructor, naming each
+//    control by its given name (setObjectName).
 //  - Override Applicable (is the page shown for this character?), Update_From_Character (fill
 //    the controls from _Character, inside `auto fill = Begin_Fill();`) and Valid (may the user
 //    press "Next >"?). Write choices straight into *_Character.
@@ -19,6 +19,7 @@
 #pragma once
 
 #include "characters/Characters.h"
+#include "shell/Services.h"
 #include "widgets/Context_Help.h"
 #include "widgets/Kit_Dialog.h"
 
@@ -33,7 +34,7 @@ class QVBoxLayout;
 
 namespace Vexlor {
 
-class TWizard_Form : public QWidget {
+class TWizard_Form : public TKit_Page {
     Q_OBJECT
 
   public:
@@ -58,21 +59,11 @@ class TWizard_Form : public QWidget {
     // Tells the frame that Valid may have changed.
     void Notify_Validation();
 
-    int Help_Context() const;
     TVexlor_Character* _Character = nullptr;
     std::function<void()> On_Validation;
 
   protected:
-    template <class Sender, class Signal, class Handler>
-    void On(Sender* sender, Signal signal, Handler handler) {
-        Guarded_Connect(sender, signal, this, Page_Services.Prompts, &Fill, std::move(handler));
-    }
-    [[nodiscard]] TFill_Guard Begin_Fill() { return TFill_Guard(Fill); }
-    TServices& Services() const { return Page_Services; }
-
-  private:
-    TServices& Page_Services;
-    TFill_State Fill;
+    TServices& Services;
 };
 
 // The frame: one page at a time over a button row of "< Back", "Next >", Cancel and Help. Enter
@@ -107,6 +98,8 @@ class TStep_Frame : public TKit_Dialog {
 
     QWidget* Button_Panel() const { return Buttons; }
     QPushButton* Next_Button() const { return Next; }
+
+    TServices& Services;
 
   private:
     void Show_Page(std::unique_ptr<TWizard_Form> page);

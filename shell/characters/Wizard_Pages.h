@@ -6,6 +6,7 @@
 
 #include "roster/Plan_Picks.h"
 #include "shell/characters/Wizard_Frame.h"
+#include "widgets/Control_Bindings.h"
 
 #include <optional>
 #include <string>
@@ -148,6 +149,9 @@ class TAppearance_Dialog : public TWizard_Form {
     void Update_From_Character() override;
 
   private:
+    void Bind_Controls();
+
+    TControl_Bindings<TVexlor_Character> Bindings;
     QSpinBox* Weight;
     QSpinBox* Height;
     std::vector<QRadioButton*> Eye_Buttons;  // by TEye_Colour, None left out

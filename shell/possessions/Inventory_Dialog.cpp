@@ -2,6 +2,7 @@
 
 #include "widgets/Help_Contexts.h"
 #include "widgets/List_Widgets.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 #include "widgets/Window_Fit.h"
 
@@ -39,13 +40,6 @@ std::vector<std::string> Names_Of(const TInventory_List& list) {
 int Selected_Row(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.front());
-}
-
-QPushButton* Make_Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -102,9 +96,9 @@ QWidget* TInventory_Dialog::Make_Held_Side() {
     layout->addLayout(lists, 1);
 
     auto* actions = new QHBoxLayout;
-    Back_Button = Make_Button(tr("< Back"), "Back_Button", side);
-    Delete_Button = Make_Button(tr("Delete"), "Delete_Button", side);
-    Equip_Button = Make_Button(tr("Equip"), "Equip_Button", side);
+    Back_Button = Make_Button(side, "Back_Button", tr("< Back"));
+    Delete_Button = Make_Button(side, "Delete_Button", tr("Delete"));
+    Equip_Button = Make_Button(side, "Equip_Button", tr("Equip"));
     for (QPushButton* button : {Back_Button, Delete_Button, Equip_Button})
         actions->addWidget(button);
     actions->addStretch(1);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "possessions/Inventory.h"
+#include "shell/Services.h"
 #include "widgets/Context_Help.h"
 #include "widgets/Kit_Dialog.h"
 

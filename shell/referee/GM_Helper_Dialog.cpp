@@ -37,7 +37,7 @@ QString Memo_Text(const std::vector<std::string>& lines) {
 } // namespace
 
 TGM_Helper_Form::TGM_Helper_Form(TServices& services, QWidget* parent)
-    : TKit_Dialog(services, Help_GM_Helper, parent),
+    : TKit_Dialog(services, Help_GM_Helper, parent), Services(services),
       Referee(services.Tables, services.Catalogues, services.Output), Encounter_Tool(Referee) {
     setWindowTitle(tr("GM Helper"));
     Pages = new TTool_Pages(this);
@@ -71,7 +71,7 @@ TGM_Helper_Form::TGM_Helper_Form(TServices& services, QWidget* parent)
     Pages->addTab(Make_Treasure_Tab(), tr("Treasure"));
     Pages->addTab(Make_Venom_Tab(), tr("Venom"));
 
-    auto* close = Make_Button(tr("Close"), "Close_Button", this);
+    auto* close = Make_Button(this, "Close_Button", tr("Close"));
     On(close, &QPushButton::clicked, [this] { accept(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Make_Help_Button());
@@ -89,14 +89,14 @@ QWidget* TGM_Helper_Form::Make_Output_Line() {
     auto* line = new QWidget(this);
     Output_Filename = new QLineEdit(line);
     Output_Filename->setObjectName(QStringLiteral("Output_Filename"));
-    auto* browse = Make_Button(tr("Browse..."), "Browse_Button", line);
+    auto* browse = Make_Button(line, "Browse_Button", tr("Browse..."));
     auto* row = new QHBoxLayout(line);
     row->setContentsMargins(0, 0, 0, 0);
     Add_Labelled(row, tr("Output file:"), Output_Filename);
     row->addWidget(browse);
     On(browse, &QPushButton::clicked, [this] { Browse(); });
     On(Output_Filename, &QLineEdit::editingFinished,
-       [this] { Services().Output.Type_File_Name(QString_To_Path(Output_Filename->text()).string()); });
+       [this] { Services.Output.Type_File_Name(QString_To_Path(Output_Filename->text()).string()); });
     return line;
 }
 
@@ -114,14 +114,14 @@ void TGM_Helper_Form::Browse() {
     if (!name)
         return;
     Output_Filename->setText(*name);
-    Services().Output.Set_File_Name(QString_To_Path(*name).string());
+    Services.Output.Set_File_Name(QString_To_Path(*name).string());
 }
 
 QWidget* TGM_Helper_Form::Make_Dice_Tab() {
     auto* tab = new QWidget(this);
     Die_Roll = new QLineEdit(QStringLiteral("1d6"), tab);
     Die_Roll->setObjectName(QStringLiteral("Die_Roll"));
-    auto* roll = Make_Button(tr("Roll"), "Dice_Roll_Button", tab);
+    auto* roll = Make_Button(tab, "Dice_Roll_Button", tr("Roll"));
     Dice_List = Make_Result_List("Dice_List", tab);
     Stack(tab, Make_Labelled_Row(tr("Dice or range:"), Die_Roll, roll), Dice_List);
     On(roll, &QPushButton::clicked, [this] { Roll_Dice(); });
@@ -142,7 +142,7 @@ QWidget* TGM_Helper_Form::Make_Tables_Tab() {
     auto* tab = new QWidget(this);
     Table = new QLineEdit(tab);
     Table->setObjectName(QStringLiteral("Table"));
-    auto* generate = Make_Button(tr("Generate"), "Table_Generate_Button", tab);
+    auto* generate = Make_Button(tab, "Table_Generate_Button", tr("Generate"));
     Table_Results = Make_Memo("Table_Results", tab);
     Table_Results->setMaximumHeight(Table_Results->fontMetrics().lineSpacing() * 5);
     Table_List = Make_Result_List("Table_List", tab);
@@ -167,8 +167,8 @@ void TGM_Helper_Form::Generate_Table() {
 void TGM_Helper_Form::Prepare() {
     {
         const TFill_Guard filling = Begin_Fill();
-        Fill_Combo(Creature_Combo, Creature_Choices(Services().Catalogues.Creatures));
-        Fill_Combo(Poison_Type, Poison_Types(Services().Catalogues.Poisons));
+        Fill_Combo(Creature_Combo, Creature_Choices(Services.Catalogues.Creatures));
+        Fill_Combo(Poison_Type, Poison_Types(Services.Catalogues.Poisons));
         Creature_Combo->setCurrentIndex(0);
         Poison_Type->setCurrentIndex(0);
     }

@@ -6,6 +6,7 @@
 #include "referee/Combat.h"
 #include "referee/Encounters.h"
 #include "referee/Referee.h"
+#include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
 
 #include <functional>
@@ -33,6 +34,8 @@ class TGM_Helper_Form : public TKit_Dialog {
     void Prepare() override;
 
   private:
+    TServices& Services;
+
     // One ship's boxes on the "Ship Combat" tab.
     struct TShip_Boxes {
         QSpinBox* Tonage = nullptr;

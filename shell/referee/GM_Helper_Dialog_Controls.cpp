@@ -1,6 +1,7 @@
 #include "shell/referee/GM_Helper_Dialog_Controls.h"
 
 #include "widgets/List_Widgets.h"
+#include "widgets/Named_Controls.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -57,40 +58,28 @@ void TTool_Tab_Bar::paintEvent(QPaintEvent*) {
 
 } // namespace
 
-QPushButton* Make_Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter in a box presses that box's own button, never whichever button Qt would make default.
-    button->setAutoDefault(false);
-    return button;
-}
-
 QListWidget* Make_Result_List(const char* name, QWidget* parent) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
+    auto* list = Make_Named<QListWidget>(parent, name);
     list->setUniformItemSizes(true);
     return list;
 }
 
 QPlainTextEdit* Make_Memo(const char* name, QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName(QString::fromLatin1(name));
+    auto* memo = Make_Named<QPlainTextEdit>(parent, name);
     memo->setReadOnly(true);
     memo->setUndoRedoEnabled(false);
     return memo;
 }
 
 QSpinBox* Make_Number_Box(const char* name, int low, int high, int value, QWidget* parent) {
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Make_Named<QSpinBox>(parent, name);
     box->setRange(low, high);
     box->setValue(value);
     return box;
 }
 
 QComboBox* Make_Choice_Box(const char* name, const std::vector<std::string>& entries, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Make_Named<QComboBox>(parent, name);
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Fill_Combo(box, entries);
     return box;

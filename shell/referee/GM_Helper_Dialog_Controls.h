@@ -1,7 +1,9 @@
-// The controls the GM Helper window's tabs are built from: named buttons that never act on Enter
-// elsewhere in the window, result lists and read-only memos, number boxes and choice boxes, rows
-// of labelled controls, and the tool bar of tabs down the window's left side.
+// The controls the GM Helper window's tabs are built from: the kit's named buttons, result lists and
+// read-only memos, number boxes and choice boxes, rows of labelled controls, and the tool bar of tabs down
+// the window's left side.
 #pragma once
+
+#include "widgets/Named_Controls.h"
 
 #include <QString>
 #include <QTabWidget>
@@ -21,7 +23,6 @@ class QWidget;
 
 namespace Vexlor {
 
-QPushButton* Make_Button(const QString& caption, const char* name, QWidget* parent);
 QListWidget* Make_Result_List(const char* name, QWidget* parent);
 QPlainTextEdit* Make_Memo(const char* name, QWidget* parent);
 QSpinBox* Make_Number_Box(const char* name, int low, int high, int value, QWidget* parent);

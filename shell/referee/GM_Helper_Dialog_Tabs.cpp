@@ -41,7 +41,7 @@ QStringList Captions(const auto& texts) {
 QWidget* TGM_Helper_Form::Make_Roll_Tab(const QString& caption, const char* button_name,
                                         const char* list_name, std::function<TRoll_Result()> roll) {
     auto* tab = new QWidget(this);
-    auto* button = Make_Button(caption, button_name, tab);
+    auto* button = Make_Button(tab, button_name, caption);
     QListWidget* list = Make_Result_List(list_name, tab);
     Stack(tab, Make_Row({button}), list);
     On(button, &QPushButton::clicked, [this, list, roll = std::move(roll)] { Show(list, roll()); });
@@ -51,7 +51,7 @@ QWidget* TGM_Helper_Form::Make_Roll_Tab(const QString& caption, const char* butt
 QWidget* TGM_Helper_Form::Make_Item_Vs_Effect_Tab() {
     auto* tab = new QWidget(this);
     auto* adjustment = Make_Number_Box("Item_Roll_Adjustment", -100, 100, 0, tab);
-    auto* roll = Make_Button(tr("Roll vs effect"), "Roll_Vs_Effect_Button", tab);
+    auto* roll = Make_Button(tab, "Roll_Vs_Effect_Button", tr("Roll vs effect"));
     Results = new QTableWidget(Material_Count, Attack_Form_Count, tab);
     Results->setObjectName(QStringLiteral("Results"));
     Results->setHorizontalHeaderLabels(Captions(Attack_Forms));
@@ -106,8 +106,8 @@ QWidget* TGM_Helper_Form::Make_Ship_Combat_Tab() {
     auto* ships = new QHBoxLayout;
     ships->addWidget(Make_Ship_Side(tr("Ship 1"), 1, Ship1));
     auto* attacks = new QVBoxLayout;
-    auto* right = Make_Button(tr("Attack ->"), "Attack_Right_Button", tab);
-    auto* left = Make_Button(tr("<- Attack"), "Attack_Left_Button", tab);
+    auto* right = Make_Button(tab, "Attack_Right_Button", tr("Attack ->"));
+    auto* left = Make_Button(tab, "Attack_Left_Button", tr("<- Attack"));
     attacks->addStretch(1);
     attacks->addWidget(right);
     attacks->addWidget(left);
@@ -135,13 +135,13 @@ TShip TGM_Helper_Form::Ship_Of(const TShip_Boxes& boxes) const {
 // The shot's result stays on the tab alone: it is not part of the evening's log.
 void TGM_Helper_Form::Attack(const TShip_Boxes& attacker, const TShip_Boxes& target) {
     Ship_Result->setPlainText(
-        To_QString(Ship_Attack_Result(Ship_Of(attacker), Ship_Of(target), Services().Tables)));
+        To_QString(Ship_Attack_Result(Ship_Of(attacker), Ship_Of(target), Services.Tables)));
 }
 
 QWidget* TGM_Helper_Form::Make_Nonlethal_Tab() {
     auto* tab = new QWidget(this);
     Nonlethal_Bonus = Make_Number_Box("Nonlethal_Bonus", -100, 100, 0, tab);
-    auto* roll = Make_Button(tr("Roll"), "Nonlethal_Roll_Button", tab);
+    auto* roll = Make_Button(tab, "Nonlethal_Roll_Button", tr("Roll"));
     auto* row = new QHBoxLayout;
     Add_Labelled(row, tr("Strength bonus:"), Nonlethal_Bonus);
     row->addWidget(roll);
@@ -162,7 +162,7 @@ QWidget* TGM_Helper_Form::Make_Nonlethal_Tab() {
     layout->addLayout(row);
     layout->addLayout(lists, 1);
     On(roll, &QPushButton::clicked, [this] {
-        const TNonlethal_Results results = Roll_Nonlethal(Services().Output, Nonlethal_Bonus->value());
+        const TNonlethal_Results results = Roll_Nonlethal(Services.Output, Nonlethal_Bonus->value());
         Show(Pummeling_List, results.Pummeling);
         Show(Grappling_List, results.Grappling);
         Show(Overbearing_List, results.Overbearing);
@@ -173,7 +173,7 @@ QWidget* TGM_Helper_Form::Make_Nonlethal_Tab() {
 QWidget* TGM_Helper_Form::Make_Disease_Tab() {
     auto* tab = new QWidget(this);
     Disease_Constitution = Make_Number_Box("Disease_Constitution", 1, 100, 3, tab);
-    auto* generate = Make_Button(tr("Generate"), "Disease_Generate_Button", tab);
+    auto* generate = Make_Button(tab, "Disease_Generate_Button", tr("Generate"));
     Disease_List = Make_Result_List("Disease_List", tab);
     Stack(tab, Make_Labelled_Row(tr("Constitution:"), Disease_Constitution, generate), Disease_List);
     On(generate, &QPushButton::clicked,
@@ -184,7 +184,7 @@ QWidget* TGM_Helper_Form::Make_Disease_Tab() {
 QWidget* TGM_Helper_Form::Make_Poisoning_Tab() {
     auto* tab = new QWidget(this);
     Poison_Type = Make_Choice_Box("Poison_Type", {Random_Choice}, tab);
-    auto* roll = Make_Button(tr("Roll"), "Poisoning_Roll_Button", tab);
+    auto* roll = Make_Button(tab, "Poisoning_Roll_Button", tr("Roll"));
     Poisoning_List = Make_Result_List("Poisoning_List", tab);
     Stack(tab, Make_Labelled_Row(tr("Type:"), Poison_Type, roll), Poisoning_List);
     On(roll, &QPushButton::clicked,
@@ -195,7 +195,7 @@ QWidget* TGM_Helper_Form::Make_Poisoning_Tab() {
 QWidget* TGM_Helper_Form::Make_Venom_Tab() {
     auto* tab = new QWidget(this);
     Creature_Venom_Level = Make_Number_Box("Creature_Venom_Level", 0, 100, 1, tab);
-    auto* roll = Make_Button(tr("Roll"), "Venom_Roll_Button", tab);
+    auto* roll = Make_Button(tab, "Venom_Roll_Button", tr("Roll"));
     Venom_Memo = Make_Memo("Venom_Memo", tab);
     Stack(tab, Make_Labelled_Row(tr("Creature level:"), Creature_Venom_Level, roll), Venom_Memo);
     On(roll, &QPushButton::clicked,
@@ -213,7 +213,7 @@ QWidget* TGM_Helper_Form::Make_Encounters_Tab() {
     Encounter_Habitat = Make_Choice_Box("Encounter_Habitat", Encounter_Habitats, tab);
     Encounter_Climate = Make_Choice_Box("Encounter_Climate", Encounter_Climates, tab);
     Party_Size = Make_Number_Box("Party_Size", 1, 100, 6, tab);
-    auto* roll = Make_Button(tr("Roll"), "Encounters_Roll_Button", tab);
+    auto* roll = Make_Button(tab, "Encounters_Roll_Button", tr("Roll"));
     Encounters = Make_Memo("Encounters", tab);
     auto* first = new QHBoxLayout;
     Add_Labelled(first, tr("Level:"), Encounter_Level);
@@ -248,7 +248,7 @@ void TGM_Helper_Form::Roll_Encounters() {
 QWidget* TGM_Helper_Form::Make_Treasure_Tab() {
     auto* tab = new QWidget(this);
     Treasure_Type = Make_Choice_Box("Treasure_Type", Treasure_Types, tab);
-    auto* roll = Make_Button(tr("Roll"), "Treasure_Roll_Button", tab);
+    auto* roll = Make_Button(tab, "Treasure_Roll_Button", tr("Roll"));
     Treasure_List = Make_Memo("Treasure_List", tab);
     Stack(tab, Make_Labelled_Row(tr("Type:"), Treasure_Type, roll), Treasure_List);
     On(roll, &QPushButton::clicked,

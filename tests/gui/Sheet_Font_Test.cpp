@@ -2,7 +2,7 @@
 
 #include "foundations/Files.h"
 #include "sheet/Character_RTF.h"
-#include "widgets/Sheet_Font.h"
+#include "shell/characters/Sheet_Font.h"
 #include "widgets/Text_Convert.h"
 
 #include <QFontDatabase>

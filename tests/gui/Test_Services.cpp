@@ -31,7 +31,7 @@ TTest_Services::TTest_Services()
       Output(std::make_unique<TOutput_File>([this](const std::string& message) {
           Prompts.Show_Message(TMessage_Kind::Error, QStringLiteral("Output file"), To_QString(message));
       })),
-      Shared{Catalogues.Get(), Master_Table, *Output, *Help, Prompts} {
+      Shared{{*Help, Prompts}, Catalogues.Get(), Master_Table, *Output} {
     Help->Set_Popup_Window(Popup.get());
 }
 

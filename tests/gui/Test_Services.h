@@ -13,9 +13,9 @@
 #include "catalogues/Poison_Template.h"
 #include "catalogues/QID_Plan.h"
 #include "referee/Output_File.h"
+#include "shell/Services.h"
 #include "widgets/Help_System.h"
 #include "widgets/Popup_Help_Dialog.h"
-#include "widgets/Services.h"
 
 #include <memory>
 #include <string>

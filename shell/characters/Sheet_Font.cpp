@@ -1,4 +1,4 @@
-#include "widgets/Sheet_Font.h"
+#include "shell/characters/Sheet_Font.h"
 
 #include "sheet/Character_RTF.h"
 #include "widgets/Text_Convert.h"

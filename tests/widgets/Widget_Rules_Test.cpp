@@ -28,6 +28,30 @@ TEST(Screen_Fit, Windows_End_Up_Wholly_On_The_Screen) {
             << fit.Window.Height;
 }
 
+TEST(Screen_Fit, A_Long_Lived_Window_Opens_Over_Its_Opener_Then_Where_It_Was_Left) {
+    const TScreen_Rect screen{0, 0, 1024, 768};
+    const TScreen_Rect main_window{100, 100, 640, 480};
+    TWindow_Placement placement;
+    EXPECT_EQ(placement.Place({0, 0, 400, 300}, main_window, screen), (TScreen_Rect{220, 190, 400, 300}));
+    EXPECT_EQ(placement.Place({0, 0, 800, 700}, {600, 500, 300, 200}, screen),
+              (TScreen_Rect{224, 68, 800, 700}));
+    placement.Left_At({700, 20, 500, 350}); // moved and widened by the user, partly off the screen
+    EXPECT_EQ(placement.Place({0, 0, 400, 300}, main_window, screen), (TScreen_Rect{524, 20, 500, 350}));
+    EXPECT_EQ(placement.Place({0, 0, 400, 300}, main_window, {0, 0, 1920, 1080}),
+              (TScreen_Rect{700, 20, 500, 350}));
+}
+
+TEST(Screen_Fit, Help_Opens_Beside_Its_Dialog) {
+    const TScreen_Rect screen{0, 0, 1920, 1080};
+    const TScreen_Rect help{0, 0, 600, 500};
+    EXPECT_EQ(Beside(help, {200, 100, 500, 400}, screen), (TScreen_Rect{700, 100, 600, 500}));  // right
+    EXPECT_EQ(Beside(help, {1100, 100, 500, 400}, screen), (TScreen_Rect{500, 100, 600, 500})); // left
+    EXPECT_EQ(Beside(help, {400, 700, 1000, 400}, screen),
+              (TScreen_Rect{1320, 580, 600, 500})); // roomier right, pushed in
+    EXPECT_EQ(Beside(help, {500, 0, 1000, 400}, {0, 0, 1024, 768}),
+              (TScreen_Rect{0, 0, 600, 500})); // roomier left
+}
+
 TEST(Low_High_Rule, Each_Side_Moves_The_Other_Only_When_It_Must) {
     EXPECT_EQ(Set_Low({2, 8}, 3), (TLow_High{3, 8}));
     EXPECT_EQ(Set_Low({2, 8}, 10), (TLow_High{10, 10}));

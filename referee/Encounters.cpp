@@ -218,7 +218,8 @@ void TEncounters::Add_Creatures(TResult_Lines& lines, const TCreature_Profile& p
 
 void TEncounters::Add_Encounter(TResult_Lines& lines, const TEncounter_Choices& choices) {
     const int party_level = choices.Level > 0 ? choices.Level : Die(1, 10);
-    const int level = Read_Whole_Number(Referee.Generate(Checked_Add(Level_Tables, party_level)));
+    const int level_table = Checked_Add(Level_Tables, party_level);
+    const int level = Read_Whole_Number(Referee.Generate(level_table), level_table, Referee.Get_Tables());
     const std::string text = choices.Creature == Random_Choice
                                  ? Referee.Generate(Checked_Add(Creature_Tables, level))
                                  : choices.Creature;

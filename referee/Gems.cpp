@@ -33,8 +33,8 @@ int Value_Index(double x) {
 
 std::int64_t Generate_Gem(TReferee& referee) {
     TTable& tables = referee.Get_Tables();
-    double value =
-        Read_Whole_Number(TReferee::Evaluate(tables.Generate_Entry(Gem_Base_Table, Table_File_Name)));
+    double value = Read_Whole_Number(
+        TReferee::Evaluate(tables.Generate_Entry(Gem_Base_Table, Table_File_Name)), Gem_Base_Table, tables);
     for (;;) {
         const std::string step = tables.Generate_Entry(Gem_Step_Table, Table_File_Name);
         const int index = Value_Index(value);

@@ -4,11 +4,15 @@
 
 namespace Vexlor {
 
-int Read_Whole_Number(const std::string& text) {
-    int number = 0;
-    if (!Str_To_Int(Edit(text, Edit_Trim), number))
-        throw TConversion_Error(text);
-    return number;
+int Read_Whole_Number(const std::string& text, int number, TTable& tables) {
+    int value = 0;
+    if (Str_To_Int(Edit(text, Edit_Trim), value))
+        return value;
+    const std::string table = "Table " + std::to_string(number);
+    if (!tables.Find_Table(number, Table_File_Name))
+        throw TConversion_Error(table + " is not in " + Table_File_Name);
+    throw TConversion_Error(table + " of " + Table_File_Name + ": '" + text +
+                            "' is not a valid integer value");
 }
 
 TRoll_Result Roll_Lines(TOutput_File& output, const std::string& heading, int count,

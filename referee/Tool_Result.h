@@ -8,6 +8,7 @@
 #pragma once
 
 #include "referee/Output_File.h"
+#include "referee/Tables.h"
 
 #include <functional>
 #include <stdexcept>
@@ -24,16 +25,17 @@ struct TRoll_Result {
     std::string Error; // empty when the rolls ran to their end
 };
 
-// A table result that should be a whole number but is not.
+// A table result that should be a whole number but is not. The message names the table, so the
+// game master knows which table of the file to mend.
 class TConversion_Error : public std::invalid_argument {
   public:
-    explicit TConversion_Error(const std::string& text)
-        : std::invalid_argument("'" + text + "' is not a valid integer value") {}
+    using std::invalid_argument::invalid_argument;
 };
 
-// A table result read as a whole number; blanks around it are allowed. Anything else raises
-// TConversion_Error.
-int Read_Whole_Number(const std::string& text);
+// The result of table number (text) read as a whole number; blanks around it are allowed.
+// Anything else raises TConversion_Error: "Table 95 is not in TABLES.TXT" when the file has no
+// such table, else "Table 95 of TABLES.TXT: 'x' is not a valid integer value".
+int Read_Whole_Number(const std::string& text, int number, TTable& tables);
 
 // count rolls under heading; roll adds the lines of one roll (none, one or several).
 TRoll_Result Roll_Lines(TOutput_File& output, const std::string& heading, int count,

@@ -157,13 +157,16 @@ TEST_F(Encounter_Roll, Group_Shows_Name_Last_Creature_In_Full_Then_All_In_Short)
 }
 
 // Level 2 is the drone's, not the sentinel's; a name without a profile stands alone; a level
-// that is not a number stops the roll, and the lines so far stay.
+// that is not a number stops the roll, and the lines so far stay; the message names the table.
 TEST_F(Encounter_Roll, Classification_Unknown_Name_And_Bad_Level) {
     const TRoll_Result result = Roll({0, 1, 0, 0, 2, 1});
     EXPECT_EQ(result.Lines,
               (std::vector<std::string>{"Drone", "#AT 1 Dmg: 1-4  Encountered in lair.  Movement 0/0/0/0/0  ",
                                         "5 hp, 20 Exp", "----------", "Nobody Known (3)", "----------"}));
-    EXPECT_EQ(result.Error, "'x' is not a valid integer value");
+    EXPECT_EQ(result.Error, "Table 91 of TABLES.TXT: 'x' is not a valid integer value");
+    const TRoll_Result missing = Encounters.Roll(TEncounter_Choices{.Level = 2});
+    EXPECT_TRUE(missing.Lines.empty());
+    EXPECT_EQ(missing.Error, "Table 92 is not in TABLES.TXT");
 }
 
 // A chosen creature skips the creature table; a group past 1000 is generated as its first 1000.

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace Vexlor {
 namespace {
@@ -76,14 +77,33 @@ bool Has_Letter_Shape(char letter, const std::string& treasure) {
     return true;
 }
 
-TEST_F(Shipped_Encounters_Test, Every_Creature_Entry_Finds_A_Profile_At_Its_Level) {
-    for (int level = 1; level <= 12; ++level)
-        for (const std::string& entry : Entries(100 + level)) {
-            std::string name = entry.substr(0, entry.find(';'));
-            int size = 0;
-            EXPECT_TRUE(name == "Character Party" || Encounters.Get_Creature(name, level, size, 0, 0))
-                << "table " << 100 + level << ": " << entry;
+// Whatever habitat and climate the game master chooses, every creature entry of every encounter
+// level finds a profile that lives there (never the first of its kind from elsewhere), and the
+// tables meet at least five different creatures in each.
+TEST_F(Shipped_Encounters_Test, Every_Habitat_And_Climate_Meets_Creatures_That_Live_There) {
+    for (const std::string& habitat_choice : Encounter_Habitats)
+        for (const std::string& climate_choice : Encounter_Climates) {
+            const int habitat = Habitat_Code(habitat_choice), climate = Climate_Code(climate_choice);
+            std::set<std::string> met;
+            for (int level = 1; level <= 12; ++level)
+                for (const std::string& entry : Entries(100 + level)) {
+                    std::string name = entry.substr(0, entry.find(';'));
+                    if (name == "Character Party")
+                        continue;
+                    int size = 0;
+                    const TCreature_Profile* profile =
+                        Encounters.Get_Creature(name, level, size, climate, habitat);
+                    ASSERT_TRUE(profile) << "table " << 100 + level << ": " << entry;
+                    EXPECT_TRUE(TEncounters::Try_Creature(*profile, level, climate, habitat))
+                        << habitat_choice << ", " << climate_choice << ", level " << level << ": " << entry
+                        << " gives " << profile->Get_Name();
+                    met.insert(profile->Get_Name());
+                }
+            EXPECT_GE(met.size(), 5u) << habitat_choice << ", " << climate_choice;
         }
+}
+
+TEST_F(Shipped_Encounters_Test, Minor_Artifacts_Are_In_The_Item_Catalogue) {
     int minor_artifacts = 0;
     for (const std::string& artifact : Entries(210)) {
         const TItem_Template* item = Items.Get(artifact.c_str());

@@ -69,7 +69,7 @@ TEST_F(Treasure_Test, Gems_Stop_At_A_Base_That_Is_Not_A_Number) {
     TRandom_Override use(dice);
     const TRoll_Result gems = Roll_Gems(Referee);
     EXPECT_EQ(gems.Lines, std::vector<std::string>{"10 cr jade"});
-    EXPECT_EQ(gems.Error, "'abc' is not a valid integer value");
+    EXPECT_EQ(gems.Error, "Table 6 of TABLES.TXT: 'abc' is not a valid integer value");
 }
 
 TEST_F(Treasure_Test, Jewelry_Is_Described_And_Priced) {

@@ -345,11 +345,18 @@ std::string Set_Disease(const std::string& area, int constitution) {
     return text;
 }
 
-TRoll_Result Roll_Diseases(TReferee& referee, int constitution) {
+std::vector<std::string> Disease_Area_Names() {
+    std::vector<std::string> names;
+    for (const TDisease_Area& row : Disease_Areas)
+        names.emplace_back(row.Area);
+    return names;
+}
+
+TRoll_Result Roll_Diseases(TReferee& referee, int constitution, const std::string& area) {
     return Roll_Lines(referee.Get_Output(), "Diseases", Rolls_Per_Press, [&](TResult_Lines& lines) {
-        if (const std::string disease =
-                Set_Disease(referee.Get_Tables().Generate_Entry(2, Table_File_Name), constitution);
-            !disease.empty())
+        const std::string rolled_area =
+            area.empty() ? referee.Get_Tables().Generate_Entry(2, Table_File_Name) : area;
+        if (const std::string disease = Set_Disease(rolled_area, constitution); !disease.empty())
             lines.Add(disease);
     });
 }

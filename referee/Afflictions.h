@@ -22,8 +22,11 @@ std::string _Ability(int number);
 // One disease of a body area for a victim of the given constitution: severity, chronicity and
 // what follows from them. The empty text for an area the disease rules do not know.
 std::string Set_Disease(const std::string& area, int constitution);
-// "Generate": 20 diseases of areas rolled on table 2; a roll giving an unknown area adds no line.
-TRoll_Result Roll_Diseases(TReferee& referee, int constitution);
+// The body areas the disease rules know, in their order.
+std::vector<std::string> Disease_Area_Names();
+// "Generate": 20 diseases of the area, or, when area is empty, of areas rolled on table 2; a roll
+// giving an unknown area adds no line.
+TRoll_Result Roll_Diseases(TReferee& referee, int constitution, const std::string& area = std::string());
 
 // Poisoning tab.
 

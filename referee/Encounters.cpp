@@ -216,18 +216,27 @@ void TEncounters::Add_Creatures(TResult_Lines& lines, const TCreature_Profile& p
     lines.Add(group);
 }
 
-void TEncounters::Add_Encounter(TResult_Lines& lines, const TEncounter_Choices& choices) {
-    const int party_level = choices.Level > 0 ? choices.Level : Die(1, 10);
+int TEncounters::Encounter_Level(int party_level) {
+    if (party_level <= 0)
+        party_level = Die(1, 10);
     const int level_table = Checked_Add(Level_Tables, party_level);
-    const int level = Read_Whole_Number(Referee.Generate(level_table), level_table, Referee.Get_Tables());
+    return Read_Whole_Number(Referee.Generate(level_table), level_table, Referee.Get_Tables());
+}
+
+std::string TEncounters::Character_Party(int party_size, int level) {
+    const TGenerated_Party party = Create_Party(Referee, party_size, level);
+    return Referee.Generate(Party_Table) + " " + Party_Description(Referee, party.Get_Party());
+}
+
+void TEncounters::Add_Encounter(TResult_Lines& lines, const TEncounter_Choices& choices) {
+    const int level = Encounter_Level(choices.Level);
     const std::string text = choices.Creature == Random_Choice
                                  ? Referee.Generate(Checked_Add(Creature_Tables, level))
                                  : choices.Creature;
     const auto semicolon = text.find(';');
     std::string name = text.substr(0, semicolon);
     if (Upper(name) == "CHARACTER PARTY") {
-        const TGenerated_Party party = Create_Party(Referee, choices.Party_Size, level);
-        lines.Add(Referee.Generate(Party_Table) + " " + Party_Description(Referee, party.Get_Party()));
+        lines.Add(Character_Party(choices.Party_Size, level));
         return;
     }
     const std::string count_text =

@@ -36,6 +36,13 @@ class TEncounters {
     // "Roll": ten encounters, each ended by a dashed line.
     TRoll_Result Roll(const TEncounter_Choices& choices);
 
+    // The encounter level for a party of level party_level (1 to 10; 0 rolls it): table 90 plus
+    // the party level.
+    int Encounter_Level(int party_level);
+    // An encounter with a party of characters at encounter level level: who they are (table 224)
+    // and the party described.
+    std::string Character_Party(int party_size, int level);
+
     // The profile for an encounter entry at encounter level level: by name, else by
     // classification, else, for a name starting "Giant ", "Huge ", "Pygmy " or "Young ", the same
     // without that word, with size set to the kind (TCreature_Kind). name becomes the name of the

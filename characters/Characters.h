@@ -186,6 +186,11 @@ int Experience_From_Level(int level);
 // A character's place among its siblings, 1..12, as the birth table rolls it.
 int Child_Table();
 
+// The hit points a level adds for Constitution as the Constitution table gives them, the same
+// text every time: a number ("1"), or the dice rolled ("1D4+1", "2D12"), with ", max 1" where the
+// roll counts for 1 at most ("1D6-1, max 1").
+std::string Constitution_Bonus_Text(int constitution);
+
 // A portrait's picture handle: the bytes of its picture file, shared so that a window showing the
 // portrait keeps them alive; null when there is no portrait.
 using TBitmap_Handle = std::shared_ptr<const std::string>;

@@ -13,11 +13,11 @@ namespace {
 
 // A lookup by one ability score: the values for the scores 1 and up, and the value that every
 // other score gets (a score above the table, and also 0 or less).
-template <std::size_t N> struct TScore_Table {
-    std::array<int, N> By_Score;
-    int Rest;
+template <std::size_t N, class T = int> struct TScore_Table {
+    std::array<T, N> By_Score;
+    T Rest;
 
-    int operator()(int score) const {
+    T operator()(int score) const {
         return score >= 1 && static_cast<std::size_t>(score) <= N
                    ? By_Score[static_cast<std::size_t>(score - 1)]
                    : Rest;
@@ -39,6 +39,22 @@ constexpr TScore_Table<8> Languages_Table{{1, 2, 4, 6, 8, 10, 12, 14}, 16};
 constexpr TScore_Table<8> Attack_Adjustment_Table{{-10, -5, 0, 0, 0, 5, 10, 15}, 20};
 constexpr TScore_Table<8> Vocations_Table{{1, 1, 2, 2, 2, 3, 4, 5}, 6};
 constexpr TScore_Table<12> Henchmen_Table{{1, 2, 4, 6, 8, 10, 15, 20, 25, 30, 35, 40}, 45};
+
+// The hit points a level adds for Constitution: Count dice of Sides sides plus Add, and no more
+// than 1 where Capped.
+struct TBonus_Dice {
+    int Count;
+    int Sides;
+    int Add;
+    bool Capped;
+};
+// clang-format off
+constexpr TScore_Table<12, TBonus_Dice> Constitution_Bonus_Table{{{
+    {0, 0, 1, false},  {1, 3, -1, true},  {1, 4, -1, true},  {1, 4, 0, false},
+    {1, 4, 1, false},  {1, 6, -1, true},  {1, 12, 0, false}, {1, 12, 1, false},
+    {1, 20, -1, true}, {1, 20, 0, false}, {1, 20, 1, false}, {2, 12, 0, false}}},
+    {2, 12, 1, false}};
+// clang-format on
 
 // The commando's skill percentages by skill (rows 1..6) and level (columns 0..20).
 constexpr TArray<TArray<int, 0, 20>, 1, 6> Commando_Level_Abilities{{{
@@ -227,34 +243,23 @@ int TVexlor_Character::Get_Attack_Adjustment() const {
 }
 
 int TVexlor_Character::Get_Constitution_Bonus() const {
-    switch (Constitution) {
-    case 1:
-        return 1;
-    case 2:
-        return std::min(Random(3), 1);
-    case 3:
-        return std::min(Random(4), 1);
-    case 4:
-        return Random(4) + 1;
-    case 5:
-        return Random(4) + 2;
-    case 6:
-        return std::min(Random(6), 1);
-    case 7:
-        return Random(12) + 1;
-    case 8:
-        return Random(12) + 2;
-    case 9:
-        return std::min(Random(20), 1);
-    case 10:
-        return Random(20) + 1;
-    case 11:
-        return Random(20) + 2;
-    case 12:
-        return Random(12) + Random(12) + 2;
-    default:
-        return Random(12) + Random(12) + 3;
-    }
+    const TBonus_Dice dice = Constitution_Bonus_Table(Constitution);
+    const int roll = Checked_Add(Die(dice.Count, dice.Sides), dice.Add);
+    return dice.Capped ? std::min(roll, 1) : roll;
+}
+
+std::string Constitution_Bonus_Text(int constitution) {
+    const TBonus_Dice dice = Constitution_Bonus_Table(constitution);
+    if (dice.Count == 0)
+        return std::to_string(dice.Add);
+    std::string text = std::to_string(dice.Count) + "D" + std::to_string(dice.Sides);
+    if (dice.Add > 0)
+        text += "+";
+    if (dice.Add != 0)
+        text += std::to_string(dice.Add);
+    if (dice.Capped)
+        text += ", max 1";
+    return text;
 }
 
 int Child_Table() {

@@ -318,6 +318,23 @@ void Append_Entries(const TInventory_List& list, std::string& text) {
 
 } // namespace
 
+TCarried_Plan Carried_Plan(std::string_view name) {
+    struct TEnding {
+        std::string_view Text;
+        THelp_Kind Kind;
+    };
+    static constexpr TEnding Endings[] = {{" compound recipe", Help_Compound_Plan},
+                                          {" QID plan", Help_QID_Plan},
+                                          {" compound", Help_Compound_Plan},
+                                          {" recipe", Help_Compound_Plan},
+                                          {" plan", Help_QID_Plan},
+                                          {" QID", Help_QID_Plan}};
+    for (const TEnding& ending : Endings)
+        if (name.ends_with(ending.Text))
+            return {ending.Kind, std::string(name.substr(0, name.size() - ending.Text.size()))};
+    return {};
+}
+
 TInventory::TInventory(const TCatalogues& catalogues) : Catalogues(catalogues) {}
 
 std::string TInventory::Serialize() const {
@@ -503,28 +520,15 @@ TInventory_Help TInventory::Item_Help(const std::string& name) const {
     return Help_Of(Catalogues.Items, name, Help_Item);
 }
 
+// The plan or compound a held name carries is explained when the catalogue has it; any other name
+// (an item called "Atomic planer" too) is explained from the item template of that whole name.
 TInventory_Help TInventory::Held_Help(const std::string& name) const {
-    // A held name says what it is by its ending, the longest ending first. The plan or compound
-    // before the ending is explained when the catalogue has it; any other name (an item called
-    // "Atomic planer" too) is explained from the item template of that whole name.
-    struct TEnding {
-        std::string_view Text;
-        THelp_Kind Kind;
-    };
-    static constexpr TEnding Endings[] = {{" compound recipe", Help_Compound_Plan},
-                                          {" QID plan", Help_QID_Plan},
-                                          {" compound", Help_Compound_Plan},
-                                          {" recipe", Help_Compound_Plan},
-                                          {" plan", Help_QID_Plan},
-                                          {" QID", Help_QID_Plan}};
-    for (const TEnding& ending : Endings) {
-        if (!std::string_view(name).ends_with(ending.Text))
-            continue;
-        const std::string plan = name.substr(0, name.size() - ending.Text.size());
-        TInventory_Help help = ending.Kind == Help_QID_Plan ? QID_Plan_Help(plan) : Compound_Plan_Help(plan);
+    const TCarried_Plan carried = Carried_Plan(name);
+    if (carried.Kind != Help_None) {
+        TInventory_Help help =
+            carried.Kind == Help_QID_Plan ? QID_Plan_Help(carried.Plan) : Compound_Plan_Help(carried.Plan);
         if (help.Kind != Help_None)
             return help;
-        break;
     }
     return Item_Help(name);
 }

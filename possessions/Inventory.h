@@ -49,6 +49,15 @@ struct TInventory_Help {
     std::string Text;
 };
 
+// The plan a held name carries, told by its ending, the longest ending first: "<plan> QID",
+// "<plan> QID plan" and, in the "PID", "<plan> plan" carry a QID plan; "<plan> compound",
+// "<plan> compound recipe" and "<plan> recipe" a compound plan. Any other name carries none.
+struct TCarried_Plan {
+    THelp_Kind Kind = Help_None;
+    std::string Plan;
+};
+TCarried_Plan Carried_Plan(std::string_view name);
+
 class TInventory {
   public:
     // The item, QID and compound registries are consulted by name; any of them may be missing.

@@ -1,25 +1,12 @@
 #include "roster/Plan_Picks.h"
 
 #include "catalogues/Compounds.h"
+#include "catalogues/Plan_Texts.h"
 #include "catalogues/QID_Plan.h"
 
 #include <algorithm>
 
 namespace Vexlor {
-
-namespace {
-
-std::string Duration_Range_Text(const TRange& range) {
-    if (range.Low == range.High)
-        return std::to_string(range.Low);
-    return std::to_string(range.Low) + "-" + std::to_string(range.High);
-}
-
-bool Is_Nothing(const TRange& range) {
-    return range.Low == 0 && range.High == 0;
-}
-
-} // namespace
 
 bool Picks_QIDs(const TVexlor_Character& character) {
     return !character.Initialized && character.Is_Class("Engineer") > 0;
@@ -77,29 +64,15 @@ void Finish_New_Character(TVexlor_Character& character, const TQID_Picks& qids,
         edit->Compounds(compound->c_str());
 }
 
-std::string Duration_Text(const TRange& duration, const TRange& per_level) {
-    if (Is_Nothing(duration) && Is_Nothing(per_level))
-        return "Instantaneous";
-    const bool levelled = per_level.Low != 0 && per_level.High != 0;
-    if (!levelled)
-        return Duration_Range_Text(duration);
-    const std::string level_part = Duration_Range_Text(per_level) + "/level";
-    return Is_Nothing(duration) ? level_part : Duration_Range_Text(duration) + " + " + level_part;
-}
-
 TPlan_Help QID_Help(const TQID_Plan& plan) {
-    // A permanent QID lasts for good; its duration ranges are not used and read as nothing.
-    const std::string duration =
-        plan.Get_Permanent() ? "Permanent" : Duration_Text(plan.Get_Duration(), plan.Get_Duration_Level());
     return {plan.Get_Name(), "Level: " + std::to_string(plan.Get_Level()),
-            "Activation time: " + std::to_string(plan.Get_Time()), "Duration: " + duration,
+            "Activation time: " + std::to_string(plan.Get_Time()), "Duration: " + Duration_Text(plan),
             plan.Get_Description()};
 }
 
 TPlan_Help Compound_Help(const TCompound_Plan& plan) {
     return {plan.Get_Name(), "Level: " + std::to_string(plan.Get_Level()), "",
-            "Duration: " + Duration_Text(plan.Get_Duration(), plan.Get_Duration_Level()),
-            plan.Get_Description()};
+            "Duration: " + Duration_Text(plan), plan.Get_Description()};
 }
 
 } // namespace Vexlor

@@ -5,7 +5,6 @@
 
 #include "catalogues/Catalogue_Registry.h"
 #include "characters/Characters.h"
-#include "foundations/Dice.h"
 
 #include <array>
 #include <optional>
@@ -68,10 +67,6 @@ struct TPlan_Help {
     std::string Description;
 };
 
-// A duration range and a per-level duration range as one text: "Instantaneous" when both are
-// nothing, else the base ("5" or "2-8") and, when both bounds of the per-level range are set,
-// " + " and that range with "/level"; a base of nothing is left out before a per-level range.
-std::string Duration_Text(const TRange& duration, const TRange& per_level);
 TPlan_Help QID_Help(const TQID_Plan& plan);
 TPlan_Help Compound_Help(const TCompound_Plan& plan);
 

@@ -1,8 +1,10 @@
 // The printable character sheet: an RTF document filled from a character.
 #pragma once
 
+#include "catalogues/Catalogue_Registry.h"
 #include "characters/Characters.h"
 #include "foundations/Checked.h"
+#include "possessions/Inventory.h"
 
 #include <string>
 #include <string_view>
@@ -33,9 +35,13 @@ struct TSheet_Selections {
 // window's Sheet_Header_Font). Any face but Impact is asked for in bold, to keep the title heavy.
 inline constexpr std::string_view Default_Header_Font = "Impact";
 
-// The character sheet as a complete RTF document, its title set in header_font and its QID rows
-// filled from the selections. Reads the character and changes nothing.
-void Character_RTF_String(const TVexlor_Character& character, std::string& text,
+// The character sheet as a complete RTF document, its title set in header_font. The armour rows
+// hold what the character wears, the weapon rows its weapons (the one it wields first, then the
+// others it holds, in containers too), and the QID rows the selections followed by the QIDs,
+// compounds, plans and recipes it carries, each with the catalogues' values; a table with more
+// entries than rows says how many more in its last row. Reads its arguments and changes nothing.
+void Character_RTF_String(const TVexlor_Character& character, const TInventory& inventory,
+                          const TCatalogues& catalogues, std::string& text,
                           std::string_view header_font = Default_Header_Font,
                           const TSheet_Selections& selections = {});
 

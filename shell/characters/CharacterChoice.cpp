@@ -319,10 +319,13 @@ void TCharacter_Choice_Dialog::Save_To_RTF() {
     const auto name = Prompts().Ask_File_Name(question);
     if (!name)
         return;
+    const std::string& stored = Roster.Characters()[static_cast<std::size_t>(selected)].Stored;
     TVexlor_Character character;
-    character.Deserialize(Roster.Characters()[static_cast<std::size_t>(selected)].Stored.c_str());
+    character.Deserialize(stored.c_str());
+    TInventory inventory(Services.Catalogues);
+    inventory.Deserialize(stored);
     std::string sheet;
-    Character_RTF_String(character, sheet, Sheet_Header_Font());
+    Character_RTF_String(character, inventory, Services.Catalogues, sheet, Sheet_Header_Font());
     if (const int code = Write_File_Atomic(QString_To_Path(*name), sheet); code != 0)
         Prompts().Show_Message(TMessage_Kind::Error, tr("Save to RTF"), To_QString(Ert(code)));
 }

@@ -1,5 +1,7 @@
-// QID plans and compound plans: their stored forms, and reading into a plan that holds values.
+// QID plans and compound plans: their stored forms, reading into a plan that holds values, and
+// the words their durations are shown in.
 #include "catalogues/Compounds.h"
+#include "catalogues/Plan_Texts.h"
 #include "catalogues/QID_Plan.h"
 
 #include <gtest/gtest.h>
@@ -184,6 +186,23 @@ TEST(Compound_Plan, ReadingKeepsWhatIsAbsent) {
     EXPECT_EQ(plan.Get_Round_Damage(9), (TRange{1, 1}));
     EXPECT_STREQ(plan.Get_Name(), "Rust Mist");
     EXPECT_FALSE(plan.Is_Type("compound plan"));
+}
+
+TEST(Plan_Texts, Durations_Of_Ranges_And_Of_Permanent_QIDs) {
+    const struct {
+        TRange Duration, Per_Level;
+        const char* Expected;
+    } durations[] = {
+        {{0, 0}, {0, 0}, "Instantaneous"},  {{5, 5}, {0, 0}, "5"},         {{2, 8}, {0, 0}, "2-8"},
+        {{10, 10}, {1, 1}, "10 + 1/level"}, {{0, 0}, {1, 2}, "1-2/level"}, {{3, 3}, {0, 5}, "3"},
+    };
+    for (const auto& d : durations)
+        EXPECT_EQ(Duration_Text(d.Duration, d.Per_Level), d.Expected) << d.Expected;
+
+    TQID_Plan qid = Full_QID();
+    EXPECT_EQ(Duration_Text(qid), "1-4 + 1/level");
+    qid.Set_Permanent(true);
+    EXPECT_EQ(Duration_Text(qid), "Permanent");
 }
 
 } // namespace

@@ -102,6 +102,17 @@ TEST(Rules, Constitution_Bonus_Rolls_The_Dice_Of_Each_Constitution) {
     }
 }
 
+TEST(Rules, Constitution_Bonus_Text_Names_The_Same_Dice_Without_Rolling) {
+    const std::pair<int, const char*> cases[] = {{1, "1"},       {2, "1D3-1, max 1"},  {4, "1D4"},
+                                                 {5, "1D4+1"},   {9, "1D20-1, max 1"}, {12, "2D12"},
+                                                 {13, "2D12+1"}, {0, "2D12+1"}};
+    TScripted_Random dice({});
+    TRandom_Override override(dice);
+    for (const auto& [constitution, text] : cases)
+        EXPECT_EQ(Constitution_Bonus_Text(constitution), text) << constitution;
+    EXPECT_TRUE(dice.Requests().empty());
+}
+
 TEST(Rules, Child_Table_Every_Band_Of_The_Birth_Roll) {
     const int highest_roll[] = {10, 20, 35, 50, 65, 80, 85, 90, 94, 97, 99, 100};
     for (int roll = 1, place = 1; roll <= 100; ++roll) {

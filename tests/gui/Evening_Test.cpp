@@ -353,6 +353,9 @@ class TEvening_Test : public QObject {
         const QString sheet = Output_Of(QStringLiteral("unrtf"), {QStringLiteral("--text"), Path("zed.rtf")});
         QVERIFY2(sheet.contains(QStringLiteral("Zed Prime")), qPrintable(sheet.left(2000)));
         QVERIFY(sheet.contains(QStringLiteral("Engineer")));
+        // The QIDs and the compound picked in the wizard fill the sheet's QID rows.
+        for (const char* carried : {"Acid Flask compound", "Fog QID", "Heal QID"})
+            QVERIFY2(sheet.contains(QLatin1String(carried)), carried);
     }
 
     void The_GM_Helper_Writes_Every_Tab_To_Its_Output_File() {

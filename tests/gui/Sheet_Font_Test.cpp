@@ -7,6 +7,7 @@
 
 #include <QFontDatabase>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,19 +41,21 @@ class TSheet_Font_Test : public QObject {
     }
 
     // A word processor prints the title in the face the sheet names, never a dingbats face that
-    // turns "V  E  X  L  O  R" into symbols.
-    void A_Word_Processor_Prints_The_Title_In_The_Named_Face() {
+    // turns "V  E  X  L  O  R" into symbols, and the sheet of a name of 300 of the widest letters
+    // on one page.
+    void A_Word_Processor_Prints_One_Page_With_The_Title_In_The_Named_Face() {
         const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
         const QString pdffonts = QStandardPaths::findExecutable(QStringLiteral("pdffonts"));
-        if (soffice.isEmpty() || pdffonts.isEmpty())
-            QSKIP("needs LibreOffice (soffice) and pdffonts");
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        if (soffice.isEmpty() || pdffonts.isEmpty() || pdfinfo.isEmpty())
+            QSKIP("needs LibreOffice (soffice), pdffonts and pdfinfo");
         const QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const std::string face = Sheet_Header_Font();
         TVexlor_Character character;
-        character._Set_Name("Mara Voss");
+        character._Set_Name(std::string(300, 'W'));
         std::string sheet;
-        Character_RTF_String(character, sheet, face);
+        Character_RTF_String(character, TInventory(), {}, sheet, face);
         const std::filesystem::path file = QString_To_Path(folder.filePath(QStringLiteral("sheet.rtf")));
         QCOMPARE(Write_File_Atomic(file, sheet), 0);
 
@@ -68,6 +71,10 @@ class TSheet_Font_Test : public QObject {
         QVERIFY2(!fonts.contains(QStringLiteral("D050000L")) && !fonts.contains(QStringLiteral("Dingbats")),
                  qPrintable(fonts));
         QVERIFY2(fonts.contains(To_QString(face).remove(QLatin1Char(' '))), qPrintable(fonts));
+        const QString info = Output_Of(pdfinfo, {folder.filePath(QStringLiteral("sheet.pdf"))});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+1$"),
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
     }
 };
 

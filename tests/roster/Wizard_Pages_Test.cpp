@@ -426,17 +426,7 @@ TEST(Plan_Picks, Compounds_Of_Level_One_Are_Offered) {
     EXPECT_EQ(First_Level_Compounds(compounds), (std::vector<std::string>{"Acid", "Glue"}));
 }
 
-TEST(Plan_Help, Durations_And_The_Lines_Of_Each_Kind_Of_Plan) {
-    const struct {
-        TRange Duration, Per_Level;
-        const char* Expected;
-    } durations[] = {
-        {{0, 0}, {0, 0}, "Instantaneous"},  {{5, 5}, {0, 0}, "5"},         {{2, 8}, {0, 0}, "2-8"},
-        {{10, 10}, {1, 1}, "10 + 1/level"}, {{0, 0}, {1, 2}, "1-2/level"}, {{3, 3}, {0, 5}, "3"},
-    };
-    for (const auto& d : durations)
-        EXPECT_EQ(Duration_Text(d.Duration, d.Per_Level), d.Expected) << d.Expected;
-
+TEST(Plan_Help, The_Lines_Of_Each_Kind_Of_Plan) {
     TQID_Plan qid;
     qid.Set_Name("Fog");
     qid.Set_Level(1);
@@ -448,8 +438,6 @@ TEST(Plan_Help, Durations_And_The_Lines_Of_Each_Kind_Of_Plan) {
     EXPECT_EQ(help.Activation_Time, "Activation time: 3");
     EXPECT_EQ(help.Duration, "Duration: Instantaneous");
     EXPECT_EQ(help.Description, "A cloud.");
-    qid.Set_Permanent(true);
-    EXPECT_EQ(QID_Help(qid).Duration, "Duration: Permanent");
 
     TCompound_Plan compound;
     compound.Set_Name("Acid");

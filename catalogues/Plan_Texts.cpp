@@ -1,0 +1,39 @@
+#include "Plan_Texts.h"
+
+#include "Compounds.h"
+#include "QID_Plan.h"
+
+namespace Vexlor {
+namespace {
+
+std::string Duration_Range_Text(const TRange& range) {
+    if (range.Low == range.High)
+        return std::to_string(range.Low);
+    return std::to_string(range.Low) + "-" + std::to_string(range.High);
+}
+
+bool Is_Nothing(const TRange& range) {
+    return range.Low == 0 && range.High == 0;
+}
+
+} // namespace
+
+std::string Duration_Text(const TRange& duration, const TRange& per_level) {
+    if (Is_Nothing(duration) && Is_Nothing(per_level))
+        return "Instantaneous";
+    const bool levelled = per_level.Low != 0 && per_level.High != 0;
+    if (!levelled)
+        return Duration_Range_Text(duration);
+    const std::string level_part = Duration_Range_Text(per_level) + "/level";
+    return Is_Nothing(duration) ? level_part : Duration_Range_Text(duration) + " + " + level_part;
+}
+
+std::string Duration_Text(const TQID_Plan& plan) {
+    return plan.Get_Permanent() ? "Permanent" : Duration_Text(plan.Get_Duration(), plan.Get_Duration_Level());
+}
+
+std::string Duration_Text(const TCompound_Plan& plan) {
+    return Duration_Text(plan.Get_Duration(), plan.Get_Duration_Level());
+}
+
+} // namespace Vexlor

@@ -1,0 +1,22 @@
+// The words in which a QID plan or a compound plan is shown to the players: its duration as the
+// plan's help window and the character sheet write it.
+#pragma once
+
+#include "foundations/Dice.h"
+
+#include <string>
+
+namespace Vexlor {
+
+class TQID_Plan;
+class TCompound_Plan;
+
+// A duration range and a per-level duration range as one text: "Instantaneous" when both are
+// nothing, else the base ("5" or "2-8") and, when both bounds of the per-level range are set,
+// " + " and that range with "/level"; a base of nothing is left out before a per-level range.
+std::string Duration_Text(const TRange& duration, const TRange& per_level);
+// A permanent QID lasts for good ("Permanent"); its duration ranges are not used.
+std::string Duration_Text(const TQID_Plan& plan);
+std::string Duration_Text(const TCompound_Plan& plan);
+
+} // namespace Vexlor

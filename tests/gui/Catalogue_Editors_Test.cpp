@@ -59,13 +59,6 @@ void Expect_Unchanged_Through(TShown_Editor<Editor>& shown, Registry& registry) 
     QVERIFY(shown.Services.Prompts.Asked.empty());
 }
 
-void Save_Picture(QWidget* window, const char* file) {
-    if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty()) {
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QVERIFY(Save_Window_Picture(window, folder + QLatin1Char('/') + QString::fromLatin1(file)));
-    }
-}
-
 } // namespace
 
 class TCatalogue_Editors_Test : public QObject {
@@ -204,22 +197,22 @@ class TCatalogue_Editors_Test : public QObject {
         TShown_Editor<TArmor_Edit> items;
         items.Fill("Laser Pistol");
         QCOMPARE(Unnamed_Controls(&items.Edit), QStringList());
-        Save_Picture(&items.Edit, "Item_Editor_General.png");
+        Save_Picture_If_Asked(&items.Edit, QStringLiteral("Item_Editor_General.png"));
         Find<QTabWidget>(&items.Edit, "Pages")->setCurrentIndex(1);
-        Save_Picture(&items.Edit, "Item_Editor_Weapon.png");
+        Save_Picture_If_Asked(&items.Edit, QStringLiteral("Item_Editor_Weapon.png"));
         for (int page = 2; page < Find<QTabWidget>(&items.Edit, "Pages")->count(); ++page) {
             Find<QTabWidget>(&items.Edit, "Pages")->setCurrentIndex(page);
-            Save_Picture(&items.Edit, ("Item_Editor_Page_" + std::to_string(page) + ".png").c_str());
+            Save_Picture_If_Asked(&items.Edit, QStringLiteral("Item_Editor_Page_%1.png").arg(page));
         }
 
         TShown_Editor<TQID_Edit> qids;
         qids.Fill("Heal");
         QCOMPARE(Unnamed_Controls(&qids.Edit), QStringList());
-        Save_Picture(&qids.Edit, "QID_Editor.png");
+        Save_Picture_If_Asked(&qids.Edit, QStringLiteral("QID_Editor.png"));
         TShown_Editor<TCompound_Edit> compounds;
         compounds.Fill(compounds.Services.Catalogues.Compounds.Get(0)->Get_Name());
         QCOMPARE(Unnamed_Controls(&compounds.Edit), QStringList());
-        Save_Picture(&compounds.Edit, "Compound_Editor.png");
+        Save_Picture_If_Asked(&compounds.Edit, QStringLiteral("Compound_Editor.png"));
 
         for (const auto choice :
              {TCatalogue_Choice::Items, TCatalogue_Choice::QIDs, TCatalogue_Choice::Creatures}) {
@@ -230,7 +223,7 @@ class TCatalogue_Editors_Test : public QObject {
             if (choice == TCatalogue_Choice::Items) {
                 Find<QCheckBox>(&list, "Show_All")->setChecked(true);
                 Find<QListWidget>(&list, "ListBox1")->setCurrentRow(3);
-                Save_Picture(&list, "Item_List.png");
+                Save_Picture_If_Asked(&list, QStringLiteral("Item_List.png"));
             }
         }
     }

@@ -61,10 +61,6 @@ struct TShown_Wizard {
             if (shortcut->key() == QKeySequence(Qt::Key_Return))
                 emit shortcut->activated();
     }
-    void Save_Picture(const char* file) {
-        if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty())
-            QVERIFY(Save_Window_Picture(&Wizard, folder + QLatin1Char('/') + QString::fromLatin1(file)));
-    }
 
     TTest_Services Services;
     TVexlor_Character Character;
@@ -107,7 +103,7 @@ class TCharacter_Wizard_Test : public QObject {
         QCOMPARE(shown.Get<QLabel>("Error_Label")->text(), QString());
         QVERIFY(shown.Next()->isEnabled());
         QCOMPARE(shown.Character._Get_Name(), std::string("unax"));
-        shown.Save_Picture("Wizard_Name_Page.png");
+        Save_Picture_If_Asked(&shown.Wizard, QStringLiteral("Wizard_Name_Page.png"));
         shown.Press_Enter();
         QCOMPARE(shown.Wizard.Get_Step(), 1);
         QCOMPARE(shown.Services.Prompts.Beeps(), 1);
@@ -141,7 +137,7 @@ class TCharacter_Wizard_Test : public QObject {
         // A right click on a compound opens its help window, which holds the description.
         auto* compounds = chemist.Get<QListWidget>("Compound_List");
         const QPoint entry = compounds->visualItemRect(compounds->item(0)).center();
-        When_Modal([&](QWidget* window) {
+        const auto help = When_Modal([&](QWidget* window) {
             QCOMPARE(window->windowTitle(), compounds->item(0)->text());
             QVERIFY(Find<QLabel>(window, "Time_Label")->isHidden());
             QVERIFY(Find<QLabel>(window, "Duration_Label")->text().startsWith(QStringLiteral("Duration: ")));
@@ -149,6 +145,7 @@ class TCharacter_Wizard_Test : public QObject {
         });
         QContextMenuEvent click(QContextMenuEvent::Mouse, entry, compounds->viewport()->mapToGlobal(entry));
         QApplication::sendEvent(compounds->viewport(), &click);
+        QTRY_VERIFY(help->Driven());
         QTest::mouseClick(chemist.Get<QPushButton>("Back_Button"), Qt::LeftButton);
         QCOMPARE(chemist.Wizard.Get_Step(), 2);
     }
@@ -163,14 +160,15 @@ class TCharacter_Wizard_Test : public QObject {
         TShown_Wizard created;
         created.Start_At(1);
         QVERIFY(!created.Get<QPushButton>("Regenerate_Button")->isHidden());
-        When_Modal([&](QWidget* window) {
+        const auto bonuses = When_Modal([&](QWidget* window) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Bonuses"));
             QCOMPARE(Unnamed_Controls(window), QStringList());
             Save_Picture_If_Asked(window, QStringLiteral("Bonuses.png"));
             window->close();
         });
         created.Get<QPushButton>("Bonuses_Button")->click();
-        created.Save_Picture("Wizard_Ability_Page.png");
+        QTRY_VERIFY(bonuses->Driven());
+        Save_Picture_If_Asked(&created.Wizard, QStringLiteral("Wizard_Ability_Page.png"));
     }
 
     void The_Class_And_Appearance_Pages_Write_Into_The_Character() {
@@ -189,17 +187,18 @@ class TCharacter_Wizard_Test : public QObject {
         Choose(shown.Get<QListWidget>("Class2"), QStringLiteral("Commando"));
         QCOMPARE(shown.Get<QListWidget>("Class2")->currentItem()->text(), QStringLiteral("Commando"));
         QCOMPARE(shown.Character.Get_Class(2), Class_Commando);
-        When_Modal([&](QWidget* window) {
+        const auto abilities = When_Modal([&](QWidget* window) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Class Abilities"));
             QCOMPARE(Unnamed_Controls(window), QStringList());
             Save_Picture_If_Asked(window, QStringLiteral("Class_Abilities.png"));
             window->close();
         });
         shown.Get<QPushButton>("Abilities_Button")->click();
+        QTRY_VERIFY(abilities->Driven());
         QTest::mouseClick(shown.Get<QPushButton>("Items_Button"), Qt::LeftButton);
         QCOMPARE(edit.Calls, QStringList{QStringLiteral("Items")});
         QCOMPARE(Unnamed_Controls(&shown.Wizard), QStringList());
-        shown.Save_Picture("Wizard_Class_Page.png");
+        Save_Picture_If_Asked(&shown.Wizard, QStringLiteral("Wizard_Class_Page.png"));
 
         shown.Character.VDNA[0] = 80 << 6;
         shown.Wizard.Restart_At(7);
@@ -207,7 +206,7 @@ class TCharacter_Wizard_Test : public QObject {
         shown.Get<QAbstractButton>("Hair_Black")->click();
         QCOMPARE(Hair_Colour(shown.Character), THair_Colour::Black);
         QCOMPARE(Unnamed_Controls(&shown.Wizard), QStringList());
-        shown.Save_Picture("Wizard_Appearance_Page.png");
+        Save_Picture_If_Asked(&shown.Wizard, QStringLiteral("Wizard_Appearance_Page.png"));
     }
 
     void Interactive_Creation_Returns_The_Character_With_Its_QIDs_And_Compound() {
@@ -218,7 +217,7 @@ class TCharacter_Wizard_Test : public QObject {
         TCharacter_Wizard_Form wizard(services.Get());
         Install_Character_Wizard(&wizard);
         TRecording_Edit edit;
-        When_Modal([&](QWidget* window) {
+        const auto creating = When_Modal([&](QWidget* window) {
             QCOMPARE(window, static_cast<QWidget*>(&wizard));
             auto* next = Find<QPushButton>(&wizard, "Next_Button");
             QTest::keyClicks(Page_Control<QLineEdit>(wizard, "Name_Edit"), QStringLiteral("Zed"));
@@ -242,6 +241,7 @@ class TCharacter_Wizard_Test : public QObject {
             next->click();
         });
         std::unique_ptr<TVexlor_Character> character(Create_Character(2, "", 0, "", &edit));
+        QTRY_VERIFY(creating->Driven());
         QVERIFY(character);
         QCOMPARE(character->_Get_Name(), std::string("Zed"));
         QVERIFY(character->Initialized);
@@ -251,11 +251,12 @@ class TCharacter_Wizard_Test : public QObject {
                  (QStringList{QStringLiteral("QIDs Heal|Fog"), QStringLiteral("Compounds Acid Flask")}));
 
         // Cancel gives nothing back, and the next run starts with the wizard's own caption.
-        When_Modal([&](QWidget*) {
+        const auto cancelling = When_Modal([&](QWidget*) {
             QCOMPARE(wizard.windowTitle(), QStringLiteral("Create Vexlor character"));
             Find<QPushButton>(&wizard, "Cancel_Button")->click();
         });
         QVERIFY(!Create_Character(2, "", 0, "", &edit));
+        QTRY_VERIFY(cancelling->Driven());
         Install_Character_Wizard(nullptr);
         QVERIFY(!Create_Character(2, "", 0, "", &edit));
     }

@@ -43,14 +43,6 @@ void Check_Round_Trip(Registry& registry, Editor& editor) {
     }
 }
 
-void Save_Picture(QWidget* window, const char* file) {
-    if (const QString folder = qEnvironmentVariable("VEXLOR_PICTURES"); !folder.isEmpty()) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QVERIFY(Save_Window_Picture(window, folder + QLatin1Char('/') + QString::fromLatin1(file)));
-    }
-}
-
 } // namespace
 
 class TCreature_Effect_Editors_Test : public QObject {
@@ -222,22 +214,22 @@ class TCreature_Effect_Editors_Test : public QObject {
         for (QWidget* window : std::initializer_list<QWidget*>{&creature, &effect, &poison, &list})
             QCOMPARE(Unnamed_Controls(window), QStringList());
         QVERIFY(creature.Fill_Record("Glass Rat"));
-        Save_Picture(&creature, "Creature_Edit_General.png");
+        Save_Picture_If_Asked(&creature, QStringLiteral("Creature_Edit_General.png"));
         Find<QTabWidget>(&creature, "Pages")->setCurrentIndex(1);
-        Save_Picture(&creature, "Creature_Edit_Attacks.png");
+        Save_Picture_If_Asked(&creature, QStringLiteral("Creature_Edit_Attacks.png"));
         Find<QTabWidget>(&creature, "Pages")->setCurrentIndex(2);
-        Save_Picture(&creature, "Creature_Edit_Habitat.png");
+        Save_Picture_If_Asked(&creature, QStringLiteral("Creature_Edit_Habitat.png"));
         Find<QTabWidget>(&creature, "Pages")->setCurrentIndex(3);
-        Save_Picture(&creature, "Creature_Edit_Abilities.png");
+        Save_Picture_If_Asked(&creature, QStringLiteral("Creature_Edit_Abilities.png"));
         QVERIFY(effect.Fill_Record("Nerve Fire"));
-        Save_Picture(&effect, "Effect_Edit_General.png");
+        Save_Picture_If_Asked(&effect, QStringLiteral("Effect_Edit_General.png"));
         Find<QTabWidget>(&effect, "Pages")->setCurrentIndex(1);
-        Save_Picture(&effect, "Effect_Edit_Conditions.png");
+        Save_Picture_If_Asked(&effect, QStringLiteral("Effect_Edit_Conditions.png"));
         Find<QTabWidget>(&effect, "Pages")->setCurrentIndex(2);
-        Save_Picture(&effect, "Effect_Edit_Lists.png");
+        Save_Picture_If_Asked(&effect, QStringLiteral("Effect_Edit_Lists.png"));
         QVERIFY(poison.Fill_Record("Glass Viper Venom"));
-        Save_Picture(&poison, "Poison_Edit.png");
-        Save_Picture(&list, "Generate_Creatures_Form.png");
+        Save_Picture_If_Asked(&poison, QStringLiteral("Poison_Edit.png"));
+        Save_Picture_If_Asked(&list, QStringLiteral("Generate_Creatures_Form.png"));
     }
 };
 

@@ -171,32 +171,34 @@ class TEvening_Test : public QObject {
     }
     // Runs a menu command; drive works the modal window it opens, which is closed afterwards.
     void Run(TMenu_Command command, const std::function<void(QWidget*)>& drive) {
-        When_Modal([&drive](QWidget* window) {
-            QVERIFY(window);
+        const auto running = When_Modal([&drive](QWidget* window) {
             drive(window);
             if (window->isVisible())
                 window->close();
         });
         Main->Action(command)->trigger();
+        QTRY_VERIFY(running->Driven());
     }
     // In a catalogue list: Create opens the editor, which gets a name and OK.
     void Create_Record(QWidget* list, const char* name_edit, const QString& name) {
-        When_Modal([&](QWidget* editor) {
+        const auto creating = When_Modal([&](QWidget* editor) {
             auto* name_box = Find<QLineEdit>(editor, name_edit);
             name_box->selectAll();
             QTest::keyClicks(name_box, name);
             Find<QPushButton>(editor, "OK_Button")->click();
         });
         Find<QPushButton>(list, "Create_Button")->click();
+        QTRY_VERIFY(creating->Driven());
         QCOMPARE(Find<QListWidget>(list, "ListBox1")->currentItem()->text(), name);
     }
     // In a catalogue list: Edit opens the selected record, whose description gets a line.
     void Describe_Selected(QWidget* list, const QString& description) {
-        When_Modal([&](QWidget* editor) {
+        const auto describing = When_Modal([&](QWidget* editor) {
             Find<QPlainTextEdit>(editor, "Description")->setPlainText(description);
             Find<QPushButton>(editor, "OK_Button")->click();
         });
         Find<QPushButton>(list, "Edit_Button")->click();
+        QTRY_VERIFY(describing->Driven());
     }
 
   private slots:
@@ -266,7 +268,7 @@ class TEvening_Test : public QObject {
             // Every roll at its best, so the wizard's character may take any vocation.
             TFunction_Random dice([](int n) { return n - 1; });
             const TRandom_Override best(dice);
-            When_Modal([](QWidget* wizard) {
+            const auto creating = When_Modal([](QWidget* wizard) {
                 auto* next = Find<QPushButton>(wizard, "Next_Button");
                 QTest::keyClicks(Shown<QLineEdit>(wizard, "Name_Edit"), QStringLiteral("Zed"));
                 next->click();
@@ -274,7 +276,7 @@ class TEvening_Test : public QObject {
                 Choose(Shown<QListWidget>(wizard, "Class1"), QStringLiteral("Engineer, General"));
                 Choose(Shown<QListWidget>(wizard, "Class2"), QStringLiteral("Chemist"));
                 // Items... on the vocations page: the first two items of the catalogue.
-                When_Modal([](QWidget* inventory) {
+                const auto choosing = When_Modal([](QWidget* inventory) {
                     auto* catalogue = Find<QListWidget>(inventory, "Items_List");
                     Double_Click(catalogue, 0);
                     Double_Click(catalogue, 1);
@@ -282,6 +284,7 @@ class TEvening_Test : public QObject {
                     Find<QPushButton>(inventory, "OK_Button")->click();
                 });
                 Shown<QPushButton>(wizard, "Items_Button")->click();
+                QTRY_VERIFY(choosing->Driven());
                 next->click();
                 Choose(Shown<QListWidget>(wizard, "QID_List"), QStringLiteral("Heal"));
                 Choose(Shown<QListWidget>(wizard, "QID_List"), QStringLiteral("Fog"));
@@ -292,6 +295,7 @@ class TEvening_Test : public QObject {
                 QVERIFY(!wizard->isVisible());
             });
             Find<QPushButton>(parties, "Create_Character_Button")->click();
+            QTRY_VERIFY(creating->Driven());
             QCOMPARE(Find<QListWidget>(parties, "Characters_List")->count(), 2);
         });
         const TRoster_List parties = Read_Parties(Party_File());
@@ -312,7 +316,7 @@ class TEvening_Test : public QObject {
             characters->setCurrentItem(zed.front());
 
             // Edit: back to the name page for a new name, then through every page.
-            When_Modal([](QWidget* wizard) {
+            const auto editing = When_Modal([](QWidget* wizard) {
                 Find<QPushButton>(wizard, "Back_Button")->click();
                 auto* name = Shown<QLineEdit>(wizard, "Name_Edit");
                 name->selectAll();
@@ -322,10 +326,11 @@ class TEvening_Test : public QObject {
                 QVERIFY(!wizard->isVisible());
             });
             Find<QPushButton>(parties, "Edit_Button")->click();
+            QTRY_VERIFY(editing->Driven());
             QVERIFY(characters->currentItem()->text().startsWith(QStringLiteral("Zed Prime\t")));
 
             // Level up the first vocation offered.
-            When_Modal([](QWidget* level_up) {
+            const auto levelling = When_Modal([](QWidget* level_up) {
                 for (int press = 0; press < 6 && level_up->isVisible(); ++press) {
                     if (auto* ok = level_up->findChild<QPushButton*>(QStringLiteral("OK_Button"));
                         ok && ok->isVisible()) {
@@ -343,6 +348,7 @@ class TEvening_Test : public QObject {
                 QVERIFY(!level_up->isVisible());
             });
             Find<QPushButton>(parties, "Level_Up_Button")->click();
+            QTRY_VERIFY(levelling->Driven());
 
             Prompts.Answer_File_Name(Path("zed"));
             Find<QPushButton>(parties, "Save_To_RTF_Button")->click();

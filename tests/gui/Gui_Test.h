@@ -22,12 +22,22 @@ template <class T> struct TRegister_Gui_Test {
     }
 };
 
-// Once a modal window other than the one up now appears, hands it to drive. Call it before the
-// code that opens the window; should none appear within timeout_ms, the test fails and drive gets
-// nullptr.
-void When_Modal(std::function<void(QWidget*)> drive, int timeout_ms = 5000);
-// Once the next modal window is up, hands it to inspect (nullptr when none came up) and closes it.
-void Close_Next_Modal(std::function<void(QWidget*)> inspect);
+// Drives the next modal window to come up: made before the code that opens the window, it hands
+// the window to drive inside the window's own event loop; several made in turn drive the windows
+// that come up in turn. What it queues belongs to it, so nothing of it runs once the test that
+// made it is over. A drive that failed a check and left its window up has the window closed, so
+// the test goes on to report.
+class TModal_Driver {
+  public:
+    virtual ~TModal_Driver() = default;
+    // Whether drive has run: checked after the code that opens the window, with QTRY_VERIFY where
+    // the window may come up later. A driver gone undriven fails the test too.
+    virtual bool Driven() const = 0;
+};
+
+[[nodiscard]] std::unique_ptr<TModal_Driver> When_Modal(std::function<void(QWidget*)> drive);
+// Drives the next modal window with inspect, then closes it.
+[[nodiscard]] std::unique_ptr<TModal_Driver> Close_Next_Modal(std::function<void(QWidget*)> inspect);
 
 void Report_Missing(const char* name);
 // The child of root named name, of type T; the test fails when there is none.
@@ -44,9 +54,9 @@ QStringList Unnamed_Controls(const QWidget* window);
 
 // Saves a picture of window as a PNG file; false when it cannot be written.
 bool Save_Window_Picture(QWidget* window, const QString& path);
-// Saves a picture of window as file_name in the folder VEXLOR_PICTURES names, when it names one,
-// so that a test run makes pictures only when asked to; a picture that cannot be written fails
-// the test.
+// Saves a picture of window, shown and on screen, as file_name in the folder VEXLOR_PICTURES
+// names, when it names one, so that a test run makes pictures only when asked to; a picture that
+// cannot be written fails the test.
 void Save_Picture_If_Asked(QWidget* window, const QString& file_name);
 
 } // namespace Vexlor::Test

@@ -6,9 +6,10 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -17,26 +18,82 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <deque>
+
 namespace Vexlor::Test {
 namespace {
 
-constexpr int Poll_Interval = 10;
+// A driver is the context of the drive it queues, so a driver gone takes that drive with it.
+class TQueued_Driver final : public QObject, public TModal_Driver {
+  public:
+    explicit TQueued_Driver(std::function<void(QWidget*)> drive);
+    ~TQueued_Driver() override;
 
-void Poll_For_Modal(QPointer<QWidget> before, std::shared_ptr<QElapsedTimer> clock,
-                    std::function<void(QWidget*)> drive, int timeout_ms) {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal != before) {
-        drive(modal);
-        return;
+    bool Driven() const override { return Ran; }
+    void Take(QWidget* window) {
+        QTimer::singleShot(0, this, [this, shown = QPointer<QWidget>(window)] { Run(shown); });
     }
-    if (clock->elapsed() > timeout_ms) {
-        QTest::qFail("No modal window came up in time", __FILE__, __LINE__);
-        drive(nullptr);
-        return;
+
+  private:
+    void Run(QWidget* window) {
+        if (!window) {
+            QTest::qFail("The modal window was gone before it could be driven", __FILE__, __LINE__);
+            return;
+        }
+        Drive(window);
+        Ran = true;
+        if (QTest::currentTestFailed() && window->isVisible()) {
+            if (auto* dialog = qobject_cast<QDialog*>(window))
+                dialog->reject();
+            else
+                window->close();
+        }
     }
-    QTimer::singleShot(Poll_Interval, [before, clock, drive = std::move(drive), timeout_ms] {
-        Poll_For_Modal(before, clock, drive, timeout_ms);
-    });
+
+    std::function<void(QWidget*)> Drive;
+    bool Ran = false;
+};
+
+// Sees every window shown and hands each modal one to the driver that has waited longest.
+class TModal_Watch final : public QObject {
+  public:
+    static TModal_Watch& Get() {
+        static QPointer<TModal_Watch> watch;
+        if (!watch) {
+            watch = new TModal_Watch(qApp);
+            qApp->installEventFilter(watch);
+        }
+        return *watch;
+    }
+    void Wait(TQueued_Driver* driver) { Waiting.push_back(driver); }
+    void Forget(TQueued_Driver* driver) { std::erase(Waiting, driver); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && !Waiting.empty() && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->isWindow() && window->isModal()) {
+                TQueued_Driver* driver = Waiting.front();
+                Waiting.pop_front();
+                driver->Take(window);
+            }
+        }
+        return false;
+    }
+
+  private:
+    using QObject::QObject;
+    std::deque<TQueued_Driver*> Waiting;
+};
+
+TQueued_Driver::TQueued_Driver(std::function<void(QWidget*)> drive) : Drive(std::move(drive)) {
+    TModal_Watch::Get().Wait(this);
+}
+
+TQueued_Driver::~TQueued_Driver() {
+    TModal_Watch::Get().Forget(this);
+    if (!Ran && !QTest::currentTestFailed())
+        QTest::qFail("No modal window came up to be driven", __FILE__, __LINE__);
 }
 
 bool Is_Control(const QWidget* widget) {
@@ -63,17 +120,12 @@ std::vector<TTest_Factory>& Gui_Tests() {
     return tests;
 }
 
-void When_Modal(std::function<void(QWidget*)> drive, int timeout_ms) {
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QPointer<QWidget> before = QApplication::activeModalWidget();
-    QTimer::singleShot(0, [before, clock, drive = std::move(drive), timeout_ms] {
-        Poll_For_Modal(before, clock, drive, timeout_ms);
-    });
+std::unique_ptr<TModal_Driver> When_Modal(std::function<void(QWidget*)> drive) {
+    return std::make_unique<TQueued_Driver>(std::move(drive));
 }
 
-void Close_Next_Modal(std::function<void(QWidget*)> inspect) {
-    When_Modal([inspect = std::move(inspect)](QWidget* modal) {
+std::unique_ptr<TModal_Driver> Close_Next_Modal(std::function<void(QWidget*)> inspect) {
+    return When_Modal([inspect = std::move(inspect)](QWidget* modal) {
         inspect(modal);
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
@@ -102,7 +154,11 @@ bool Save_Window_Picture(QWidget* window, const QString& path) {
 
 void Save_Picture_If_Asked(QWidget* window, const QString& file_name) {
     const QString folder = qEnvironmentVariable("VEXLOR_PICTURES");
-    if (!folder.isEmpty() && !Save_Window_Picture(window, folder + QLatin1Char('/') + file_name))
+    if (folder.isEmpty())
+        return;
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window) ||
+        !Save_Window_Picture(window, folder + QLatin1Char('/') + file_name))
         QTest::qFail(qPrintable(QStringLiteral("Cannot write the picture ") + file_name), __FILE__, __LINE__);
 }
 

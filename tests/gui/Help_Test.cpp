@@ -119,11 +119,12 @@ class THelp_Test : public QObject {
     void Help_From_A_Modal_Dialog_Belongs_To_That_Dialog() {
         QDialog dialog;
         QWidget* owner = nullptr;
-        Close_Next_Modal([this, &owner](QWidget*) {
+        const auto asking = Close_Next_Modal([this, &owner](QWidget*) {
             Help->Context(7);
             owner = Help_Browser()->window()->parentWidget();
         });
         dialog.exec();
+        QTRY_VERIFY(asking->Driven());
         QCOMPARE(owner, &dialog);
     }
 

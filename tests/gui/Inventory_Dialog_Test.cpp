@@ -145,11 +145,12 @@ class TInventory_Dialog_Test : public QObject {
         shown.Dialog.hide();
         for (const auto& [button, result] :
              {std::pair{"OK_Button", QDialog::Accepted}, std::pair{"Cancel_Button", QDialog::Rejected}}) {
-            When_Modal([&shown, button = button](QWidget* modal) {
+            const auto pressing = When_Modal([&shown, button = button](QWidget* modal) {
                 QCOMPARE(modal, &shown.Dialog);
                 shown.Button(button)->click();
             });
             QCOMPARE(shown.Dialog.exec(), int(result));
+            QTRY_VERIFY(pressing->Driven());
         }
         QVERIFY(shown.Services.Prompts.All_Answered());
     }

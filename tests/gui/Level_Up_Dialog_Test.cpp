@@ -61,7 +61,7 @@ class TLevel_Up_Dialog_Test : public QObject {
         TOne_Class character(Class_Mercenary, 5, 1);
         TFunction_Random dice([](int) { return 0; });
         TRandom_Override override(dice);
-        When_Modal([&](QWidget* modal) {
+        const auto levelling = When_Modal([&](QWidget* modal) {
             QCOMPARE(modal, &form);
             QCOMPARE(form.windowTitle(), QStringLiteral("Level Up"));
             auto* alternate = Find<QLabel>(form.Current_Sheet(), "Alternate_Header_Label");
@@ -85,6 +85,7 @@ class TLevel_Up_Dialog_Test : public QObject {
         });
         character.Initialized = false;
         QCOMPARE(form.Run(&character), int(QDialog::Accepted));
+        QTRY_VERIFY(levelling->Driven());
         QCOMPARE(character.Get_Level(1), 6);
         QVERIFY(character.Initialized);
     }
@@ -95,7 +96,7 @@ class TLevel_Up_Dialog_Test : public QObject {
         TOne_Class character(Class_Rogue, 2, 1);
         TFunction_Random dice([](int) { return 0; });
         TRandom_Override override(dice);
-        When_Modal([&](QWidget*) {
+        const auto spending = When_Modal([&](QWidget*) {
             QPushButton* next = Find<QPushButton>(&form, "Next_Button");
             next->click();
             QCOMPARE(form.Get_Step(), Level_Up_Rogue_Step);
@@ -131,6 +132,7 @@ class TLevel_Up_Dialog_Test : public QObject {
             Find<QPushButton>(form.Current_Sheet(), "OK_Button")->click();
         });
         QCOMPARE(form.Run(&character), int(QDialog::Accepted));
+        QTRY_VERIFY(spending->Driven());
         QCOMPARE(character.Get_Level(1), 3);
         QCOMPARE(character.Rogue_Build_Robots_Level, 2);
     }
@@ -139,13 +141,14 @@ class TLevel_Up_Dialog_Test : public QObject {
         TTest_Services services;
         TLevel_Up_Form form(services.Get());
         TOne_Class character(Class_Rogue, 1, 1);
-        When_Modal([&](QWidget*) {
+        const auto cancelling = When_Modal([&](QWidget*) {
             Find<QPushButton>(&form, "Next_Button")->click();
             Panel_Button(form.Current_Sheet(), "Genetic_Engineering_Panel", "Increase_Button")->click();
             QCOMPARE(character.Rogue_Genetic_Engineering_Level, 1);
             Find<QPushButton>(&form, "Cancel_Button")->click();
         });
         QCOMPARE(form.Run(&character), int(QDialog::Rejected));
+        QTRY_VERIFY(cancelling->Driven());
         QCOMPARE(character.Rogue_Genetic_Engineering_Level, 0);
         QCOMPARE(character.Get_Level(1), 1);
     }
@@ -154,7 +157,7 @@ class TLevel_Up_Dialog_Test : public QObject {
         TTest_Services services;
         TCharacter_Wizard_Form wizard(services.Get());
         TOne_Class character(Class_Rogue, 4, 1);
-        When_Modal([&](QWidget*) {
+        const auto looking = When_Modal([&](QWidget*) {
             QCOMPARE(wizard.Get_Step(), 3);
             QCOMPARE(Text_Of(wizard.Current_Sheet(), "Points_Label"), QStringLiteral("Rogue points: 0/0"));
             QVERIFY(Find<QPushButton>(&wizard, "Next_Button")->isEnabled());
@@ -164,6 +167,7 @@ class TLevel_Up_Dialog_Test : public QObject {
             wizard.reject();
         });
         QCOMPARE(wizard.Run(&character, 3), int(QDialog::Rejected));
+        QTRY_VERIFY(looking->Driven());
     }
 
     void Every_Rogue_Panel_Has_A_Help_Topic() {
@@ -205,11 +209,11 @@ class TLevel_Up_Dialog_Test : public QObject {
         TOne_Class character(Class_Chemist, 3, 6);
         TFunction_Random dice([](int) { return 0; });
         TRandom_Override override(dice);
-        When_Modal([&](QWidget*) {
+        const auto adding = When_Modal([&](QWidget*) {
             QVERIFY(Find<QRadioButton>(form.Current_Sheet(), "Class1")->isChecked());
             QCoreApplication::processEvents();
             Save_Picture_If_Asked(&form, QStringLiteral("class_up_page.png"));
-            When_Modal([](QWidget* pick) {
+            const auto picking = When_Modal([](QWidget* pick) {
                 QCOMPARE(pick->windowTitle(), QStringLiteral("Choose a new vocation"));
                 auto* list = Find<QListWidget>(pick, "Pick_List");
                 QVERIFY(list->findItems(QStringLiteral("Rogue"), Qt::MatchExactly).isEmpty());
@@ -217,12 +221,14 @@ class TLevel_Up_Dialog_Test : public QObject {
                 qobject_cast<QDialog*>(pick)->accept();
             });
             Find<QPushButton>(form.Current_Sheet(), "Add_Vocation_Button")->click();
+            QTRY_VERIFY(picking->Driven());
             QCOMPARE(form.Get_Step(), Level_Up_Summary_Step);
             QVERIFY(form.Adding_Vocation());
             QCOMPARE(Text_Of(form.Current_Sheet(), "Class_And_Level"), QStringLiteral("Architect 1"));
             Find<QPushButton>(form.Current_Sheet(), "OK_Button")->click();
         });
         QCOMPARE(form.Run(&character), int(QDialog::Accepted));
+        QTRY_VERIFY(adding->Driven());
         QCOMPARE(QString::fromLatin1(character.Description()), QStringLiteral("Chemist 3/Architect 1"));
     }
 };

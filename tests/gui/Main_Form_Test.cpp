@@ -146,7 +146,7 @@ class TMain_Form_Test : public QObject {
 
     void The_About_Box_Shows_Name_And_Version() {
         bool seen = false;
-        Close_Next_Modal([&seen](QWidget* modal) {
+        const auto about_box = Close_Next_Modal([&seen](QWidget* modal) {
             auto* about = qobject_cast<TAboutBox*>(modal);
             QVERIFY(about);
             QCOMPARE(about->windowTitle(), QStringLiteral("About"));
@@ -163,6 +163,7 @@ class TMain_Form_Test : public QObject {
             seen = !about->isVisible();
         });
         Form->Action(TMenu_Command::About)->trigger();
+        QTRY_VERIFY(about_box->Driven());
         QVERIFY(seen);
     }
 
@@ -171,8 +172,9 @@ class TMain_Form_Test : public QObject {
         Form->Attach_Dialog(TMenu_Command::Parties, parties);
         QVERIFY(Form->Action(TMenu_Command::Parties)->isEnabled());
         QWidget* shown = nullptr;
-        Close_Next_Modal([&shown](QWidget* modal) { shown = modal; });
+        const auto opening = Close_Next_Modal([&shown](QWidget* modal) { shown = modal; });
         Form->Action(TMenu_Command::Parties)->trigger();
+        QTRY_VERIFY(opening->Driven());
         QCOMPARE(shown, parties);
     }
 };

@@ -19,7 +19,6 @@ namespace {
 constexpr int Deepest_Expansion = 64;
 constexpr int Rolls_Per_Press = 20;
 constexpr int Weapon_Classification = 2;
-constexpr int Weapon_Extras_Table = 220;
 
 // Names of the records of a registry that pass a test, in registry order.
 template <class T, class Test>
@@ -96,12 +95,9 @@ std::string TReferee::Generate(int n) {
 
 std::string TReferee::Expand(int n, int depth) {
     std::string result;
-    std::string text = Evaluate(Tables.Generate_Entry(n, Table_File_Name));
-    while (!text.empty() && text.front() == '@') {
-        const auto semicolon = text.find(';');
-        const std::string code =
-            text.substr(1, semicolon == std::string::npos ? std::string::npos : semicolon - 1);
-        text = semicolon == std::string::npos ? std::string() : text.substr(semicolon + 1);
+    std::string text;
+    for (const std::string& code :
+         Expansion_Codes(Evaluate(Tables.Generate_Entry(n, Table_File_Name)), text)) {
         if (!result.empty())
             result += "; ";
         if (code.empty())
@@ -139,6 +135,17 @@ std::string TReferee::Expand(int n, int depth) {
     if (!result.empty() && !text.empty())
         result += "; ";
     return result + text;
+}
+
+std::vector<std::string> Expansion_Codes(const std::string& text, std::string& rest) {
+    std::vector<std::string> codes;
+    rest = text;
+    while (!rest.empty() && rest.front() == '@') {
+        const auto semicolon = rest.find(';');
+        codes.push_back(rest.substr(1, semicolon == std::string::npos ? std::string::npos : semicolon - 1));
+        rest = semicolon == std::string::npos ? std::string() : rest.substr(semicolon + 1);
+    }
+    return codes;
 }
 
 // n dice of s sides plus r span low..high exactly when n + r = low and n * s + r = high, so n

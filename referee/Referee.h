@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace Vexlor {
 
@@ -48,6 +49,13 @@ class TReferee {
     TCatalogues Catalogues;
     TOutput_File& Output;
 };
+
+// The table whose result follows a random weapon ("@W").
+inline constexpr int Weapon_Extras_Table = 220;
+
+// The codes a text starts with, each after an "@" and up to the next ";" (Q3, P3, C2, R2, W, or a
+// table number), taken while the text left starts with "@"; rest is the text after them.
+std::vector<std::string> Expansion_Codes(const std::string& text, std::string& rest);
 
 // The dice with exactly the range low..high ("3d6", "3d3+1"); empty when low < 1 or low >= high.
 std::string Range_To_Dice(int low, int high);

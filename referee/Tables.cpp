@@ -16,7 +16,6 @@ TTable Master_Table;
 
 namespace {
 
-constexpr std::size_t Longest_Line = 255;
 // References are followed this deep, and one roll rolls on at most this many tables: a table
 // that refers to itself gives a finite result in a moment instead of running without end.
 constexpr int Deepest_Reference = 64;
@@ -28,20 +27,20 @@ constexpr std::size_t Most_Cached_Tables = 4096;
 class TTable_Lines {
   public:
     explicit TTable_Lines(const std::string& file_name)
-        : Text(Read_Table_File(file_name, Error_Code)),
+        : Text(Read_Table_File(file_name, Message)),
           Reader(Text ? std::string_view(*Text) : std::string_view()) {}
     TTable_Lines(const TTable_Lines&) = delete;
     TTable_Lines& operator=(const TTable_Lines&) = delete;
 
     bool Opened() const { return Text.has_value(); }
-    // Why the file could not be read (an input/output error code whose text Ert gives).
-    int Error() const { return Error_Code; }
+    // Why the file could not be read, for the game master.
+    const std::string& Error() const { return Message; }
 
     bool Next(std::string& line) {
         std::string_view whole;
         if (!Reader.Next(whole))
             return false;
-        line.assign(whole.substr(0, Longest_Line));
+        line.assign(whole.substr(0, Longest_Table_Line));
         return true;
     }
 
@@ -53,18 +52,7 @@ class TTable_Lines {
     }
 
   private:
-    static std::optional<std::string> Read_Table_File(const std::string& file_name, int& error_code) {
-        const auto path = Find_File(std::filesystem::current_path(), file_name);
-        error_code = IO_Error_Code(ENOENT, false);
-        if (!path)
-            return std::nullopt;
-        auto text = Read_File(*path);
-        if (!text)
-            error_code = IO_Error_Code(errno, false);
-        return text;
-    }
-
-    int Error_Code = 0;
+    std::string Message;
     std::optional<std::string> Text;
     TLine_Reader Reader;
 };
@@ -77,23 +65,6 @@ int Leading_Number(const std::string& text) {
     int value = 0;
     Str_To_Int(text.substr(0, end), value);
     return value;
-}
-
-TTable_Entry Read_Entry(const std::string& line) {
-    const auto tab = line.find('\t');
-    const std::string range = line.substr(0, tab);
-    TTable_Entry entry;
-    if (tab != std::string::npos)
-        entry.Text = line.substr(tab + 1);
-    const auto dash = range.find('-');
-    const std::string low = range.substr(0, dash);
-    const std::string high = dash == std::string::npos ? low : range.substr(dash + 1);
-    entry.Low = Leading_Number(low);
-    entry.High = Leading_Number(high);
-    // 00 stands for 100 and 0 for 10, as percentile dice show them.
-    if (entry.High == 0)
-        entry.High = Leading_Number("1" + high);
-    return entry;
 }
 
 // The table's block read from its header line on, or nothing when the file has no such table.
@@ -115,14 +86,10 @@ std::optional<TTable_Record> Read_Table(int number, const std::string& file_name
     record.Number = number;
     std::string roll;
     lines.Next(roll);
-    roll = Edit(roll, Edit_All);
-    if (!roll.empty() && roll.front() == '@') {
-        record.Alias = Leading_Number(roll.substr(1));
+    if (Read_Roll_Line(roll, record))
         return record;
-    }
-    record.Roll = roll;
     while (lines.Next(line) && !line.empty())
-        record.Entries.push_back(Read_Entry(line));
+        record.Entries.push_back(Read_Table_Entry(line));
     return record;
 }
 
@@ -137,6 +104,64 @@ std::optional<int> Reference_Number(const std::string& piece, std::size_t& end) 
 }
 
 } // namespace
+
+std::optional<std::string> Read_Table_File(const std::string& file_name, std::string& message) {
+    const auto path = Find_File(std::filesystem::current_path(), file_name);
+    int error_code = IO_Error_Code(ENOENT, false);
+    std::optional<std::string> text;
+    if (path) {
+        text = Read_File(*path);
+        error_code = IO_Error_Code(errno, false);
+    }
+    message = text ? std::string() : Ert(error_code) + " while opening " + file_name;
+    return text;
+}
+
+TTable_Entry Read_Table_Entry(const std::string& line) {
+    const auto tab = line.find('\t');
+    const std::string range = line.substr(0, tab);
+    TTable_Entry entry;
+    if (tab != std::string::npos)
+        entry.Text = line.substr(tab + 1);
+    const auto dash = range.find('-');
+    const std::string low = range.substr(0, dash);
+    const std::string high = dash == std::string::npos ? low : range.substr(dash + 1);
+    entry.Low = Leading_Number(low);
+    entry.High = Leading_Number(high);
+    // 00 stands for 100 and 0 for 10, as percentile dice show them.
+    if (entry.High == 0)
+        entry.High = Leading_Number("1" + high);
+    return entry;
+}
+
+bool Read_Roll_Line(const std::string& line, TTable_Record& table) {
+    const std::string roll = Edit(line, Edit_All);
+    if (!roll.empty() && roll.front() == '@') {
+        table.Alias = Leading_Number(roll.substr(1));
+        return true;
+    }
+    table.Roll = roll;
+    return false;
+}
+
+std::vector<TTable_Reference> Read_References(const std::string& text, std::string& rest) {
+    std::vector<TTable_Reference> references;
+    rest = text;
+    while (!rest.empty() && rest.front() == '@') {
+        const auto comma = rest.find(',');
+        const std::string piece = rest.substr(0, comma);
+        rest = comma == std::string::npos ? std::string() : rest.substr(comma + 1);
+        std::size_t end;
+        const auto number = Reference_Number(piece, end);
+        if (!number)
+            continue;
+        if (end < piece.size() && (piece[end] == 'x' || piece[end] == 'X'))
+            references.push_back({*number, piece.substr(end + 1)});
+        else if (end == piece.size())
+            references.push_back({*number, std::nullopt});
+    }
+    return references;
+}
 
 void TTable::Init() {
     Records.clear();
@@ -224,24 +249,13 @@ std::string TTable::Get_Entry(int number, int roll, const std::string& file_name
 
 std::string TTable::Resolve_References(const std::string& text, const std::string& file_name) {
     std::string accumulated;
-    std::string rest = text;
-    while (!rest.empty() && rest.front() == '@') {
-        const auto comma = rest.find(',');
-        const std::string piece = rest.substr(0, comma);
-        rest = comma == std::string::npos ? std::string() : rest.substr(comma + 1);
-        std::size_t end;
-        const auto number = Reference_Number(piece, end);
-        if (!number)
-            continue;
-        int times = 0;
-        if (end < piece.size() && (piece[end] == 'x' || piece[end] == 'X'))
-            times = Do_Die(piece.substr(end + 1));
-        else if (end == piece.size())
-            times = 1;
+    std::string rest;
+    for (const TTable_Reference& reference : Read_References(text, rest)) {
+        const int times = reference.Times ? Do_Die(*reference.Times) : 1;
         for (int i = 0; i < times && Reference_Allowed(); ++i) {
             ++Depth;
             ++Budget_Used;
-            Append_String(accumulated, Generate_Entry(*number, file_name));
+            Append_String(accumulated, Generate_Entry(reference.Table, file_name));
             --Depth;
         }
     }
@@ -266,7 +280,7 @@ std::string Load_Table_List(const std::string& file_name, std::vector<std::strin
     headers.clear();
     TTable_Lines lines(file_name);
     if (!lines.Opened())
-        return Ert(lines.Error()) + " while opening " + file_name;
+        return lines.Error();
     std::string line;
     while (lines.Next(line)) {
         if (line.empty())

@@ -2,7 +2,9 @@
 // on demand, kept in a cache, rolled, with references from one table to another resolved.
 #pragma once
 
+#include <cstddef>
 #include <list>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -57,6 +59,34 @@ class TTable {
     int Depth = 0;       // references being followed right now
     int Budget_Used = 0; // tables rolled for the current top-level roll
 };
+
+// The whole table file from the working folder, whatever the case of its name. Nothing when it
+// cannot be read, and then message tells the game master why (the file error, " while opening "
+// and the file name); otherwise message is empty.
+std::optional<std::string> Read_Table_File(const std::string& file_name, std::string& message);
+
+// Every line of the file is read up to this many characters.
+inline constexpr std::size_t Longest_Table_Line = 255;
+
+// One entry line: the range before the first tab (a high of 0 read with a 1 in front, so 91-00 is
+// 91..100 and 0 alone is 0..10) and the text after it.
+TTable_Entry Read_Table_Entry(const std::string& line);
+
+// The line after a table's header: "@N" makes the table an alias of table N and returns true (no
+// entries are read after it); anything else is the roll, kept upper case without blanks.
+bool Read_Roll_Line(const std::string& line, TTable_Record& table);
+
+// A reference at the front of an entry text: "@N" rolls table N once, "@NxDICE" as many times as
+// DICE (count, "D", sides) rolls.
+struct TTable_Reference {
+    int Table = 0;
+    std::optional<std::string> Times; // the DICE of @NxDICE; nothing for once
+};
+
+// The references an entry text starts with, taken one comma-separated piece at a time up to the
+// first piece that does not start with "@"; rest is that piece and what follows. A piece that
+// reads as neither kind of reference (@12abc) is dropped.
+std::vector<TTable_Reference> Read_References(const std::string& text, std::string& rest);
 
 // Joins results with ", "; a result that would pass 255 characters becomes "...".
 void Append_String(std::string& text, const std::string& item);

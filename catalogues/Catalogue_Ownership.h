@@ -5,15 +5,35 @@
 
 #include "catalogues/Catalogue_Registry.h"
 #include "characters/Characters.h"
+#include "foundations/Result.h"
 
 #include <memory>
+#include <string>
 
 namespace Vexlor {
 
-// Stores record in registry, which owns it from then on. A record of a name the registry already
-// holds is taken into the record held, so the pointers the registry handed out stay good.
-template <class T> void Add_Record(TCatalogue_Registry<T>& registry, std::unique_ptr<T> record) {
+// What the last change of one of the catalogues came to: the failure they reported, or success.
+inline TResult Change_Result(const TCatalogues& catalogues) {
+    const std::string failure = catalogues.Change_Failure ? catalogues.Change_Failure() : std::string();
+    return failure.empty() ? TResult() : TResult::Failure(failure);
+}
+
+// Stores record in registry, one of catalogues, which owns it from then on. A record of a name
+// the registry already holds is taken into the record held, so the pointers the registry handed
+// out stay good.
+template <class T>
+TResult Add_Record(const TCatalogues& catalogues, TCatalogue_Registry<T>& registry,
+                   std::unique_ptr<T> record) {
     registry.Add(record.release());
+    return Change_Result(catalogues);
+}
+
+// Deletes the record called name from registry, one of catalogues.
+template <class T>
+TResult Delete_Record(const TCatalogues& catalogues, TCatalogue_Registry<T>& registry,
+                      const std::string& name) {
+    registry.Delete(name.c_str());
+    return Change_Result(catalogues);
 }
 
 // A new character from the catalogue library (mode -1: at random; mode 2: by the installed

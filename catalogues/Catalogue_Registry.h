@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace Vexlor {
@@ -70,6 +71,10 @@ struct TCatalogues {
     TCompound_Registry* Compounds = nullptr;
     TEffect_Registry* Effects = nullptr;
     TPoison_Registry* Poisons = nullptr;
+    // Why the last Add or Delete of one of them could not be stored, empty when it was (the
+    // program passes the catalogue library's Get_Catalogue_Change_Failure). Without it every
+    // change counts as stored.
+    std::function<std::string()> Change_Failure = nullptr;
 };
 
 // What the program offers an interactive character creator: the inventory dialog, and adding
@@ -109,10 +114,14 @@ Vexlor::TVexlor_Character* Create_Character(int mode, const char* text1, int val
                                             Vexlor::TCharacter_Edit_Interface* edit);
 // Installs the creator that mode 2 runs; with none installed (or null), mode 2 returns null.
 void Install_Character_Creator(Vexlor::TCharacter_Creator creator);
-// What went wrong with the catalogue file since the catalogues were brought up, one line per
-// problem (a file that could not be used, damaged records skipped, changes that could not be
-// saved), for the program to show; empty when nothing did. The text is valid until the next
-// change to a catalogue. The first call of this export or of a registry export brings the
+// What went wrong with the catalogue file when the catalogues were brought up, one line per
+// problem (a file that could not be used, damaged records skipped), for the program to show;
+// empty when nothing did. The first call of this export or of a registry export brings the
 // catalogues up, from the file "Vexlor.catalogue" in the working folder.
 const char* Get_Catalogue_Status();
+// Why the last Add or Delete of any registry could not be stored in the catalogue file, a
+// sentence naming the record and the cause for the program to show at once; empty when it was
+// stored. The registry interface has no room for a result, so the program asks here after each
+// change. The text is valid until the next change.
+const char* Get_Catalogue_Change_Failure();
 }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,6 +47,42 @@ int IO_Error_Code(int error_number, bool writing) {
 
 namespace {
 
+fs::path Folder_Of(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+bool Folder_Missing(const fs::path& path) {
+    std::error_code error;
+    return !fs::exists(Folder_Of(path), error) && !error;
+}
+
+// The cause in plain words where the error text alone would mislead or say too little; empty
+// where it says enough.
+std::string Cause(int error_number, const fs::path& path) {
+    switch (error_number) {
+    case 0:
+    case EACCES:
+    case EPERM:
+    case EMFILE:
+    case ENFILE:
+        return {};
+    case ENOENT:
+        return Folder_Missing(path) ? "the folder " + Folder_Of(path).string() + " does not exist" : "";
+    case ENOTDIR:
+        return "a file stands where a folder should be";
+    case ENOSPC:
+        return "the disk is full";
+    case EDQUOT:
+        return "the disk quota is used up";
+    case EROFS:
+        return "the disk is read-only";
+    case EISDIR:
+        return "a folder has that name";
+    default:
+        return std::strerror(error_number);
+    }
+}
+
 bool Write_All(int descriptor, const std::string& bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -62,14 +99,22 @@ bool Write_All(int descriptor, const std::string& bytes) {
 
 } // namespace
 
-int Write_File_Atomic(const fs::path& path, const std::string& bytes) {
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+std::string File_Problem(int error_number, TFile_Action action, const fs::path& path) {
+    const bool writing = action == TFile_Action::Writing;
+    const int code =
+        error_number == ENOENT && Folder_Missing(path) ? 3 : IO_Error_Code(error_number, writing);
+    std::string text = Ert(code) + (writing ? " while writing " : " while reading ") + path.string();
+    const std::string cause = Cause(error_number, path);
+    return cause.empty() ? text : text + " (" + cause + ")";
+}
+
+TResult Write_File_Atomic(const fs::path& path, const std::string& bytes) {
     std::string hidden_name(1, '.');
     hidden_name.append(path.filename().string()).append(".XXXXXX");
-    std::string temporary = (folder / hidden_name).string();
+    std::string temporary = (Folder_Of(path) / hidden_name).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
-        return IO_Error_Code(errno, true);
+        return TResult::Failure(File_Problem(errno, TFile_Action::Writing, path));
     // Keep the permissions of the file being replaced, so a saved party stays readable as before.
     struct stat old_status;
     if (::stat(path.c_str(), &old_status) == 0)
@@ -85,9 +130,20 @@ int Write_File_Atomic(const fs::path& path, const std::string& bytes) {
         error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return IO_Error_Code(error, true);
+        return TResult::Failure(File_Problem(error, TFile_Action::Writing, path));
     }
-    return 0;
+    return {};
+}
+
+TResult Append_File(const fs::path& path, const std::string& bytes) {
+    TFile file = Open_File(path, "ab");
+    if (!file)
+        return TResult::Failure(File_Problem(errno, TFile_Action::Writing, path));
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    const int write_error = errno;
+    if (!Close_File(std::move(file)) || !written)
+        return TResult::Failure(File_Problem(written ? errno : write_error, TFile_Action::Writing, path));
+    return {};
 }
 
 std::optional<fs::path> Find_File(const fs::path& folder, const std::string& name) {

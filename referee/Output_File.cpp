@@ -1,11 +1,6 @@
 #include "Output_File.h"
 
-#include "foundations/CommonUt.h"
 #include "foundations/Files.h"
-
-#include <cerrno>
-#include <cstdio>
-#include <utility>
 
 namespace Vexlor {
 
@@ -30,19 +25,10 @@ void TOutput_File::Type_File_Name(const std::string& file_name) {
 void TOutput_File::Write(const std::string& text) {
     if (File_Name.empty())
         return;
-    TFile file = Open_File(File_Name, "ab");
-    if (!file) {
-        Report_Once(Ert(IO_Error_Code(errno, false)) + " while opening " + File_Name);
-        return;
-    }
     const bool new_block = Heading != Written_Heading;
     const std::string bytes = (new_block ? "\r\n" + Heading + "\r\n\r\n" : std::string()) + text + "\r\n";
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    const int write_error = errno;
-    const bool closed = Close_File(std::move(file));
-    if (!written || !closed) {
-        Report_Once(Ert(IO_Error_Code(written ? errno : write_error, true)) +
-                    " while writing to output file");
+    if (const TResult appended = Append_File(File_Name, bytes); !appended.Ok()) {
+        Report_Once(appended.Problem());
         return;
     }
     Written_Heading = Heading;

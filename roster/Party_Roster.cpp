@@ -9,12 +9,12 @@
 namespace Vexlor {
 namespace {
 
-// The whole file, or the input/output error code of the failure.
-std::optional<std::string> Read_Whole_File(const std::filesystem::path& path, int& code) {
+// The whole file, or the operating-system error number of the failure.
+std::optional<std::string> Read_Whole_File(const std::filesystem::path& path, int& error_number) {
     errno = 0;
     auto bytes = Read_File(path);
     if (!bytes)
-        code = IO_Error_Code(errno != 0 ? errno : EIO, false);
+        error_number = errno != 0 ? errno : EIO;
     return bytes;
 }
 
@@ -27,19 +27,19 @@ bool Holds_Only_Blanks(const std::string& text) {
 TParty_Roster::TParty_Roster(std::filesystem::path file)
     : File(std::move(file)), Backup(File.string() + ".bak") {}
 
-std::string TParty_Roster::Load() {
+TResult TParty_Roster::Load() {
     Party_List.clear();
     Backup_Needed = false;
     std::string problem;
     std::error_code error;
     if (std::filesystem::exists(File, error)) {
-        int code = 0;
-        if (const auto text = Read_Whole_File(File, code)) {
+        int error_number = 0;
+        if (const auto text = Read_Whole_File(File, error_number)) {
             Party_List = Read_Parties(*text);
             if (Party_List.empty() && !Holds_Only_Blanks(*text))
                 problem = "No party found while reading " + File.filename().string();
         } else {
-            problem = Ert(code) + " while reading " + File.filename().string();
+            problem = File_Problem(error_number, TFile_Action::Reading, File.filename());
         }
     }
     if (!problem.empty()) {
@@ -51,7 +51,7 @@ std::string TParty_Roster::Load() {
         Party_List.push_back({std::string(Default_Party_Name), {}});
     Sort_Roster(Party_List);
     Select_Party(0);
-    return problem;
+    return problem.empty() ? TResult() : TResult::Failure(problem);
 }
 
 void TParty_Roster::Select_Party(int index) {
@@ -73,7 +73,7 @@ void TParty_Roster::Select_Character_Text(const std::string& text) {
     Character_Index = Find_Roster_Entry(Character_List, text);
 }
 
-std::string TParty_Roster::New_Party(const std::string& answer) {
+TResult TParty_Roster::New_Party(const std::string& answer) {
     const std::string name = Edit(answer, Edit_Trim);
     if (name.empty())
         return {};
@@ -87,7 +87,7 @@ std::string TParty_Roster::New_Party(const std::string& answer) {
     return Persist();
 }
 
-std::string TParty_Roster::Delete_Party() {
+TResult TParty_Roster::Delete_Party() {
     if (Party_Index < 0)
         return {};
     Party_List.erase(Party_List.begin() + Party_Index);
@@ -97,7 +97,7 @@ std::string TParty_Roster::Delete_Party() {
     return Persist();
 }
 
-std::string TParty_Roster::Delete_Character() {
+TResult TParty_Roster::Delete_Character() {
     if (Character_Index < 0)
         return {};
     Character_List.erase(Character_List.begin() + Character_Index);
@@ -105,7 +105,7 @@ std::string TParty_Roster::Delete_Character() {
     return Persist();
 }
 
-std::string TParty_Roster::Add_Character(std::string text, std::string stored) {
+TResult TParty_Roster::Add_Character(std::string text, std::string stored) {
     if (Party_Index < 0)
         return {};
     const std::string selected = text;
@@ -115,7 +115,7 @@ std::string TParty_Roster::Add_Character(std::string text, std::string stored) {
     return Persist();
 }
 
-std::string TParty_Roster::Replace_Character(std::string text, std::string stored) {
+TResult TParty_Roster::Replace_Character(std::string text, std::string stored) {
     if (Character_Index < 0)
         return {};
     const std::string selected = text;
@@ -125,28 +125,27 @@ std::string TParty_Roster::Replace_Character(std::string text, std::string store
     return Persist();
 }
 
-std::string TParty_Roster::Persist() {
+TResult TParty_Roster::Persist() {
     Party_List[Party_Index].Stored = Party_Text(Character_List);
     if (Backup_Needed)
-        if (std::string problem = Keep_Unreadable_File(); !problem.empty())
-            return problem;
-    const int code = Write_File_Atomic(File, Party_File_Text(Party_List));
-    return code == 0 ? std::string() : Ert(code) + " while writing " + File.filename().string();
+        if (TResult kept = Keep_Unreadable_File(); !kept.Ok())
+            return kept;
+    return Write_File_Atomic(File, Party_File_Text(Party_List));
 }
 
-std::string TParty_Roster::Keep_Unreadable_File() {
+TResult TParty_Roster::Keep_Unreadable_File() {
     const std::string not_written = "; " + File.filename().string() + " was not written.";
-    int code = 0;
-    const auto bytes = Read_Whole_File(File, code);
-    if (!bytes && code == 2) { // the file has gone since: there is nothing left to keep
+    int error_number = 0;
+    const auto bytes = Read_Whole_File(File, error_number);
+    if (!bytes && error_number == ENOENT) { // the file has gone since: there is nothing left to keep
         Backup_Needed = false;
         return {};
     }
     if (!bytes)
-        return Ert(code) + " while copying " + File.filename().string() + " to " +
-               Backup.filename().string() + not_written;
-    if (const int write_code = Write_File_Atomic(Backup, *bytes); write_code != 0)
-        return Ert(write_code) + " while writing " + Backup.filename().string() + not_written;
+        return TResult::Failure(File_Problem(error_number, TFile_Action::Reading, File.filename()) +
+                                " to copy it to " + Backup.filename().string() + not_written);
+    if (const TResult copied = Write_File_Atomic(Backup, *bytes); !copied.Ok())
+        return TResult::Failure(copied.Problem() + not_written);
     Backup_Needed = false;
     return {};
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Party_File.h"
+#include "foundations/Result.h"
 
 #include <filesystem>
 #include <string>
@@ -17,9 +18,9 @@ class TParty_Roster {
 
     // Reads the party file afresh (the dialog does on each showing), replacing the parties held,
     // selects the first party and loads its characters. A missing file gives "(default)" alone.
-    // Returns what to tell the user once, or an empty text: a file that exists but cannot be
-    // read, or that holds text but no party, is reported and kept until a copy of it is made.
-    std::string Load();
+    // A file that exists but cannot be read, or that holds text but no party, is a failure to
+    // tell the user once; it is kept until a copy of it is made.
+    TResult Load();
 
     const TRoster_List& Parties() const { return Party_List; }
     const TRoster_List& Characters() const { return Character_List; }
@@ -32,27 +33,27 @@ class TParty_Roster {
     // Selects a character of the selected party, or none with -1.
     void Select_Character(int index);
 
-    // The operations that change the parties write the whole file at once. Each returns what to
-    // tell the user when it could not be written (the lists keep the change), or an empty text.
+    // The operations that change the parties write the whole file at once. A failure says what
+    // to tell the user when it could not be written (the lists keep the change).
 
     // Adds a party named answer (trimmed) unless one of that name exists, and selects it. An
     // answer that is blank after trimming does nothing.
-    std::string New_Party(const std::string& answer);
+    TResult New_Party(const std::string& answer);
     // Deletes the selected party with its characters and selects the party now at its place, or
     // the last. Deleting the only party brings back "(default)", so one is always selected.
-    std::string Delete_Party();
+    TResult Delete_Party();
     // Deletes the selected character and selects the one now at its place, or the last.
-    std::string Delete_Character();
+    TResult Delete_Character();
     // Adds a character to the selected party and selects the first entry of its display text.
-    std::string Add_Character(std::string text, std::string stored);
+    TResult Add_Character(std::string text, std::string stored);
     // Replaces the selected character and selects the first entry of its new display text.
-    std::string Replace_Character(std::string text, std::string stored);
+    TResult Replace_Character(std::string text, std::string stored);
 
   private:
     // Folds the characters into the selected party and writes the file.
-    std::string Persist();
+    TResult Persist();
     // Copies a file that could not be read to the backup before its first rewrite.
-    std::string Keep_Unreadable_File();
+    TResult Keep_Unreadable_File();
     void Select_Character_Text(const std::string& text);
 
     std::filesystem::path File;

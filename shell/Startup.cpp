@@ -34,8 +34,13 @@ TProgram_Services::TProgram_Services(TUser_Prompts& prompts, const TCatalogues& 
       Shared{{Help, prompts}, catalogues, Master_Table, Output} {}
 
 TCatalogues Library_Catalogues() {
-    return {Get_Item_Registry(),     Get_Creature_Registry(), Get_QID_Registry(),
-            Get_Compound_Registry(), Get_Effect_Registry(),   Get_Poison_Registry()};
+    return {Get_Item_Registry(),
+            Get_Creature_Registry(),
+            Get_QID_Registry(),
+            Get_Compound_Registry(),
+            Get_Effect_Registry(),
+            Get_Poison_Registry(),
+            [] { return std::string(Get_Catalogue_Change_Failure()); }};
 }
 
 std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {

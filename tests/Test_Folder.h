@@ -30,7 +30,8 @@ class TTemporary_Folder {
     TTemporary_Folder& operator=(const TTemporary_Folder&) = delete;
 
     void Write(const std::string& name, const std::string& bytes) const {
-        ASSERT_EQ(Write_File_Atomic(Path / name, bytes), 0) << name;
+        const TResult written = Write_File_Atomic(Path / name, bytes);
+        ASSERT_TRUE(written.Ok()) << written.Problem();
     }
     std::string Read(const std::string& name) const { return Read_File(Path / name).value_or("(missing)"); }
 

@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <random>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +37,12 @@ std::string Item_Text(int number) {
     return item.Serialize();
 }
 
+// Setting the catalogue up must succeed, or nothing measured means anything.
+void Must(const TResult& result) {
+    if (!result.Ok())
+        throw std::runtime_error(result.Problem());
+}
+
 // A folder with a catalogue file whose item catalogue holds the 10,000 templates and whose other
 // catalogues are empty, removed at the end of the run.
 class TLarge_Catalogue {
@@ -45,19 +52,19 @@ class TLarge_Catalogue {
         fs::create_directories(Folder);
         for (const char* name :
              {"items.txt", "creatures.txt", "qids.txt", "compounds.txt", "effects.txt", "poisons.txt"})
-            Write_File_Atomic(Folder / name, "");
+            Must(Write_File_Atomic(Folder / name, ""));
         { TVexlor_Catalogues first_use(File(), Folder); }
         std::string reason;
         const auto store = TCatalogue_Store::Open(File(), reason);
-        store->Begin_Writing();
+        Must(store->Begin_Writing());
         for (int number = 0; number < Catalogue_Size; ++number) {
             Texts.push_back(Item_Text(number));
             TItem_Template item;
             item.Deserialize(Texts.back().c_str());
             Names.push_back(item.Get_Name());
-            store->Put("items", Names.back(), Texts.back());
+            Must(store->Put("items", Names.back(), Texts.back()));
         }
-        store->Commit();
+        Must(store->Commit());
         std::shuffle(Names.begin(), Names.end(), std::mt19937(7));
     }
     ~TLarge_Catalogue() { fs::remove_all(Folder); }

@@ -17,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -65,8 +66,11 @@ class TCampaign {
         const fs::path folder =
             fs::temp_directory_path() / ("vexlor_gm_helper_bench_" + std::to_string(::getpid()));
         fs::create_directories(folder);
-        Write_File_Atomic(folder / Table_File_Name,
-                          Read_File(fs::path(VEXLOR_DATA_FOLDER) / Table_File_Name).value_or(""));
+        if (const TResult written =
+                Write_File_Atomic(folder / Table_File_Name,
+                                  Read_File(fs::path(VEXLOR_DATA_FOLDER) / Table_File_Name).value_or(""));
+            !written.Ok())
+            throw std::runtime_error(written.Problem());
         fs::current_path(folder);
         return folder;
     }

@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -54,7 +55,8 @@ class TLarge_Party {
         }
         Parties = {{"Alpha team", Party_Text(characters)}, {"Beta team", ""}};
         Bytes = Party_File_Text(Parties);
-        Write_File_Atomic(File(), Bytes);
+        if (const TResult written = Write_File_Atomic(File(), Bytes); !written.Ok())
+            throw std::runtime_error(written.Problem());
     }
     ~TLarge_Party() { fs::remove_all(Folder); }
 
@@ -89,7 +91,8 @@ void Read_Parties_And_Characters(benchmark::State& state) {
     const TLarge_Party& party = TLarge_Party::Get();
     TParty_Roster roster(party.File());
     for (auto _ : state) {
-        roster.Load();
+        if (const TResult loaded = roster.Load(); !loaded.Ok())
+            state.SkipWithError(loaded.Problem().c_str());
         benchmark::DoNotOptimize(roster.Characters().data());
     }
     state.counters["characters"] = static_cast<double>(roster.Characters().size());
@@ -118,9 +121,13 @@ void Atomic_Rewrite_After_A_Change(benchmark::State& state) {
     const TLarge_Party& party = TLarge_Party::Get();
     fs::copy_file(party.File(), party.Folder / "changed", fs::copy_options::overwrite_existing);
     TParty_Roster roster(party.Folder / "changed");
-    roster.Load();
+    if (const TResult loaded = roster.Load(); !loaded.Ok())
+        state.SkipWithError(loaded.Problem().c_str());
     for (auto _ : state)
-        roster.Replace_Character(roster.Characters()[0].Text, roster.Characters()[0].Stored);
+        if (const TResult written =
+                roster.Replace_Character(roster.Characters()[0].Text, roster.Characters()[0].Stored);
+            !written.Ok())
+            state.SkipWithError(written.Problem().c_str());
     Set_Bytes(state);
 }
 

@@ -2,7 +2,7 @@
 // as they reach it, and the choices they make after a change.
 #pragma once
 
-#include "catalogues/Catalogue_Registry.h"
+#include "catalogues/Catalogue_Ownership.h"
 
 #include <optional>
 #include <string>
@@ -63,12 +63,14 @@ class TCatalogue_List {
     // through, in that order.
     virtual std::vector<std::string> Listed_Names(const TList_Filter& filter) = 0;
     virtual bool Contains(const std::string& name) = 0;
-    virtual void Delete(const std::string& name) = 0;
+    virtual TResult Delete(const std::string& name) = 0;
 };
 
+// registry is one of catalogues.
 template <class Record> class TRegistry_List final : public TCatalogue_List {
   public:
-    explicit TRegistry_List(TCatalogue_Registry<Record>& registry) : Registry(registry) {}
+    TRegistry_List(TCatalogue_Registry<Record>& registry, TCatalogues catalogues)
+        : Registry(registry), Catalogues(std::move(catalogues)) {}
 
     std::vector<std::string> Listed_Names(const TList_Filter& filter) override {
         Registry.Sort();
@@ -81,10 +83,11 @@ template <class Record> class TRegistry_List final : public TCatalogue_List {
         return names;
     }
     bool Contains(const std::string& name) override { return Registry.Get(name.c_str()) != nullptr; }
-    void Delete(const std::string& name) override { Registry.Delete(name.c_str()); }
+    TResult Delete(const std::string& name) override { return Delete_Record(Catalogues, Registry, name); }
 
   private:
     TCatalogue_Registry<Record>& Registry;
+    TCatalogues Catalogues;
 };
 
 // The line to select after deleting line `deleted` (0-based) from a list that has `remaining`

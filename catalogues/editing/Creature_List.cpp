@@ -264,7 +264,7 @@ std::string Creature_List_Text(const TCreature_List& list) {
     return text;
 }
 
-int Write_Creature_List(TCreature_Registry& creatures, const std::filesystem::path& path) {
+TResult Write_Creature_List(TCreature_Registry& creatures, const std::filesystem::path& path) {
     return Write_File_Atomic(path, Creature_List_Text(Creature_List_Of(creatures)));
 }
 

@@ -5,6 +5,7 @@
 
 #include "catalogues/Catalogue_Registry.h"
 #include "catalogues/Creature_Profile.h"
+#include "foundations/Result.h"
 
 #include <filesystem>
 #include <string>
@@ -47,8 +48,7 @@ TCreature_List Creature_List_Of(TCreature_Registry& creatures);
 // The report's text, lines ending with CR LF.
 std::string Creature_List_Text(const TCreature_List& list);
 
-// Writes the report of the whole catalogue atomically; 0, or the input/output error code whose
-// text Ert gives (the old file is then untouched).
-int Write_Creature_List(TCreature_Registry& creatures, const std::filesystem::path& path);
+// Writes the report of the whole catalogue atomically; on failure the old file is untouched.
+TResult Write_Creature_List(TCreature_Registry& creatures, const std::filesystem::path& path);
 
 } // namespace Vexlor

@@ -49,28 +49,28 @@ TCatalogue_Set::TCatalogue_Set(std::vector<TStored_Catalogue*> catalogues,
 // from the starter catalogue, in one transaction: a second copy of the program starting at the
 // same moment waits and then finds the file complete.
 bool TCatalogue_Set::Fill_Missing_Tables() {
-    std::string error = Store->Begin_Writing();
-    for (auto catalogue = Catalogues.begin(); error.empty() && catalogue != Catalogues.end(); ++catalogue)
+    TResult filled = Store->Begin_Writing();
+    for (auto catalogue = Catalogues.begin(); filled.Ok() && catalogue != Catalogues.end(); ++catalogue)
         if (!Store->Has_Table((*catalogue)->Names.Table))
-            error = Fill_Table(**catalogue);
-    if (error.empty())
-        error = Store->Commit();
-    if (error.empty())
+            filled = Fill_Table(**catalogue);
+    if (filled.Ok())
+        filled = Store->Commit();
+    if (filled.Ok())
         return true;
     Store->Roll_Back();
-    Log.Report("The catalogue file \"" + File_Name + "\" could not be prepared (" + error +
+    Log.Report("The catalogue file \"" + File_Name + "\" could not be prepared (" + filled.Problem() +
                "): changes to the catalogues will not be saved.");
     return false;
 }
 
-std::string TCatalogue_Set::Fill_Table(const TStored_Catalogue& catalogue) {
-    std::string error = Store->Create_Table(catalogue.Names.Table);
+TResult TCatalogue_Set::Fill_Table(const TStored_Catalogue& catalogue) {
+    TResult filled = Store->Create_Table(catalogue.Names.Table);
     for (const TRecord_Text& record : Starter_Records(catalogue)) {
-        if (!error.empty())
+        if (!filled.Ok())
             break;
-        error = Store->Put(catalogue.Names.Table, record.Name, record.Text);
+        filled = Store->Put(catalogue.Names.Table, record.Name, record.Text);
     }
-    return error;
+    return filled;
 }
 
 // Reads every catalogue in one read transaction, so that all six come from the same moment;
@@ -93,16 +93,16 @@ bool TCatalogue_Set::Read_Tables() {
 bool TCatalogue_Set::Read_Table(TStored_Catalogue& catalogue) {
     const std::string& kind = catalogue.Names.Kind;
     int count = 0;
-    const std::string error = Store->Read_Rows(catalogue.Names.Table, [&](const TStored_Row& row) {
+    const TResult read = Store->Read_Rows(catalogue.Names.Table, [&](const TStored_Row& row) {
         if (row.Readable && catalogue.Load(row.Name, row.Text.data()))
             ++count;
         else
             Log.Report("A damaged " + kind + " record (stored as \"" + std::string(row.Name) +
                        "\") was skipped.");
     });
-    if (error.empty())
+    if (read.Ok())
         return true;
-    Log.Report("The " + kind + " catalogue in \"" + File_Name + "\" is damaged (" + error + "); " +
+    Log.Report("The " + kind + " catalogue in \"" + File_Name + "\" is damaged (" + read.Problem() + "); " +
                std::to_string(count) +
                " records could be read. The file is left as it was and changes to the catalogues will not be "
                "saved.");

@@ -20,12 +20,14 @@ class TCatalogue_Set {
     TCatalogue_Set(std::vector<TStored_Catalogue*> catalogues, const std::filesystem::path& database,
                    std::filesystem::path starter_folder);
 
-    // Every problem since start-up, one line each; empty when there was none.
+    // Every problem met in bringing the catalogues up, one line each; empty when there was none.
     const std::string& Status() const { return Log.Text(); }
+    // Why the last Add or Delete of any of the catalogues could not be stored; empty when it was.
+    const std::string& Change_Failure() const { return Log.Change_Failure(); }
 
   private:
     bool Fill_Missing_Tables();
-    std::string Fill_Table(const TStored_Catalogue& catalogue);
+    TResult Fill_Table(const TStored_Catalogue& catalogue);
     bool Read_Tables();
     bool Read_Table(TStored_Catalogue& catalogue);
     void Load_Starter(TStored_Catalogue& catalogue);

@@ -50,18 +50,18 @@ std::unique_ptr<TCatalogue_Store> TCatalogue_Store::Open(const std::filesystem::
     const int opened =
         sqlite3_open_v2(path.c_str(), &database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::unique_ptr<TCatalogue_Store> store(new TCatalogue_Store(database));
-    if (opened != SQLITE_OK) {
-        reason = store->Error_Text();
+    TResult usable = opened == SQLITE_OK ? TResult() : store->Error();
+    if (usable.Ok()) {
+        sqlite3_busy_timeout(database, Busy_Timeout_Milliseconds);
+        usable = store->Identify();
+    }
+    // Each commit reaches the disk before the change is reported done.
+    if (usable.Ok())
+        usable = store->Execute("PRAGMA synchronous = FULL");
+    if (!usable.Ok()) {
+        reason = usable.Problem();
         return nullptr;
     }
-    sqlite3_busy_timeout(database, Busy_Timeout_Milliseconds);
-    reason = store->Identify();
-    if (!reason.empty())
-        return nullptr;
-    // Each commit reaches the disk before the change is reported done.
-    reason = store->Execute("PRAGMA synchronous = FULL");
-    if (!reason.empty())
-        return nullptr;
     return store;
 }
 
@@ -69,43 +69,43 @@ TCatalogue_Store::~TCatalogue_Store() {
     sqlite3_close_v2(Database);
 }
 
-// "" for our own database and for a file with nothing in it yet; otherwise why the file is
+// Success for our own database and for a file with nothing in it yet; otherwise why the file is
 // not ours. Only reads the file.
-std::string TCatalogue_Store::Identify() {
+TResult TCatalogue_Store::Identify() {
     TStatement application(Database, "PRAGMA application_id");
     if (!application.Prepared || application.Step() != SQLITE_ROW)
-        return Error_Text();
+        return Error();
     const int id = sqlite3_column_int(application.Handle, 0);
     if (id == Catalogue_Application_ID)
-        return "";
+        return {};
     TStatement contents(Database, "SELECT count(*) FROM sqlite_schema");
     if (!contents.Prepared || contents.Step() != SQLITE_ROW)
-        return Error_Text();
+        return Error();
     if (id == 0 && sqlite3_column_int(contents.Handle, 0) == 0)
-        return "";
-    return "it holds another program's data";
+        return {};
+    return TResult::Failure("it holds another program's data");
 }
 
 bool TCatalogue_Store::Read_Only() const {
     return sqlite3_db_readonly(Database, "main") == 1;
 }
 
-std::string TCatalogue_Store::Begin_Writing() {
+TResult TCatalogue_Store::Begin_Writing() {
     return Execute("BEGIN IMMEDIATE");
 }
 
 // A deferred transaction takes its lock at the first read; beginning it touches nothing.
 void TCatalogue_Store::Begin_Reading() {
-    Execute("BEGIN");
+    static_cast<void>(Execute("BEGIN"));
 }
 
-std::string TCatalogue_Store::Commit() {
+TResult TCatalogue_Store::Commit() {
     return Execute("COMMIT");
 }
 
 void TCatalogue_Store::Roll_Back() {
     if (!sqlite3_get_autocommit(Database))
-        Execute("ROLLBACK");
+        static_cast<void>(Execute("ROLLBACK"));
 }
 
 bool TCatalogue_Store::Has_Table(const std::string& table) {
@@ -114,20 +114,19 @@ bool TCatalogue_Store::Has_Table(const std::string& table) {
     return find.Prepared && find.Step() == SQLITE_ROW;
 }
 
-std::string TCatalogue_Store::Create_Table(const std::string& table) {
+TResult TCatalogue_Store::Create_Table(const std::string& table) {
     const std::string create =
         "CREATE TABLE " + table + " (name TEXT PRIMARY KEY NOT NULL, text TEXT NOT NULL) WITHOUT ROWID";
-    std::string error = Execute(create.c_str());
-    if (error.empty())
-        error = Execute(("PRAGMA application_id = " + std::to_string(Catalogue_Application_ID)).c_str());
-    return error;
+    if (TResult created = Execute(create.c_str()); !created.Ok())
+        return created;
+    return Execute(("PRAGMA application_id = " + std::to_string(Catalogue_Application_ID)).c_str());
 }
 
-std::string TCatalogue_Store::Read_Rows(const std::string& table,
-                                        const std::function<void(const TStored_Row&)>& take) {
+TResult TCatalogue_Store::Read_Rows(const std::string& table,
+                                    const std::function<void(const TStored_Row&)>& take) {
     TStatement select(Database, "SELECT name, text FROM " + table);
     if (!select.Prepared)
-        return Error_Text();
+        return Error();
     int result;
     while ((result = select.Step()) == SQLITE_ROW) {
         TStored_Row row;
@@ -136,46 +135,48 @@ std::string TCatalogue_Store::Read_Rows(const std::string& table,
         row.Readable = name_readable && text_readable;
         take(row);
     }
-    return result == SQLITE_DONE ? "" : Error_Text();
+    return result == SQLITE_DONE ? TResult() : Error();
 }
 
-std::string TCatalogue_Store::Put(const std::string& table, std::string_view name, std::string_view text) {
+TResult TCatalogue_Store::Put(const std::string& table, std::string_view name, std::string_view text) {
     TStatement put(Database, "INSERT OR REPLACE INTO " + table + " (name, text) VALUES (?1, ?2)");
     if (!put.Prepared)
-        return Error_Text();
+        return Error();
     put.Bind(1, name);
     put.Bind(2, text);
-    return put.Step() == SQLITE_DONE ? "" : Error_Text();
+    return put.Step() == SQLITE_DONE ? TResult() : Error();
 }
 
-std::string TCatalogue_Store::Remove(const std::string& table, std::string_view name) {
+TResult TCatalogue_Store::Remove(const std::string& table, std::string_view name) {
     TStatement remove(Database, "DELETE FROM " + table + " WHERE name = ?1");
     if (!remove.Prepared)
-        return Error_Text();
+        return Error();
     remove.Bind(1, name);
-    return remove.Step() == SQLITE_DONE ? "" : Error_Text();
+    return remove.Step() == SQLITE_DONE ? TResult() : Error();
 }
 
-std::string TCatalogue_Store::Rename(const std::string& table, std::string_view old_name,
-                                     std::string_view name, std::string_view text) {
-    std::string error = Begin_Writing();
-    if (error.empty())
-        error = Remove(table, old_name);
-    if (error.empty())
-        error = Put(table, name, text);
-    if (error.empty())
-        error = Commit();
-    if (!error.empty())
+TResult TCatalogue_Store::Rename(const std::string& table, std::string_view old_name, std::string_view name,
+                                 std::string_view text) {
+    TResult result = Begin_Writing();
+    if (result.Ok())
+        result = Remove(table, old_name);
+    if (result.Ok())
+        result = Put(table, name, text);
+    if (result.Ok())
+        result = Commit();
+    if (!result.Ok())
         Roll_Back();
-    return error;
+    return result;
 }
 
-std::string TCatalogue_Store::Execute(const char* sql) {
-    return sqlite3_exec(Database, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? "" : Error_Text();
+TResult TCatalogue_Store::Execute(const char* sql) {
+    return sqlite3_exec(Database, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? TResult() : Error();
 }
 
-std::string TCatalogue_Store::Error_Text() const {
-    return sqlite3_errmsg(Database);
+// The reason SQLite gives for the last failure; never empty.
+TResult TCatalogue_Store::Error() const {
+    const char* message = sqlite3_errmsg(Database);
+    return TResult::Failure(message && *message ? message : "unknown database error");
 }
 
 } // namespace Vexlor

@@ -4,6 +4,8 @@
 // that is killed or a machine that loses power never leaves a half-written catalogue behind.
 #pragma once
 
+#include "foundations/Result.h"
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -40,32 +42,32 @@ class TCatalogue_Store {
 
     // Several steps made one transaction: Begin_Writing waits for other copies of the program to
     // finish their changes and keeps them out until Commit; Begin_Reading gives a view of all
-    // tables as they stood at one moment, until Roll_Back. Begin_Writing and Commit return "" or
-    // the reason they failed; Roll_Back ends an open transaction, undoing its changes.
-    std::string Begin_Writing();
+    // tables as they stood at one moment, until Roll_Back. A failure of Begin_Writing or Commit
+    // gives the reason; Roll_Back ends an open transaction, undoing its changes.
+    TResult Begin_Writing();
     void Begin_Reading();
-    std::string Commit();
+    TResult Commit();
     void Roll_Back();
 
     bool Has_Table(const std::string& table);
     // Creates an empty table and marks the file as a catalogue database.
-    std::string Create_Table(const std::string& table);
-    // Hands every row of table to take; "" or the reason the reading stopped early.
-    std::string Read_Rows(const std::string& table, const std::function<void(const TStored_Row&)>& take);
+    TResult Create_Table(const std::string& table);
+    // Hands every row of table to take; a failure gives the reason the reading stopped early.
+    TResult Read_Rows(const std::string& table, const std::function<void(const TStored_Row&)>& take);
 
     // The changes: each is one transaction committed before it returns, or part of the
-    // transaction the caller has begun. "" or the reason the change was not stored.
-    std::string Put(const std::string& table, std::string_view name, std::string_view text);
-    std::string Remove(const std::string& table, std::string_view name);
+    // transaction the caller has begun. A failure gives the reason the change was not stored.
+    TResult Put(const std::string& table, std::string_view name, std::string_view text);
+    TResult Remove(const std::string& table, std::string_view name);
     // Stores a record that was stored under old_name under its new name, in one transaction.
-    std::string Rename(const std::string& table, std::string_view old_name, std::string_view name,
-                       std::string_view text);
+    TResult Rename(const std::string& table, std::string_view old_name, std::string_view name,
+                   std::string_view text);
 
   private:
     explicit TCatalogue_Store(sqlite3* database) : Database(database) {}
-    std::string Identify();
-    std::string Execute(const char* sql);
-    std::string Error_Text() const;
+    TResult Identify();
+    TResult Execute(const char* sql);
+    TResult Error() const;
 
     sqlite3* Database;
 };

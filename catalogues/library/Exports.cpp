@@ -76,4 +76,8 @@ void Install_Character_Creator(TCharacter_Creator creator) {
 const char* Get_Catalogue_Status() {
     return Catalogues().Set.Status().c_str();
 }
+
+const char* Get_Catalogue_Change_Failure() {
+    return Catalogues().Set.Change_Failure().c_str();
+}
 }

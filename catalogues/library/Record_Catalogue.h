@@ -26,6 +26,7 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
     // The record is kept as its stored text reads back, so that it is the same now as after the
     // next start (a name read back without its surrounding quotes is listed without them at once).
     void Add(T* record) override {
+        Begin_Change();
         if (!record)
             return;
         const std::string text = record->Serialize();
@@ -56,11 +57,13 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
     }
 
     void Delete(std::int32_t index) override {
+        Begin_Change();
         if (In_Range(index))
             Delete_Entry(Entries.begin() + index);
     }
 
     void Delete(const char* name) override {
+        Begin_Change();
         if (T* record = Get(name))
             Delete_Entry(Entry_Of(record));
     }

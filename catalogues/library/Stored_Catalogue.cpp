@@ -17,6 +17,11 @@ bool Listing_Before(std::string_view a, std::string_view b) {
     return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
+void TStored_Catalogue::Begin_Change() {
+    if (Log)
+        Log->Begin_Change();
+}
+
 void TStored_Catalogue::Save(const std::string& name, const std::string& text) {
     if (Store)
         Report_Failure(Store->Put(Names.Table, name, text),
@@ -37,9 +42,9 @@ void TStored_Catalogue::Erase(const std::string& name) {
                        "The deletion of the " + Names.Kind + " \"" + name + "\" could not be saved");
 }
 
-void TStored_Catalogue::Report_Failure(const std::string& error, const std::string& what) {
-    if (!error.empty() && Log)
-        Log->Report(what + " (" + error + ").");
+void TStored_Catalogue::Report_Failure(const TResult& stored, const std::string& what) {
+    if (!stored.Ok() && Log)
+        Log->Change_Failed(what + ": " + stored.Problem() + ".");
 }
 
 } // namespace Vexlor

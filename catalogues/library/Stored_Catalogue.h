@@ -12,14 +12,22 @@
 
 namespace Vexlor {
 
-// Problems met since start-up, one line each.
+// Problems met since start-up, one line each, and the failure of the change being made.
 class TProblem_Log {
   public:
     void Report(const std::string& problem) { Lines.append(problem).append("\n"); }
     const std::string& Text() const { return Lines; }
 
+    // A change of a catalogue begins: the failure of the one before is forgotten.
+    void Begin_Change() { Failure.clear(); }
+    // The change could not be stored in the catalogue file; problem says which and why.
+    void Change_Failed(const std::string& problem) { Failure = problem; }
+    // Why the last change could not be stored; empty when it was.
+    const std::string& Change_Failure() const { return Failure; }
+
   private:
     std::string Lines;
+    std::string Failure;
 };
 
 struct TCatalogue_Names {
@@ -59,8 +67,8 @@ class TStored_Catalogue {
     // Puts the records in listing order.
     virtual void Sort() = 0;
 
-    // From now on every change is written to store and its failures reported to log; with no
-    // store, changes stay in memory.
+    // From now on every change is written to store and its failure kept in log; with no store,
+    // changes stay in memory.
     void Attach(TCatalogue_Store* store, TProblem_Log& log) {
         Store = store;
         Log = &log;
@@ -69,12 +77,14 @@ class TStored_Catalogue {
     const TCatalogue_Names Names;
 
   protected:
+    // Each change begins here, so that a failure told afterwards is its own.
+    void Begin_Change();
     void Save(const std::string& name, const std::string& text);
     void Save_Renamed(const std::string& old_name, const std::string& name, const std::string& text);
     void Erase(const std::string& name);
 
   private:
-    void Report_Failure(const std::string& error, const std::string& what);
+    void Report_Failure(const TResult& stored, const std::string& what);
 
     TCatalogue_Store* Store = nullptr;
     TProblem_Log* Log = nullptr;

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::filesystem::current_path(path);
         return path;
     }();
-    Write_File_Atomic(folder / "TABLES.TXT", std::string(reinterpret_cast<const char*>(data), size));
+    static_cast<void>(
+        Write_File_Atomic(folder / "TABLES.TXT", std::string(reinterpret_cast<const char*>(data), size)));
     TTable tables;
     TOutput_File output([](const std::string&) {});
     TReferee referee(tables, TCatalogues{}, output);

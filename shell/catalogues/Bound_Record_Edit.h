@@ -44,11 +44,11 @@ template <class TState, class TRecord, auto Registry> class TBound_Record_Edit :
 
     std::string Built_Name() const override { return Built ? Built->Get_Name() : std::string(); }
 
-    void Store_Built() override {
+    TResult Store_Built() override {
         TCatalogue_Registry<TRecord>* registry = Services.Catalogues.*Registry;
         if (!registry || !Built)
             throw std::logic_error("No " + std::string(Record_Kind) + " to store");
-        Add_Record(*registry, std::move(Built));
+        return Add_Record(Services.Catalogues, *registry, std::move(Built));
     }
 
   protected:

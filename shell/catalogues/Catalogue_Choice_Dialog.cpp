@@ -27,10 +27,12 @@
 namespace Vexlor {
 namespace {
 
-template <class Record> std::unique_ptr<TCatalogue_List> List_Of(TCatalogue_Registry<Record>* registry) {
+template <class Record>
+std::unique_ptr<TCatalogue_List> List_Of(TCatalogue_Registry<Record>* registry,
+                                         const TCatalogues& catalogues) {
     if (!registry)
         throw std::logic_error("A catalogue list dialog was made without its catalogue");
-    return std::make_unique<TRegistry_List<Record>>(*registry);
+    return std::make_unique<TRegistry_List<Record>>(*registry, catalogues);
 }
 
 // What differs between the six dialogs besides their texts: the window's name, its help topic and
@@ -45,17 +47,17 @@ struct TChoice_Dialog_Entry {
 const TChoice_Dialog_Entry& Entry_Of(TCatalogue_Choice choice) {
     static const TChoice_Dialog_Entry entries[] = {
         {Item_List_Kind, "TArmor_Choice_Dialog", Help_Item_Choice,
-         [](const TCatalogues& c) { return List_Of(c.Items); }},
+         [](const TCatalogues& c) { return List_Of(c.Items, c); }},
         {Creature_List_Kind, "TCreature_Choice_Dialog", Help_Creature_Choice,
-         [](const TCatalogues& c) { return List_Of(c.Creatures); }},
+         [](const TCatalogues& c) { return List_Of(c.Creatures, c); }},
         {QID_List_Kind, "TQID_Choice_Dialog", Help_QID_Choice,
-         [](const TCatalogues& c) { return List_Of(c.QIDs); }},
+         [](const TCatalogues& c) { return List_Of(c.QIDs, c); }},
         {Compound_List_Kind, "TCompound_Choice_Dialog", Help_Compound_Choice,
-         [](const TCatalogues& c) { return List_Of(c.Compounds); }},
+         [](const TCatalogues& c) { return List_Of(c.Compounds, c); }},
         {Effect_List_Kind, "TEffect_Choice_Dialog", Help_Effect_Choice,
-         [](const TCatalogues& c) { return List_Of(c.Effects); }},
+         [](const TCatalogues& c) { return List_Of(c.Effects, c); }},
         {Poison_List_Kind, "TPoison_Choice_Dialog", Help_Poison_Choice,
-         [](const TCatalogues& c) { return List_Of(c.Poisons); }},
+         [](const TCatalogues& c) { return List_Of(c.Poisons, c); }},
     };
     return entries[static_cast<int>(choice)];
 }
@@ -221,9 +223,10 @@ void TCatalogue_Choice_Dialog::Run_Editor(const std::optional<std::string>& edit
             !Prompts().Ask_Yes_No(Text(Name_Clash_Caption), To_QString(Name_Clash_Question(name)),
                                   TAnswer::No))
             continue;
-        Editor->Store_Built();
+        const TResult stored = Editor->Store_Built();
         Rebuild();
         Select(name);
+        Tell_Failure(stored);
         return;
     }
 }
@@ -235,13 +238,22 @@ void TCatalogue_Choice_Dialog::Delete_Selected() {
     if (!Prompts().Ask_Yes_No(Text(Delete_Caption), To_QString(Delete_Question(*name)), TAnswer::No))
         return;
     const int row = List->currentRow();
-    Catalogue->Delete(*name);
+    if (const TResult deleted = Catalogue->Delete(*name); !deleted.Ok()) {
+        Rebuild();
+        Tell_Failure(deleted);
+        return;
+    }
     {
         const TFill_Guard filling = Begin_Fill();
         delete List->takeItem(row);
         List->setCurrentRow(Selection_After_Delete(row, List->count()));
     }
     Update_Edit_Button();
+}
+
+void TCatalogue_Choice_Dialog::Tell_Failure(const TResult& result) {
+    if (!result.Ok())
+        Prompts().Show_Message(TMessage_Kind::Error, windowTitle(), To_QString(result.Problem()));
 }
 
 bool TCatalogue_Choice_Dialog::eventFilter(QObject* watched, QEvent* event) {

@@ -49,6 +49,8 @@ class TCatalogue_Choice_Dialog : public TKit_Dialog {
     void Edit();
     void Delete_Selected();
     void Run_Editor(const std::optional<std::string>& edited_name);
+    // Tells the game master at once of a change the catalogue could not store.
+    void Tell_Failure(const TResult& result);
 
     std::unique_ptr<TCatalogue_List> Catalogue;
     TRecord_Editor* Editor = nullptr;

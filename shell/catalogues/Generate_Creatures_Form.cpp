@@ -69,7 +69,7 @@ void TGenerate_Creatures_Form::Prepare() {
 }
 
 // Writes the list with the close button disabled meanwhile.
-int TGenerate_Creatures_Form::Writing(TCreature_Registry& creatures) {
+TResult TGenerate_Creatures_Form::Writing(TCreature_Registry& creatures) {
     struct TClose_Disabled {
         QPushButton* Button;
         explicit TClose_Disabled(QPushButton* button) : Button(button) { Button->setEnabled(false); }
@@ -100,9 +100,8 @@ void TGenerate_Creatures_Form::Generate() {
     if (!creatures)
         throw std::runtime_error("The creature catalogue is not available");
     Status->clear();
-    const int code = Writing(*creatures);
-    if (code != 0) {
-        Prompts().Show_Message(TMessage_Kind::Error, windowTitle(), To_QString(Ert(code)));
+    if (const TResult written = Writing(*creatures); !written.Ok()) {
+        Prompts().Show_Message(TMessage_Kind::Error, windowTitle(), To_QString(written.Problem()));
         return;
     }
     Status->setText(tr("The creature list was written to %1.").arg(Output_Filename->text()));

@@ -2,6 +2,7 @@
 // level, by frequency and by habitat, to a text file the user names.
 #pragma once
 
+#include "foundations/Result.h"
 #include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
 
@@ -24,7 +25,7 @@ class TGenerate_Creatures_Form : public TKit_Dialog {
 
     void Browse();
     void Generate();
-    int Writing(TCreature_Registry& creatures);
+    TResult Writing(TCreature_Registry& creatures);
     void Update_Generate_Button();
 
     QLineEdit* Output_Filename = nullptr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "catalogues/Tagged_Fields.h"
+#include "foundations/Result.h"
 #include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
 #include "widgets/List_Widgets.h"
@@ -37,8 +38,9 @@ class TRecord_Editor {
     // Shows the editor modally as it stands; true when it was closed with OK, which built a record.
     virtual bool Run() = 0;
     virtual std::string Built_Name() const = 0;
-    // Hands the built record to the catalogue, which owns it from then on.
-    virtual void Store_Built() = 0;
+    // Hands the built record to the catalogue, which owns it from then on; a failure says why
+    // the catalogue could not store it.
+    virtual TResult Store_Built() = 0;
 
   protected:
     ~TRecord_Editor() = default;

@@ -160,11 +160,11 @@ bool TCharacter_Choice_Dialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TCharacter_Choice_Dialog::Prepare() {
-    const std::string problem = Roster.Load();
+    const TResult result = Roster.Load();
     Show_Parties();
     Read_Position();
     Fit_Window_To_Screen(this);
-    Tell_Problem(problem);
+    Tell_Problem(result.Problem());
 }
 
 void TCharacter_Choice_Dialog::done(int result) {
@@ -208,9 +208,9 @@ void TCharacter_Choice_Dialog::New_Party() {
         Prompts().Ask_Text(tr("New Party"), tr("What is the name of your new Party"), QString());
     if (!answer)
         return;
-    const std::string problem = Roster.New_Party(From_QString(*answer));
+    const TResult result = Roster.New_Party(From_QString(*answer));
     Show_Parties();
-    Tell_Problem(problem);
+    Tell_Problem(result.Problem());
 }
 
 void TCharacter_Choice_Dialog::Delete_Party() {
@@ -221,9 +221,9 @@ void TCharacter_Choice_Dialog::Delete_Party() {
                                  .arg(To_QString(Roster.Parties()[static_cast<std::size_t>(selected)].Text));
     if (!Prompts().Ask_Yes_No(tr("Really delete"), question, TAnswer::No))
         return;
-    const std::string problem = Roster.Delete_Party();
+    const TResult result = Roster.Delete_Party();
     Show_Parties();
-    Tell_Problem(problem);
+    Tell_Problem(result.Problem());
 }
 
 void TCharacter_Choice_Dialog::Delete_Character() {
@@ -235,9 +235,9 @@ void TCharacter_Choice_Dialog::Delete_Character() {
             .arg(To_QString(Roster.Characters()[static_cast<std::size_t>(selected)].Text));
     if (!Prompts().Ask_Yes_No(tr("Really delete"), question, TAnswer::No))
         return;
-    const std::string problem = Roster.Delete_Character();
+    const TResult result = Roster.Delete_Character();
     Show_Characters();
-    Tell_Problem(problem);
+    Tell_Problem(result.Problem());
 }
 
 // The inventory dialog is emptied first, so that the new character does not start out with the
@@ -252,18 +252,18 @@ void TCharacter_Choice_Dialog::Create_Interactively() {
         return;
     std::string stored = character->Serialize();
     stored += Inventory_Dialog().Serialize();
-    const std::string problem = Roster.Add_Character(character->_Get_Name(), std::move(stored));
+    const TResult result = Roster.Add_Character(character->_Get_Name(), std::move(stored));
     Show_Characters();
-    Tell_Problem(problem);
+    Tell_Problem(result.Problem());
 }
 
 void TCharacter_Choice_Dialog::Create_At_Random() {
     const std::unique_ptr<TVexlor_Character> character = New_Character(-1, "", 0, "", nullptr);
     if (!character)
         return;
-    const std::string problem = Roster.Add_Character(character->_Get_Name(), character->Serialize());
+    const TResult result = Roster.Add_Character(character->_Get_Name(), character->Serialize());
     Show_Characters();
-    Tell_Problem(problem);
+    Tell_Problem(result.Problem());
 }
 
 void TCharacter_Choice_Dialog::Edit_Character() {
@@ -300,10 +300,9 @@ std::unique_ptr<TVexlor_Character> TCharacter_Choice_Dialog::Load_Selected() {
 void TCharacter_Choice_Dialog::Store_Edited(TVexlor_Character& character) {
     std::string stored = character.Serialize();
     stored += Inventory_Dialog().Serialize();
-    const std::string problem =
-        Roster.Replace_Character(Character_Display_Text(character), std::move(stored));
+    const TResult result = Roster.Replace_Character(Character_Display_Text(character), std::move(stored));
     Show_Characters();
-    Tell_Problem(problem);
+    Tell_Problem(result.Problem());
 }
 
 // The sheet is written atomically: a sheet that cannot be written leaves the file that was there.
@@ -326,8 +325,8 @@ void TCharacter_Choice_Dialog::Save_To_RTF() {
     inventory.Deserialize(stored);
     std::string sheet;
     Character_RTF_String(character, inventory, Services.Catalogues, sheet, Sheet_Header_Font());
-    if (const int code = Write_File_Atomic(QString_To_Path(*name), sheet); code != 0)
-        Prompts().Show_Message(TMessage_Kind::Error, tr("Save to RTF"), To_QString(Ert(code)));
+    if (const TResult saved = Write_File_Atomic(QString_To_Path(*name), sheet); !saved.Ok())
+        Prompts().Show_Message(TMessage_Kind::Error, tr("Save to RTF"), To_QString(saved.Problem()));
 }
 
 // The step dialogs are made on first use over the main window, and kept.
@@ -370,7 +369,7 @@ void TCharacter_Choice_Dialog::Read_Position() {
 
 // A position file that cannot be written is passed over: the dialog opens where it did.
 void TCharacter_Choice_Dialog::Write_Position() const {
-    Write_File_Atomic(Position_File(), Position_File_Text({x(), y(), width(), height()}));
+    static_cast<void>(Write_File_Atomic(Position_File(), Position_File_Text({x(), y(), width(), height()})));
 }
 
 } // namespace Vexlor

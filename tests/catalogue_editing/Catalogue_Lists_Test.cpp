@@ -22,7 +22,7 @@ TEST(List_Filter, ItemsByClassificationTextUnlessShowAll) {
     TMemory_Registry<TItem_Template, TItem_Registry> items;
     Fill(items, "<#name=Laser><#class=Weapon>\n<#name=Vest><#class=Armor>\n<#name=Rope>\n<#name=Shield><#"
                 "class=Armor>\n");
-    TRegistry_List list(items);
+    TRegistry_List list(items, {});
     EXPECT_EQ(list.Listed_Names({"Armor", {}}), (TNames{"Vest", "Shield"}));
     EXPECT_EQ(list.Listed_Names({"Other", {}}), (TNames{"Rope"}));
     EXPECT_EQ(list.Listed_Names({"armor", {}}), TNames{}) << "the text must match exactly";
@@ -34,8 +34,8 @@ TEST(List_Filter, PlansByLevelUnlessAllLevels) {
     Fill(qids, "<#name=Fog><#level=3>\n<#name=Heal><#level=1>\n<#name=Sleep><#level=3>\n");
     TMemory_Registry<TCompound_Plan, TCompound_Registry> compounds;
     Fill(compounds, "<#name=Acid><#level=2>\n<#name=Salve><#level=9>\n");
-    TRegistry_List qid_list(qids);
-    TRegistry_List compound_list(compounds);
+    TRegistry_List qid_list(qids, {});
+    TRegistry_List compound_list(compounds, {});
     EXPECT_EQ(qid_list.Listed_Names({{}, 3}), (TNames{"Fog", "Sleep"}));
     EXPECT_EQ(qid_list.Listed_Names({{}, 2}), TNames{});
     EXPECT_EQ(qid_list.Listed_Names({}), (TNames{"Fog", "Heal", "Sleep"}));
@@ -46,7 +46,7 @@ TEST(List_Filter, PlansByLevelUnlessAllLevels) {
 TEST(List_Filter, CataloguesWithoutAFilterListEverything) {
     TMemory_Registry<TCreature_Profile, TCreature_Registry> creatures;
     Fill(creatures, "<#name=Grell><#level=4>\n<#name=Vorn>\n");
-    TRegistry_List list(creatures);
+    TRegistry_List list(creatures, {});
     EXPECT_EQ(list.Listed_Names({"Armor", 3}), (TNames{"Grell", "Vorn"}));
     EXPECT_TRUE(list.Contains("Vorn"));
     EXPECT_FALSE(list.Contains("vorn"));

@@ -199,7 +199,7 @@ TEST(Creature_List, ReportOfASmallCatalogue) {
                                  "Glass Viper    Very rare     9\r\n"
                                  "Glass Viper    Very rare    10\r\n";
     Testing::TTemporary_Folder folder;
-    ASSERT_EQ(Write_Creature_List(creatures, folder.Path / "bestiary.txt"), 0);
+    ASSERT_TRUE(Write_Creature_List(creatures, folder.Path / "bestiary.txt").Ok());
     EXPECT_EQ(folder.Read("bestiary.txt"), expected);
 }
 
@@ -212,11 +212,14 @@ TEST(Creature_List, LevelsOfThreeDigitsGetTheirOwnHeading) {
         << text;
 }
 
-TEST(Creature_List, AFailedWriteGivesItsCode) {
+TEST(Creature_List, AFailedWriteSaysWhy) {
     TCreatures creatures;
     creatures.Add(new TCreature_Profile(Profile("Glass Rat", Frequency_Common, 1, 1)));
     Testing::TTemporary_Folder folder;
-    EXPECT_NE(Write_Creature_List(creatures, folder.Path / "missing folder" / "bestiary.txt"), 0);
+    const TResult written = Write_Creature_List(creatures, folder.Path / "missing folder" / "bestiary.txt");
+    EXPECT_EQ(written.Problem(),
+              "Path not found while writing " + (folder.Path / "missing folder" / "bestiary.txt").string() +
+                  " (the folder " + (folder.Path / "missing folder").string() + " does not exist)");
     EXPECT_FALSE(std::filesystem::exists(folder.Path / "missing folder"));
 }
 
@@ -233,7 +236,7 @@ TEST(Creature_List, TenThousandProfilesWrittenWithinASecond) {
     }
     Testing::TTemporary_Folder folder;
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(Write_Creature_List(creatures, folder.Path / "bestiary.txt"), 0);
+    ASSERT_TRUE(Write_Creature_List(creatures, folder.Path / "bestiary.txt").Ok());
     const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     RecordProperty("seconds", std::to_string(elapsed));
     std::cout << "10,000 profiles: " << folder.Read("bestiary.txt").size() << " bytes in " << elapsed

@@ -70,16 +70,21 @@ TEST_F(Catalogue_File_Test, WriteProtectedFileIsReadAndNotWritten) {
     EXPECT_TRUE(Folder.Read("Vexlor.catalogue") == bytes) << "the file has changed";
 }
 
+// Each change's failure is told for that change alone, naming the record and the cause.
 TEST_F(Catalogue_File_Test, FailedWriteIsReported) {
     const auto catalogues = Folder.Open();
     TDirect_Connection(Folder.File()).Execute("DROP TABLE qids");
     catalogues->QIDs.Add(Plan("Queen", 12));
+    EXPECT_EQ(catalogues->Set.Change_Failure(),
+              "The QID plan \"Queen\" could not be saved: no such table: qids.");
     catalogues->QIDs.Delete("Ace");
-    EXPECT_THAT(catalogues->Set.Status(),
-                HasSubstr("The QID plan \"Queen\" could not be saved (no such table: qids)."));
-    EXPECT_THAT(catalogues->Set.Status(),
-                HasSubstr("The deletion of the QID plan \"Ace\" could not be saved ("));
-    EXPECT_NE(catalogues->QIDs.Get("Queen"), nullptr);
+    EXPECT_THAT(catalogues->Set.Change_Failure(),
+                HasSubstr("The deletion of the QID plan \"Ace\" could not be saved: "));
+    auto* rope = new TItem_Template;
+    rope->Set_Name("Rope");
+    catalogues->Items.Add(rope);
+    EXPECT_THAT(catalogues->Set.Change_Failure(), IsEmpty());
+    EXPECT_THAT(catalogues->Set.Status(), IsEmpty());
 }
 
 // Two copies of the program on one file: each change of either is kept, and a change made while

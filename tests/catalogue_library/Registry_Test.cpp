@@ -71,10 +71,10 @@ TEST_F(Registry_Test, ARecordAddedAgainIsStoredUnderItsNewName) {
 // record held takes over the new properties, and one replaced by a renamed record stays readable
 // (the sanitizer build reports any read of a freed record).
 TEST_F(Registry_Test, PointersHandedOutOutliveAnAddOfTheSameName) {
-    Add_Record(Plans(), std::unique_ptr<TQID_Plan>(Plan("Laser", 1)));
+    ASSERT_TRUE(Add_Record({}, Plans(), std::unique_ptr<TQID_Plan>(Plan("Laser", 1))).Ok());
     Plans().Add(Plan("Zap", 2));
     TQID_Plan* const laser = Plans().Get("Laser");
-    Add_Record(Plans(), std::unique_ptr<TQID_Plan>(Plan("Laser", 7)));
+    ASSERT_TRUE(Add_Record({}, Plans(), std::unique_ptr<TQID_Plan>(Plan("Laser", 7))).Ok());
     EXPECT_EQ(Plans().Get("Laser"), laser);
     EXPECT_EQ(laser->Get_Level(), 7);
     TQID_Plan* const zap = Plans().Get("Zap");

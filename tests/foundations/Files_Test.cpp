@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <fstream>
 #include <sys/resource.h>
@@ -43,34 +44,40 @@ class TFile_Size_Limit {
 
 TEST_F(Files_Test, Failed_Write_Leaves_Old_File_Untouched) {
     const fs::path file = Folder / "Characters.master";
-    ASSERT_EQ(Write_File_Atomic(file, "the party"), 0);
-    int code;
+    ASSERT_TRUE(Write_File_Atomic(file, "the party").Ok());
+    TResult written;
     {
         TFile_Size_Limit disk_full(16);
-        code = Write_File_Atomic(file, std::string(4096, 'x'));
+        written = Write_File_Atomic(file, std::string(4096, 'x'));
     }
-    EXPECT_EQ(code, 101);
-    EXPECT_EQ(Ert(code), "Disk write error");
+    EXPECT_EQ(written.Problem(), "Disk write error while writing " + file.string() + " (File too large)");
     EXPECT_EQ(Read_File(file), "the party");
     EXPECT_EQ(Entries(), 1u);
 }
 
-TEST_F(Files_Test, Failed_Write_Reports_And_Leaves_Nothing_Behind) {
+// Each failure names the file and its real cause, and leaves nothing behind.
+TEST_F(Files_Test, Failed_Write_Names_The_File_And_The_Cause) {
     // A folder standing where the file should go cannot be replaced by a file.
     fs::create_directories(Folder / "sheet.rtf" / "inside");
-    const int code = Write_File_Atomic(Folder / "sheet.rtf", "{\\rtf1}");
-    EXPECT_NE(code, 0);
-    EXPECT_NE(Ert(code), "Success");
+    EXPECT_EQ(Write_File_Atomic(Folder / "sheet.rtf", "{\\rtf1}").Problem(),
+              "File access denied while writing " + (Folder / "sheet.rtf").string() +
+                  " (a folder has that name)");
     EXPECT_TRUE(fs::is_directory(Folder / "sheet.rtf"));
     EXPECT_EQ(Entries(), 1u);
-    EXPECT_EQ(Write_File_Atomic(Folder / "missing" / "x.txt", "x"), 2);
+    EXPECT_EQ(Write_File_Atomic(Folder / "missing" / "x.txt", "x").Problem(),
+              "Path not found while writing " + (Folder / "missing" / "x.txt").string() + " (the folder " +
+                  (Folder / "missing").string() + " does not exist)");
+    EXPECT_EQ(Append_File("/dev/full", "x").Problem(),
+              "Disk write error while writing /dev/full (the disk is full)");
+    EXPECT_EQ(File_Problem(ENOENT, TFile_Action::Reading, Folder / "TABLES.TXT"),
+              "File not found while reading " + (Folder / "TABLES.TXT").string());
 }
 
 TEST_F(Files_Test, Keeps_Permissions_Of_Replaced_File) {
     const fs::path file = Folder / "party";
-    ASSERT_EQ(Write_File_Atomic(file, "a"), 0);
+    ASSERT_TRUE(Write_File_Atomic(file, "a").Ok());
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_EQ(Write_File_Atomic(file, "b"), 0);
+    ASSERT_TRUE(Write_File_Atomic(file, "b").Ok());
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
 }

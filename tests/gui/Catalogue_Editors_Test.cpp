@@ -34,7 +34,7 @@ template <class Editor> struct TShown_Editor {
     }
     void Store() {
         Button("OK_Button")->click();
-        Edit.Store_Built();
+        QVERIFY(Edit.Store_Built().Ok());
     }
     QSpinBox* Spin(const char* name) { return Find<QSpinBox>(&Edit, name); }
     QCheckBox* Check(const char* name) { return Find<QCheckBox>(&Edit, name); }

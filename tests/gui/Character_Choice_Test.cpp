@@ -36,7 +36,7 @@ struct TShown_Parties {
         return Read_File(QString_To_Path(Folder.path()) / "Characters.master").value_or("(missing)");
     }
     void Write_Party_File(const std::string& text) const {
-        QCOMPARE(Write_File_Atomic(QString_To_Path(Folder.path()) / "Characters.master", text), 0);
+        QVERIFY(Write_File_Atomic(QString_To_Path(Folder.path()) / "Characters.master", text).Ok());
     }
     void Prepare() {
         Dialog.Prepare();
@@ -214,7 +214,10 @@ class TCharacter_Choice_Test : public QObject {
         prompts.Answer_File_Name(shown.Folder.filePath(QStringLiteral("no such folder/rex.rtf")));
         shown.Button("Save_To_RTF_Button")->click();
         QCOMPARE(prompts.Asked.back().Caption, QStringLiteral("Save to RTF"));
-        QCOMPARE(prompts.Messages(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(prompts.Messages().size(), 1);
+        QVERIFY(prompts.Messages()[0].startsWith(
+            QStringLiteral("Path not found while writing ") +
+            shown.Folder.filePath(QStringLiteral("no such folder/rex.rtf"))));
     }
 
     void Create_Character_Runs_The_Wizard_With_An_Empty_Inventory() {

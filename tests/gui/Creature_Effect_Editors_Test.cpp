@@ -38,7 +38,7 @@ void Check_Round_Trip(Registry& registry, Editor& editor) {
         QVERIFY(editor.Fill_Record(name));
         Find<QPushButton>(&editor, "OK_Button")->click();
         QCOMPARE(editor.Built_Name(), name);
-        editor.Store_Built();
+        QVERIFY(editor.Store_Built().Ok());
         QCOMPARE(To_QString(registry.Get(name.c_str())->Serialize()), To_QString(stored));
     }
 }
@@ -90,7 +90,7 @@ class TCreature_Effect_Editors_Test : public QObject {
         editor.Clear_Record();
         Find<QLineEdit>(&editor, "Creature_Name")->setText(QStringLiteral("Dust Mite"));
         Find<QPushButton>(&editor, "OK_Button")->click();
-        editor.Store_Built();
+        QVERIFY(editor.Store_Built().Ok());
         QCOMPARE(services.Catalogues.Creatures.Get("Dust Mite")->Get_Frequency(), Frequency_Common);
         // A stored range whose high is below its low is shown as it is, not put in order.
         TCreature_Profile odd;
@@ -146,7 +146,7 @@ class TCreature_Effect_Editors_Test : public QObject {
         Find<QLineEdit>(&editor, "HP")->setText(QStringLiteral("10%"));
         Find<QAbstractButton>(&editor, "HP_Percent")->setChecked(true);
         Find<QPushButton>(&editor, "OK_Button")->click();
-        editor.Store_Built();
+        QVERIFY(editor.Store_Built().Ok());
         QCOMPARE(services.Catalogues.Effects.Get("Wasting")->Get_HP().Amount, std::string("10%"));
         QVERIFY(editor.Fill_Record("Wasting"));
         QCOMPARE(Find<QLineEdit>(&editor, "HP")->text(), QStringLiteral("10"));
@@ -168,7 +168,7 @@ class TCreature_Effect_Editors_Test : public QObject {
         QCOMPARE(misses->currentItem()->text(), QStringLiteral("Numbness"));
         misses->setCurrentRow(0); // the empty line: no miss effect
         Find<QPushButton>(&editor, "OK_Button")->click();
-        editor.Store_Built();
+        QVERIFY(editor.Store_Built().Ok());
         const TPoison_Template* stored = services.Catalogues.Poisons.Get("Old Venom");
         QCOMPARE(std::string(stored->Get_Effect()), std::string("Gone Effect"));
         QCOMPARE(std::string(stored->Get_Effect_Miss()), std::string());

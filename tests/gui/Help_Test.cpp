@@ -50,7 +50,7 @@ class THelp_Test : public QObject {
 
   private slots:
     void init() {
-        QCOMPARE(Write_File_Atomic(QString_To_Path(Folder.path()) / "Vexlor.hlp", Sample_Document), 0);
+        QVERIFY(Write_File_Atomic(QString_To_Path(Folder.path()) / "Vexlor.hlp", Sample_Document).Ok());
         // The name is looked up without regard to case, as the program's other data files are.
         Help = std::make_unique<THelp_System>(QString_To_Path(Folder.path()), "vexlor.HLP", Prompts);
         Popup = std::make_unique<TPopup_Help_Dialog>();

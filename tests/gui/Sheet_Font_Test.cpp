@@ -57,7 +57,7 @@ class TSheet_Font_Test : public QObject {
         std::string sheet;
         Character_RTF_String(character, TInventory(), {}, sheet, face);
         const std::filesystem::path file = QString_To_Path(folder.filePath(QStringLiteral("sheet.rtf")));
-        QCOMPARE(Write_File_Atomic(file, sheet), 0);
+        QVERIFY(Write_File_Atomic(file, sheet).Ok());
 
         // A profile of its own, so the check neither waits for nor changes a LibreOffice in use.
         const QString profile =

@@ -160,8 +160,9 @@ TEST_F(Referee_Test, Output_File_Errors_Are_Reported_Once_Per_Block) {
     std::string die_roll = "1d6";
     EXPECT_EQ(Referee.Roll(die_roll)->Lines.size(), 20u);
     ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0],
-              "File not found while opening " + (Campaign.Path / "no such folder" / "log.txt").string());
+    EXPECT_EQ(Errors[0], "Path not found while writing " +
+                             (Campaign.Path / "no such folder" / "log.txt").string() + " (the folder " +
+                             (Campaign.Path / "no such folder").string() + " does not exist)");
     Referee.Roll(die_roll);
     EXPECT_EQ(Errors.size(), 1u);
     die_roll = "1d8";
@@ -203,7 +204,7 @@ TEST_F(Referee_Test, Full_Disk_Is_Reported_As_Write_Error) {
     std::string die_roll = "1d6";
     Referee.Roll(die_roll);
     ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0], "Disk write error while writing to output file");
+    EXPECT_EQ(Errors[0], "Disk write error while writing /dev/full (the disk is full)");
 }
 
 TEST_F(Referee_Test, Table_Tab_Shows_Raw_Results_And_Expansion_Follows_Codes) {

@@ -34,10 +34,11 @@ int Write_And_Kill(int first_number, int kill_after, std::chrono::microseconds d
     return Testing::Write_And_Kill(
         [&](const std::function<void()>& acknowledge) {
             TParty_Roster roster;
-            roster.Load();
+            if (!roster.Load().Ok())
+                ::_exit(2);
             for (int number = first_number;; ++number) {
                 const std::string name = Character_Name(number);
-                if (!roster.Add_Character(name, Stored_Text(name)).empty())
+                if (!roster.Add_Character(name, Stored_Text(name)).Ok())
                     ::_exit(2);
                 acknowledge();
             }

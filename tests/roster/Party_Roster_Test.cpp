@@ -25,13 +25,13 @@ class Party_Roster_Test : public testing::Test {
 };
 
 TEST_F(Party_Roster_Test, First_Run_Starts_With_Default_And_Writes_Only_When_A_Character_Comes) {
-    EXPECT_EQ(Roster.Load(), "");
+    EXPECT_TRUE(Roster.Load().Ok());
     EXPECT_EQ(Texts(Roster.Parties()), "[(default)]");
     EXPECT_EQ(Roster.Selected_Party(), 0);
     EXPECT_EQ(Roster.Selected_Character(), -1);
     EXPECT_FALSE(std::filesystem::exists("Characters.master"));
 
-    EXPECT_EQ(Roster.Add_Character("Una", "<#name=Una>"), "");
+    EXPECT_TRUE(Roster.Add_Character("Una", "<#name=Una>").Ok());
     EXPECT_EQ(File(), "<party=\"(default)\"><character=\"Una\"><#name=Una></character></party>\r\n");
     EXPECT_EQ(Roster.Selected_Character(), 0);
 }
@@ -41,7 +41,7 @@ TEST_F(Party_Roster_Test, Showing_Again_Lists_Each_Party_Once_And_Characters_Sor
                  "<party=\"zeta\"></party>\r\n<party=\"Alpha\"><character=\"rex\"></character>"
                  "<character=\"Bo\"></character></party>\r\n");
     for (int showing = 0; showing < 2; ++showing) {
-        EXPECT_EQ(Roster.Load(), "");
+        EXPECT_TRUE(Roster.Load().Ok());
         EXPECT_EQ(Texts(Roster.Parties()), "[Alpha][zeta]");
         EXPECT_EQ(Texts(Roster.Characters()), "[Bo][rex]");
         EXPECT_EQ(Roster.Selected_Character(), 0);
@@ -49,26 +49,26 @@ TEST_F(Party_Roster_Test, Showing_Again_Lists_Each_Party_Once_And_Characters_Sor
 }
 
 TEST_F(Party_Roster_Test, Every_Change_Rewrites_The_File_At_Once) {
-    Roster.Load();
-    EXPECT_EQ(Roster.New_Party("  Blue team \t"), "");
+    ASSERT_TRUE(Roster.Load().Ok());
+    EXPECT_TRUE(Roster.New_Party("  Blue team \t").Ok());
     EXPECT_EQ(Texts(Roster.Parties()), "[(default)][Blue team]");
     EXPECT_EQ(Roster.Selected_Party(), 1);
     EXPECT_EQ(File(), "<party=\"(default)\"></party>\r\n<party=\"Blue team\"></party>\r\n");
 
-    Roster.Add_Character("Una", "u");
-    Roster.Add_Character("Ann", "a");
-    Roster.Add_Character("Zed", "z");
+    ASSERT_TRUE(Roster.Add_Character("Una", "u").Ok());
+    ASSERT_TRUE(Roster.Add_Character("Ann", "a").Ok());
+    ASSERT_TRUE(Roster.Add_Character("Zed", "z").Ok());
     Roster.Select_Character(1);
-    EXPECT_EQ(Roster.Delete_Character(), "");
+    EXPECT_TRUE(Roster.Delete_Character().Ok());
     EXPECT_EQ(Texts(Roster.Characters()), "[Ann][Zed]");
     EXPECT_EQ(Roster.Selected_Character(), 1); // the entry now at the same place
-    Roster.Delete_Character();
+    ASSERT_TRUE(Roster.Delete_Character().Ok());
     EXPECT_EQ(Roster.Selected_Character(), 0); // the deleted one was last
     EXPECT_EQ(File(), "<party=\"(default)\"></party>\r\n<party=\"Blue team\"><character=\"Ann\">a</character>"
                       "</party>\r\n");
 
     Roster.Select_Party(0);
-    EXPECT_EQ(Roster.Delete_Party(), "");
+    EXPECT_TRUE(Roster.Delete_Party().Ok());
     EXPECT_EQ(File(), "<party=\"Blue team\"><character=\"Ann\">a</character></party>\r\n");
     EXPECT_EQ(Texts(Roster.Characters()), "[Ann]");
 }
@@ -76,11 +76,11 @@ TEST_F(Party_Roster_Test, Every_Change_Rewrites_The_File_At_Once) {
 TEST_F(Party_Roster_Test, New_Party_Trims_Ignores_Blank_Answers_And_Matches_Without_Regard_To_Case) {
     Folder.Write("Characters.master",
                  "<party=\"Alpha\"></party>\r\n<party=\"Beta\"><character=\"B\"></character></party>\r\n");
-    Roster.Load();
+    ASSERT_TRUE(Roster.Load().Ok());
     const auto before = File();
-    EXPECT_EQ(Roster.New_Party(" \t "), "");
+    EXPECT_TRUE(Roster.New_Party(" \t ").Ok());
     EXPECT_EQ(Roster.Selected_Party(), 0);
-    EXPECT_EQ(Roster.New_Party("  bETA "), "");
+    EXPECT_TRUE(Roster.New_Party("  bETA ").Ok());
     EXPECT_EQ(Texts(Roster.Parties()), "[Alpha][Beta]");
     EXPECT_EQ(Roster.Selected_Party(), 1);
     EXPECT_EQ(Texts(Roster.Characters()), "[B]");
@@ -90,30 +90,30 @@ TEST_F(Party_Roster_Test, New_Party_Trims_Ignores_Blank_Answers_And_Matches_With
 TEST_F(Party_Roster_Test, Deleting_The_Last_Party_Selects_The_New_Last_And_The_Only_One_Brings_Back_Default) {
     Folder.Write("Characters.master",
                  "<party=\"A\"><character=\"x\"></character></party>\r\n<party=\"B\"></party>\r\n");
-    Roster.Load();
+    ASSERT_TRUE(Roster.Load().Ok());
     Roster.Select_Party(1);
-    Roster.Delete_Party();
+    ASSERT_TRUE(Roster.Delete_Party().Ok());
     EXPECT_EQ(Roster.Selected_Party(), 0);
     EXPECT_EQ(Texts(Roster.Characters()), "[x]");
-    Roster.Delete_Party();
+    ASSERT_TRUE(Roster.Delete_Party().Ok());
     EXPECT_EQ(Texts(Roster.Parties()), "[(default)]");
     EXPECT_EQ(Roster.Selected_Party(), 0);
     EXPECT_EQ(File(), "<party=\"(default)\"></party>\r\n");
 }
 
 TEST_F(Party_Roster_Test, An_Update_Selects_The_First_Entry_Of_Its_Display_Text) {
-    Roster.Load();
-    Roster.Add_Character("Twin", "1");
-    Roster.Add_Character("Other", "2");
-    Roster.Add_Character("twin", "3");
+    ASSERT_TRUE(Roster.Load().Ok());
+    ASSERT_TRUE(Roster.Add_Character("Twin", "1").Ok());
+    ASSERT_TRUE(Roster.Add_Character("Other", "2").Ok());
+    ASSERT_TRUE(Roster.Add_Character("twin", "3").Ok());
     EXPECT_EQ(Roster.Selected_Character(), 1);
     Roster.Select_Character(0);
-    EXPECT_EQ(Roster.Replace_Character("Twin\tMedic", "4"), "");
+    EXPECT_TRUE(Roster.Replace_Character("Twin\tMedic", "4").Ok());
     EXPECT_EQ(Texts(Roster.Characters()), "[Twin][twin][Twin\tMedic]");
     EXPECT_EQ(Roster.Selected_Character(), 2);
     Roster.Select_Character(-1);
-    EXPECT_EQ(Roster.Replace_Character("Nobody", "5"), "");
-    EXPECT_EQ(Roster.Delete_Character(), "");
+    EXPECT_TRUE(Roster.Replace_Character("Nobody", "5").Ok());
+    EXPECT_TRUE(Roster.Delete_Character().Ok());
     EXPECT_EQ(Roster.Characters().size(), 3u);
 }
 
@@ -121,36 +121,41 @@ TEST_F(Party_Roster_Test, A_File_Holding_No_Party_Is_Reported_And_Copied_Before_
     using namespace std::string_literals;
     const std::string garbage = "\x00\x01 binary \xFF<party"s;
     Folder.Write("Characters.master", garbage);
-    EXPECT_EQ(Roster.Load(),
+    EXPECT_EQ(Roster.Load().Problem(),
               "No party found while reading Characters.master\nCharacters.master is kept as it is "
               "and copied to Characters.master.bak before it is written again.");
     EXPECT_EQ(Texts(Roster.Parties()), "[(default)]");
     EXPECT_EQ(File(), garbage);
-    EXPECT_EQ(Roster.Add_Character("Una", "u"), "");
+    EXPECT_TRUE(Roster.Add_Character("Una", "u").Ok());
     EXPECT_EQ(Folder.Read("Characters.master.bak"), garbage);
     EXPECT_EQ(File(), "<party=\"(default)\"><character=\"Una\">u</character></party>\r\n");
     Folder.Write("Characters.master.bak", "kept");
-    Roster.Add_Character("Ann", "a"); // copied once only
+    ASSERT_TRUE(Roster.Add_Character("Ann", "a").Ok()); // copied once only
     EXPECT_EQ(Folder.Read("Characters.master.bak"), "kept");
 }
 
 TEST_F(Party_Roster_Test, An_Unreadable_File_Is_Never_Overwritten_When_It_Cannot_Be_Copied) {
     std::filesystem::create_directory("Characters.master");
-    const std::string problem = Roster.Load();
-    EXPECT_EQ(problem.substr(0, problem.find('\n')), "File access denied while reading Characters.master");
+    const std::string problem = Roster.Load().Problem();
+    EXPECT_EQ(problem.substr(0, problem.find('\n')),
+              "File access denied while reading Characters.master (a folder has that name)");
     EXPECT_EQ(Texts(Roster.Parties()), "[(default)]");
-    EXPECT_EQ(Roster.Add_Character("Una", "u"), "File access denied while copying Characters.master to "
-                                                "Characters.master.bak; Characters.master was not written.");
+    EXPECT_EQ(Roster.Add_Character("Una", "u").Problem(),
+              "File access denied while reading Characters.master (a folder has that name) to copy it to "
+              "Characters.master.bak; Characters.master was not written.");
     EXPECT_EQ(Texts(Roster.Characters()), "[Una]"); // kept in memory
     EXPECT_TRUE(std::filesystem::is_directory("Characters.master"));
     EXPECT_FALSE(std::filesystem::exists("Characters.master.bak"));
 }
 
 TEST_F(Party_Roster_Test, A_Failed_Save_Is_Reported_And_The_Lists_Keep_The_Change) {
-    TParty_Roster roster(Folder.Path / "no such folder" / "Characters.master");
-    EXPECT_EQ(roster.Load(), "");
-    EXPECT_EQ(roster.New_Party("Red"), "File not found while writing Characters.master");
-    EXPECT_EQ(roster.Add_Character("Una", "u"), "File not found while writing Characters.master");
+    const auto file = Folder.Path / "no such folder" / "Characters.master";
+    TParty_Roster roster(file);
+    EXPECT_TRUE(roster.Load().Ok());
+    const std::string problem = "Path not found while writing " + file.string() + " (the folder " +
+                                file.parent_path().string() + " does not exist)";
+    EXPECT_EQ(roster.New_Party("Red").Problem(), problem);
+    EXPECT_EQ(roster.Add_Character("Una", "u").Problem(), problem);
     EXPECT_EQ(Texts(roster.Parties()), "[(default)][Red]");
     EXPECT_EQ(Texts(roster.Characters()), "[Una]");
 }

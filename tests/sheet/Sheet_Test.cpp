@@ -303,7 +303,7 @@ TEST_F(Sheet_Test, Reads_In_A_Real_RTF_Reader) {
     character.Hit_Points = 23;
     const Testing::TTemporary_Folder folder;
     const auto file = folder.Path / "sheet.rtf";
-    ASSERT_EQ(Write_File_Atomic(file, Sheet(character)), 0);
+    ASSERT_TRUE(Write_File_Atomic(file, Sheet(character)).Ok());
     // unrtf writes the text in the sheet's own code page, so the accented letter comes back as one byte.
     const std::string text = Output_Of("unrtf --text '" + file.string() + "' 2>/dev/null");
     for (const std::string expected :

@@ -77,6 +77,13 @@ struct TCatalogues {
     std::function<std::string()> Change_Failure = nullptr;
 };
 
+// What storing the records of a catalogue exchange file did with them.
+struct TRecords_Stored {
+    std::int32_t Added = 0;    // records of names the catalogue did not hold
+    std::int32_t Replaced = 0; // records that replaced the record of their name
+    std::int32_t Kept = 0;     // records left out because the catalogue holds their name
+};
+
 // What the program offers an interactive character creator: the inventory dialog, and adding
 // named QIDs or compounds to the inventory.
 class TCharacter_Edit_Interface {
@@ -108,8 +115,10 @@ Vexlor::TQID_Registry* Get_QID_Registry();
 Vexlor::TCompound_Registry* Get_Compound_Registry();
 Vexlor::TEffect_Registry* Get_Effect_Registry();
 Vexlor::TPoison_Registry* Get_Poison_Registry();
-// Mode -1 (with empty texts, 0 and null) makes a random character; mode 2 runs the interactive
-// creator with the program's callbacks, and null means the user gave up. The caller frees it.
+// Mode -1 makes a random character, its scores rolled with the method text1 names ("0" to "4"),
+// or with the library's own choice when text1 is empty (the program passes empty texts, 0 and
+// null); another text makes none. Mode 2 runs the interactive creator with the program's
+// callbacks, and null means the user gave up. The caller frees the character.
 Vexlor::TVexlor_Character* Create_Character(int mode, const char* text1, int value, const char* text2,
                                             Vexlor::TCharacter_Edit_Interface* edit);
 // Installs the creator that mode 2 runs; with none installed (or null), mode 2 returns null.
@@ -124,4 +133,13 @@ const char* Get_Catalogue_Status();
 // stored. The registry interface has no room for a result, so the program asks here after each
 // change. The text is valid until the next change.
 const char* Get_Catalogue_Change_Failure();
+// Stores the records of one catalogue, named as in its exchange files ("items", "creatures",
+// "qids", "compounds", "effects", "poisons"), given as count tagged texts, all in one transaction:
+// every one of them or, on a failure, none. A record whose name the catalogue holds (or an
+// earlier record of the same call) replaces that record when replace is not 0 and is left out
+// otherwise. Returns "" when they were stored, else why none was; the text is valid until the next
+// call. The registry interface stores one record per transaction, so importing a file is this
+// separate operation.
+const char* Store_Catalogue_Records(const char* catalogue, const char* const* texts, std::int32_t count,
+                                    int replace, Vexlor::TRecords_Stored* stored);
 }

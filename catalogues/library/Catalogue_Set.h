@@ -7,6 +7,7 @@
 
 #include "Catalogue_Store.h"
 #include "Stored_Catalogue.h"
+#include "catalogues/Catalogue_Registry.h"
 
 #include <filesystem>
 #include <memory>
@@ -24,6 +25,11 @@ class TCatalogue_Set {
     const std::string& Status() const { return Log.Text(); }
     // Why the last Add or Delete of any of the catalogues could not be stored; empty when it was.
     const std::string& Change_Failure() const { return Log.Change_Failure(); }
+
+    // Stores texts as records of the catalogue whose table is table, all in one transaction, as
+    // the export Store_Catalogue_Records does: "" or why none was stored.
+    std::string Store_Records(const std::string& table, const std::vector<std::string>& texts, bool replace,
+                              TRecords_Stored& stored);
 
   private:
     bool Fill_Missing_Tables();

@@ -3,6 +3,7 @@
 // catalogue in the folder "catalogues" beside this library.
 #include "catalogues/library/Vexlor_Catalogues.h"
 #include "characters/Characters.h"
+#include "foundations/CommonUt.h"
 #include "foundations/Files.h"
 
 #include <dlfcn.h>
@@ -14,6 +15,7 @@ namespace {
 // A random character is rolled with method 4: for each group of three scores six dice, of which
 // the three highest are kept. A character handed to a player ready-made should be fit to play.
 constexpr int Random_Character_Method = 4;
+constexpr int Highest_Rolling_Method = 4;
 
 std::filesystem::path Library_Folder() {
     static const char marker = 0;
@@ -60,8 +62,11 @@ TPoison_Registry* Get_Poison_Registry() {
 TVexlor_Character* Create_Character(int mode, const char* text1, int value, const char* text2,
                                     TCharacter_Edit_Interface* edit) {
     if (mode == -1) {
+        int method = Random_Character_Method;
+        if (text1 && *text1 && (!Str_To_Int(text1, method) || method < 0 || method > Highest_Rolling_Method))
+            return nullptr;
         auto character = std::make_unique<TVexlor_Character>();
-        character->Generate(Random_Character_Method);
+        character->Generate(method);
         return character.release();
     }
     if (mode == 2 && Installed_Creator)
@@ -79,5 +84,18 @@ const char* Get_Catalogue_Status() {
 
 const char* Get_Catalogue_Change_Failure() {
     return Catalogues().Set.Change_Failure().c_str();
+}
+
+const char* Store_Catalogue_Records(const char* catalogue, const char* const* texts, std::int32_t count,
+                                    int replace, TRecords_Stored* stored) {
+    static std::string problem;
+    std::vector<std::string> records;
+    for (std::int32_t i = 0; i < count; ++i)
+        records.emplace_back(texts && texts[i] ? texts[i] : "");
+    TRecords_Stored counts;
+    problem = Catalogues().Set.Store_Records(catalogue ? catalogue : "", records, replace != 0, counts);
+    if (stored)
+        *stored = counts;
+    return problem.c_str();
 }
 }

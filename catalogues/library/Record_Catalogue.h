@@ -73,6 +73,8 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
                   [](const TEntry& a, const TEntry& b) { return Listing_Before(a.Name, b.Name); });
     }
 
+    bool Holds(std::string_view name) const override { return By_Name.find(name) != By_Name.end(); }
+
     TRecord_Text Canonical(const std::string& text) const override {
         T record;
         record.Deserialize(text.c_str());

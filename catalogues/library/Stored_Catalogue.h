@@ -66,6 +66,8 @@ class TStored_Catalogue {
     virtual bool Load(std::string_view name, const char* text) = 0;
     // Puts the records in listing order.
     virtual void Sort() = 0;
+    // Whether a record of that name is held.
+    virtual bool Holds(std::string_view name) const = 0;
 
     // From now on every change is written to store and its failure kept in log; with no store,
     // changes stay in memory.

@@ -213,7 +213,8 @@ TEST(Exports_Test, CharactersAreMadeAtRandomOrByTheInstalledCreator) {
 
 TEST(Exports_Test, ScriptedDiceReachTheRandomCharacterOfTheLoadedLibrary) {
     // The library shares the program's core, so the dice a test scripts are the dice it rolls: the
-    // character it makes is exactly the one the same dice give here, down to the last field.
+    // character it makes, with the rolling method named or the library's own, is exactly the one
+    // the same dice give here, down to the last field.
     // A fixed stream of draws, started afresh for each character.
     std::mt19937 engine;
     int draws = 0;
@@ -222,16 +223,22 @@ TEST(Exports_Test, ScriptedDiceReachTheRandomCharacterOfTheLoadedLibrary) {
         return static_cast<int>(engine() % static_cast<unsigned>(n));
     });
     const TRandom_Override scripted(scripted_dice);
-    const std::unique_ptr<TVexlor_Character> rolled(Create_Character(-1, "", 0, "", nullptr));
-    ASSERT_NE(rolled, nullptr);
-    const int library_draws = draws;
-    EXPECT_GT(library_draws, 0);
-    engine.seed();
-    draws = 0;
-    TVexlor_Character expected;
-    expected.Generate(4);
-    EXPECT_EQ(draws, library_draws);
-    EXPECT_STREQ(rolled->Serialize(), expected.Serialize());
+    for (const auto& [method_text, method] : {std::pair{"", 4}, std::pair{"0", 0}, std::pair{"3", 3}}) {
+        engine.seed();
+        draws = 0;
+        const std::unique_ptr<TVexlor_Character> rolled(Create_Character(-1, method_text, 0, "", nullptr));
+        ASSERT_NE(rolled, nullptr);
+        const int library_draws = draws;
+        EXPECT_GT(library_draws, 0);
+        engine.seed();
+        draws = 0;
+        TVexlor_Character expected;
+        expected.Generate(method);
+        EXPECT_EQ(draws, library_draws) << method;
+        EXPECT_STREQ(rolled->Serialize(), expected.Serialize()) << method;
+    }
+    for (const char* unknown_method : {"5", "-1", "four"})
+        EXPECT_EQ(Create_Character(-1, unknown_method, 0, "", nullptr), nullptr) << unknown_method;
 }
 
 } // namespace

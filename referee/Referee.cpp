@@ -169,21 +169,14 @@ std::string Range_To_Dice(int low, int high) {
     return bonus > 0 ? dice + "+" + std::to_string(bonus) : dice;
 }
 
-std::optional<TRoll_Result> TReferee::Roll(std::string& die_roll) {
+std::optional<std::string> Dice_Formula(std::string& die_roll) {
     const std::string s = Edit(die_roll, Edit_All);
     const auto inner = [&s](char c) {
         const auto found = s.find(c, 1);
         return found != std::string::npos && found + 1 < s.size() ? found : std::string::npos;
     };
-    if (inner('D') != std::string::npos) {
-        return Roll_Lines(Output, s + " Dice rolls", Rolls_Per_Press, [&s](TResult_Lines& lines) {
-            long double value, imaginary;
-            int position, error;
-            Eval(s, value, imaginary, position, error);
-            if (error == 0 && std::isfinite(value) && std::fabs(value) < 9.2e18L)
-                lines.Add(std::to_string(static_cast<long long>(value)));
-        });
-    }
+    if (inner('D') != std::string::npos)
+        return s;
     const auto dash = inner('-');
     if (dash == std::string::npos)
         return std::nullopt;
@@ -194,7 +187,21 @@ std::optional<TRoll_Result> TReferee::Roll(std::string& die_roll) {
     if (dice.empty())
         return std::nullopt;
     die_roll = dice;
-    return Roll(die_roll);
+    return Edit(dice, Edit_All);
+}
+
+std::optional<TRoll_Result> TReferee::Roll(std::string& die_roll) {
+    const std::optional<std::string> formula = Dice_Formula(die_roll);
+    if (!formula)
+        return std::nullopt;
+    const std::string& s = *formula;
+    return Roll_Lines(Output, s + " Dice rolls", Rolls_Per_Press, [&s](TResult_Lines& lines) {
+        long double value, imaginary;
+        int position, error;
+        Eval(s, value, imaginary, position, error);
+        if (error == 0 && std::isfinite(value) && std::fabs(value) < 9.2e18L)
+            lines.Add(std::to_string(static_cast<long long>(value)));
+    });
 }
 
 std::optional<TRoll_Result> TReferee::Generate_Table(const std::string& table) {

@@ -29,9 +29,8 @@ class TReferee {
     std::string Random_QID(int level);
     std::string Random_Compound(int level);
 
-    // The Dice tab's "Roll": 20 rolls of die_roll; a range such as "3-18" is first turned into
-    // dice with exactly that range, written back into die_roll. Nothing (the tab keeps its
-    // results) for a text that is neither dice nor a range.
+    // The Dice tab's "Roll": 20 rolls of the formula die_roll asks for (Dice_Formula). Nothing (the
+    // tab keeps its results) for a text that is neither dice nor a range.
     std::optional<TRoll_Result> Roll(std::string& die_roll);
     // The Tables tab's "Generate": the raw result of the table typed in table; nothing when the
     // text is not a whole number.
@@ -56,6 +55,11 @@ inline constexpr int Weapon_Extras_Table = 220;
 // The codes a text starts with, each after an "@" and up to the next ";" (Q3, P3, C2, R2, W, or a
 // table number), taken while the text left starts with "@"; rest is the text after them.
 std::vector<std::string> Expansion_Codes(const std::string& text, std::string& rest);
+
+// The formula the dice box asks for: its text in upper case without blanks when it holds dice ("D"
+// neither first nor last); a range such as "3-18" turned into dice with exactly that range, written
+// back into die_roll; nothing for any other text.
+std::optional<std::string> Dice_Formula(std::string& die_roll);
 
 // The dice with exactly the range low..high ("3d6", "3d3+1"); empty when low < 1 or low >= high.
 std::string Range_To_Dice(int low, int high);

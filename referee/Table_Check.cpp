@@ -480,6 +480,26 @@ std::string Check_Table_File(const std::string& file_name, TTable_Check& check) 
     return message;
 }
 
+TRoll_Result Check_Report(TOutput_File& output, const std::string& file_name, TTable_Check& check) {
+    const std::string message = Check_Table_File(file_name, check);
+    if (!message.empty())
+        return TRoll_Result{{}, message};
+    return Roll_Lines(output, "Table check", 1, [&check](TResult_Lines& lines) {
+        for (const TTable_Finding& finding : check.Findings)
+            lines.Add(Finding_Line(finding));
+        lines.Add(Check_Summary(check.Findings));
+    });
+}
+
+std::string Finding_Source(const TTable_Check& check, const TTable_Finding& finding) {
+    const auto index = static_cast<std::size_t>(finding.Line - 1);
+    const std::string written = index < check.Lines.size() ? check.Lines[index] : std::string();
+    std::string shown;
+    for (const char c : written)
+        shown += c == '\t' ? std::string("[tab]") : std::string(1, c);
+    return "Line " + std::to_string(finding.Line) + ": " + shown;
+}
+
 std::string Finding_Line(const TTable_Finding& finding) {
     std::string line =
         std::string(finding.Error ? "Error" : "Warning") + " in line " + std::to_string(finding.Line);

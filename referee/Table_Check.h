@@ -4,6 +4,8 @@
 #pragma once
 
 #include "evaluator/Dice_Odds.h"
+#include "referee/Output_File.h"
+#include "referee/Tool_Result.h"
 
 #include <optional>
 #include <string>
@@ -45,6 +47,15 @@ TTable_Check Check_Tables(std::string_view text, int samples = Odds_Samples);
 // Checks the table file file_name of the working folder, found as the engine finds it. Returns the
 // empty text, or the message for the game master when the file cannot be read.
 std::string Check_Table_File(const std::string& file_name, TTable_Check& check);
+
+// The Tables tab's "Check": the table file checked into check, then a line a finding and the
+// summary last, under the heading "Table check" (also in the output file). When the file cannot
+// be read, no lines and the message why.
+TRoll_Result Check_Report(TOutput_File& output, const std::string& file_name, TTable_Check& check);
+
+// The line of the file a finding is about, as written, its tabs shown as "[tab]":
+// "Line 14: 4-6[tab]blue".
+std::string Finding_Source(const TTable_Check& check, const TTable_Finding& finding);
 
 // "Error in line 12 (table 7): ..." or "Warning in line 30: ...".
 std::string Finding_Line(const TTable_Finding& finding);

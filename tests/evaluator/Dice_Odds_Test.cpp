@@ -1,5 +1,7 @@
 #include "evaluator/Dice_Odds.h"
 
+#include "evaluator/Express.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,6 +26,14 @@ TEST_P(Dice_Sum, Spans_What_The_Evaluator_Rolls) {
     ASSERT_TRUE(sum.has_value());
     EXPECT_EQ(sum->Minimum(), GetParam().Minimum);
     EXPECT_EQ(sum->Maximum(), GetParam().Maximum);
+    for (int roll = 0; roll < 50; ++roll) {
+        long double value = 0, imaginary = 0;
+        int position = 0, error = 0;
+        Eval(GetParam().Formula, value, imaginary, position, error);
+        EXPECT_EQ(error, 0);
+        EXPECT_GE(value, sum->Minimum());
+        EXPECT_LE(value, sum->Maximum());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Formulas, Dice_Sum,

@@ -156,15 +156,24 @@ TEST(Table_Check, Lines_Without_A_Tab) {
               "the line holds only blanks, so it is read as an entry instead of ending the table");
 }
 
-TEST(Table_Check, Report_Lines) {
-    const auto check = Checked("7\tWeather\n1D6\n1-4\tRain\n4-5\tFog\n");
-    ASSERT_EQ(check.Findings.size(), 2u);
-    EXPECT_EQ(Finding_Line(check.Findings[0]), "Error in line 2 (table 7): roll 6 selects no entry and gives "
-                                               "a blank result (the roll 1D6 gives 1 to 6)");
-    EXPECT_EQ(Finding_Line(check.Findings[1]).substr(0, 35), "Warning in line 4 (table 7): entry ");
-    EXPECT_EQ(Check_Summary(check.Findings), "1 error, 1 warning");
+TEST(Table_Check, Report_Lines_Under_Their_Heading) {
+    TCampaign_Folder campaign;
+    TOutput_File output([](const std::string&) {});
+    TTable_Check check;
+    const TRoll_Result missing = Check_Report(output, Table_File_Name, check);
+    EXPECT_EQ(missing.Error.substr(0, 14), "File not found");
+    EXPECT_TRUE(missing.Lines.empty());
+    campaign.Write("tables.txt", "7\tWeather\r\n1D6\r\n1-4\tRain\r\n4-5\tFog\r\n");
+    const TRoll_Result report = Check_Report(output, Table_File_Name, check);
+    EXPECT_EQ(output.Get_Heading(), "Table check");
+    ASSERT_EQ(report.Lines.size(), 3u);
+    EXPECT_EQ(report.Lines[0],
+              "Error in line 2 (table 7): roll 6 selects no entry and gives a blank result (the "
+              "roll 1D6 gives 1 to 6)");
+    EXPECT_EQ(report.Lines[1].substr(0, 35), "Warning in line 4 (table 7): entry ");
+    EXPECT_EQ(report.Lines[2], "1 error, 1 warning");
     EXPECT_EQ(Check_Summary({}), "No errors or warnings");
-    EXPECT_EQ(check.Lines[3], "4-5\tFog");
+    EXPECT_EQ(Finding_Source(check, check.Findings[1]), "Line 4: 4-5[tab]Fog");
 }
 
 TEST(Table_Check, The_Shipped_Tables_Have_No_Errors) {

@@ -199,11 +199,14 @@ std::string TSHTML_Parser::Get_Token() {
 std::string TSHTML_Parser::Read_Section(const std::string& end_tag, const std::string& start_prefix) {
     int depth = 0;
     std::string result;
+    Section_Closed = false;
     // Tokens that needed no editing lie side by side in the source: they are copied in one piece.
     std::size_t span_begin = Position, span_end = Position;
     for (std::string_view token = Next_Token(); !token.empty(); token = Next_Token()) {
-        if (Same_Text(token, end_tag) && --depth < 0)
+        if (Same_Text(token, end_tag) && --depth < 0) {
+            Section_Closed = true;
             break;
+        }
         if (token.data() == Source.data() + span_end) {
             span_end += token.size();
         } else {

@@ -41,6 +41,8 @@ class TSHTML_Parser : public TSParser {
     std::string Read_Section(const std::string& end_tag, const std::string& start_prefix);
 
     bool Preserve_Whitespace = false;
+    // Whether the last Read_Section met its end tag; false when the source ended first.
+    bool Section_Closed = false;
 
   private:
     std::string Owned_Source;

@@ -25,8 +25,10 @@ std::string Element_Name(std::string_view token, std::size_t prefix_length) {
 
 // The elements "<name=\"text\">stored</name>" of text, in order; text between tags (the line
 // breaks between parties) is ignored. Whitespace is preserved: the tab of a display text and
-// the blanks of stored texts are part of what the game master typed.
-TRoster_List Read_Elements(std::string_view text, std::string_view prefix, const std::string& name) {
+// the blanks of stored texts are part of what the game master typed. When the text ends inside
+// an element, cut (if given) receives its name, or "" when it ends inside a tag.
+TRoster_List Read_Elements(std::string_view text, std::string_view prefix, const std::string& name,
+                           std::optional<std::string>* cut = nullptr) {
     TRoster_List list;
     TSHTML_Parser parser;
     parser.Preserve_Whitespace = true;
@@ -37,10 +39,15 @@ TRoster_List Read_Elements(std::string_view text, std::string_view prefix, const
         if (token.front() != '<')
             continue;
         // A tag cut off by the end of the file names no party: nothing of it can be trusted.
-        if (token.size() >= prefix.size() && token.back() == '>' &&
-            Same_Text(token.substr(0, prefix.size()), prefix)) {
+        if (token.back() != '>') {
+            if (cut)
+                *cut = "";
+        } else if (token.size() >= prefix.size() && Same_Text(token.substr(0, prefix.size()), prefix)) {
             std::string entry_text = Element_Name(token, prefix.size());
-            list.push_back({std::move(entry_text), parser.Read_Section(end_tag, start_prefix)});
+            std::string stored = parser.Read_Section(end_tag, start_prefix);
+            if (cut && !parser.Section_Closed)
+                *cut = entry_text;
+            list.push_back({std::move(entry_text), std::move(stored)});
         } else {
             Skip_Unknown_Tag(parser, token);
         }
@@ -72,6 +79,23 @@ TRoster_List Read_Parties(std::string_view file_text) {
 
 TRoster_List Read_Party_Members(std::string_view party_text) {
     return Read_Elements(party_text, Character_Prefix, "character");
+}
+
+std::optional<std::string> Cut_Short_Element(std::string_view file_text) {
+    std::optional<std::string> party;
+    const TRoster_List parties = Read_Elements(file_text, Party_Prefix, "party", &party);
+    if (!party)
+        return std::nullopt;
+    if (party->empty())
+        return "a party";
+    std::optional<std::string> character;
+    Read_Elements(parties.back().Stored, Character_Prefix, "character", &character);
+    const std::string named_party = "the party \"" + *party + "\"";
+    if (!character)
+        return named_party;
+    if (character->empty())
+        return "a character of " + named_party;
+    return "the character \"" + character->substr(0, character->find('\t')) + "\" of " + named_party;
 }
 
 std::string Party_Text(const TRoster_List& characters) {

@@ -4,6 +4,7 @@
 
 #include "characters/Characters.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,11 @@ TRoster_List Read_Parties(std::string_view file_text);
 
 // The characters of a party's stored text in stored order.
 TRoster_List Read_Party_Members(std::string_view party_text);
+
+// Where the text of a party file ends before its last element does (a file cut short by a full
+// disk or by hand), as the game master is told it: the character "Rex" of the party "Alpha",
+// the party "Alpha", a character of the party "Alpha", a party. Nothing when it reads whole.
+std::optional<std::string> Cut_Short_Element(std::string_view file_text);
 
 // A party's stored text: its characters' elements side by side, in list order.
 std::string Party_Text(const TRoster_List& characters);

@@ -1,13 +1,15 @@
 // The parties and characters the parties dialog works on, and the party file behind them. Every
-// change is written to the file at once, so nothing a game master does is lost when the program
-// ends; a file that could not be read is never overwritten without a copy being kept first.
+// change is written to the file at once, as one read-modify-write under the file's lock
+// (Party_Changes.h), so nothing a game master does is lost when the program ends and nothing
+// another copy of the program or the command-line companion stored meanwhile is lost either.
 #pragma once
 
-#include "Party_File.h"
+#include "Party_Changes.h"
 #include "foundations/Result.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace Vexlor {
 
@@ -18,8 +20,8 @@ class TParty_Roster {
 
     // Reads the party file afresh (the dialog does on each showing), replacing the parties held,
     // selects the first party and loads its characters. A missing file gives "(default)" alone.
-    // A file that exists but cannot be read, or that holds text but no party, is a failure to
-    // tell the user once; it is kept until a copy of it is made.
+    // A file that exists but cannot be read whole is a failure to tell the user once; it is kept
+    // until a copy of it is made.
     TResult Load();
 
     const TRoster_List& Parties() const { return Party_List; }
@@ -33,8 +35,11 @@ class TParty_Roster {
     // Selects a character of the selected party, or none with -1.
     void Select_Character(int index);
 
-    // The operations that change the parties write the whole file at once. A failure says what
-    // to tell the user when it could not be written (the lists keep the change).
+    // The operations that change the parties apply their change to the party file as it stands
+    // now and show the parties as they are then, changes of other programs included. A failure
+    // tells the user that the file could not be written (the change is then kept here and written
+    // with the next change that can be), or what the change had to say about a character another
+    // program changed meanwhile.
 
     // Adds a party named answer (trimmed) unless one of that name exists, and selects it. An
     // answer that is blank after trimming does nothing.
@@ -50,19 +55,16 @@ class TParty_Roster {
     TResult Replace_Character(std::string text, std::string stored);
 
   private:
-    // Folds the characters into the selected party and writes the file.
-    TResult Persist();
-    // Copies a file that could not be read to the backup before its first rewrite.
-    TResult Keep_Unreadable_File();
-    void Select_Character_Text(const std::string& text);
+    // Writes change, after the changes not yet written, and shows the parties as they now stand.
+    TResult Change(TParty_Change change);
+    void Select_Party_Named(const std::string& name, int otherwise);
 
     std::filesystem::path File;
-    std::filesystem::path Backup;
     TRoster_List Party_List;
     TRoster_List Character_List;
     int Party_Index = -1;
     int Character_Index = -1;
-    bool Backup_Needed = false; // the file on disk is not what the lists hold and no copy exists
+    std::vector<TParty_Change> Unwritten; // changes made here that the file could not take yet
 };
 
 } // namespace Vexlor

@@ -1,7 +1,9 @@
-// A copy of the program killed with SIGKILL while it rewrites the party file: afterwards the file
-// is whole, the old file or the new one, never a mix of both and never empty.
+// Copies of the program on one party file: a copy killed with SIGKILL while it rewrites the file
+// leaves it whole, the old file or the new one, never a mix of both and never empty, and never
+// blocks the next copy; copies writing at the same time lose none of each other's changes.
 #include "roster/Party_Roster.h"
 
+#include "foundations/File_Lock.h"
 #include "foundations/Files.h"
 #include "tests/Killed_Writer.h"
 #include "tests/Test_Folder.h"
@@ -10,6 +12,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace Vexlor {
@@ -81,6 +84,75 @@ TEST(Party_File_Durability, A_Writer_Killed_While_Rewriting_Leaves_The_Old_Or_Th
     }
     std::cout << "16 copies killed, " << inside_a_write << " of them while writing the file; " << acknowledged
               << " characters in the file afterwards\n";
+}
+
+// A copy killed while it holds the party file's lock holds nothing: the next change takes the lock
+// at once, without waiting for it.
+TEST(Party_File_Durability, A_Writer_Killed_Holding_The_Lock_Does_Not_Block_The_Next) {
+    Testing::TWorking_Folder folder;
+    const auto lock_file = Party_Lock_File(Party_File_Name);
+    const int held = Testing::Write_And_Kill(
+        [&](const std::function<void()>& acknowledge) {
+            TFile_Lock lock;
+            if (!lock.Take(lock_file, std::chrono::milliseconds(0)).Ok())
+                ::_exit(2);
+            acknowledge();
+            for (;;)
+                ::pause();
+        },
+        1, std::chrono::microseconds(0));
+    ASSERT_EQ(held, 1);
+    EXPECT_TRUE(std::filesystem::exists(lock_file));
+    TFile_Lock lock;
+    EXPECT_TRUE(lock.Take(lock_file, std::chrono::milliseconds(0)).Ok());
+    // While it is held, another program is told who holds it.
+    const pid_t holder = ::getpid();
+    Testing::Write_And_Kill(
+        [&](const std::function<void()>& acknowledge) {
+            TFile_Lock second;
+            const TResult taken = second.Take(lock_file, std::chrono::milliseconds(0));
+            if (taken.Problem() !=
+                "Characters.master.lock is held by another program (process " + std::to_string(holder) + ")")
+                ::_exit(2);
+            acknowledge();
+            for (;;)
+                ::pause();
+        },
+        1, std::chrono::microseconds(0));
+    lock.Release();
+    TParty_Roster roster;
+    ASSERT_TRUE(roster.Load().Ok());
+    EXPECT_TRUE(roster.Add_Character("Una", "u").Ok());
+}
+
+// Two copies adding characters to the same party at the same time, each from what it read when it
+// started: every character of both is in the file afterwards.
+TEST(Party_File_Durability, Two_Copies_Writing_At_Once_Lose_Nothing) {
+    Testing::TWorking_Folder folder;
+    constexpr int Each = 40;
+    pid_t copies[2];
+    for (int copy = 0; copy < 2; ++copy) {
+        copies[copy] = ::fork();
+        if (copies[copy] == 0) {
+            TParty_Roster roster;
+            if (!roster.Load().Ok())
+                ::_exit(2);
+            for (int number = 0; number < Each; ++number) {
+                const std::string name = Character_Name(copy * 1000 + number);
+                if (!roster.Add_Character(name, "<#name=" + name + ">").Ok())
+                    ::_exit(3);
+            }
+            ::_exit(0);
+        }
+    }
+    for (const pid_t copy : copies) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(copy, &status, 0), copy);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    const TRoster_List parties = Read_Parties(folder.Read("Characters.master"));
+    ASSERT_EQ(parties.size(), 1u);
+    EXPECT_EQ(Read_Party_Members(parties[0].Stored).size(), 2u * Each);
 }
 
 } // namespace

@@ -2,12 +2,16 @@
 
 #include "tests/Test_Folder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 namespace Vexlor {
 namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 std::string Texts(const TRoster_List& list) {
     std::string texts;
@@ -122,7 +126,7 @@ TEST_F(Party_Roster_Test, A_File_Holding_No_Party_Is_Reported_And_Copied_Before_
     const std::string garbage = "\x00\x01 binary \xFF<party"s;
     Folder.Write("Characters.master", garbage);
     EXPECT_EQ(Roster.Load().Problem(),
-              "No party found while reading Characters.master\nCharacters.master is kept as it is "
+              "No party found while reading Characters.master.\nCharacters.master is kept as it is "
               "and copied to Characters.master.bak before it is written again.");
     EXPECT_EQ(Texts(Roster.Parties()), "[(default)]");
     EXPECT_EQ(File(), garbage);
@@ -138,26 +142,102 @@ TEST_F(Party_Roster_Test, An_Unreadable_File_Is_Never_Overwritten_When_It_Cannot
     std::filesystem::create_directory("Characters.master");
     const std::string problem = Roster.Load().Problem();
     EXPECT_EQ(problem.substr(0, problem.find('\n')),
-              "File access denied while reading Characters.master (a folder has that name)");
+              "File access denied while reading Characters.master (a folder has that name).");
     EXPECT_EQ(Texts(Roster.Parties()), "[(default)]");
-    EXPECT_EQ(Roster.Add_Character("Una", "u").Problem(),
-              "File access denied while reading Characters.master (a folder has that name) to copy it to "
-              "Characters.master.bak; Characters.master was not written.");
+    EXPECT_THAT(Roster.Add_Character("Una", "u").Problem(),
+                StartsWith("File access denied while reading Characters.master (a folder has that name) to "
+                           "copy it to Characters.master.bak; Characters.master was not written.\n"));
     EXPECT_EQ(Texts(Roster.Characters()), "[Una]"); // kept in memory
     EXPECT_TRUE(std::filesystem::is_directory("Characters.master"));
     EXPECT_FALSE(std::filesystem::exists("Characters.master.bak"));
 }
 
-TEST_F(Party_Roster_Test, A_Failed_Save_Is_Reported_And_The_Lists_Keep_The_Change) {
-    const auto file = Folder.Path / "no such folder" / "Characters.master";
-    TParty_Roster roster(file);
+// A change that cannot be written stays in sight and is written with the next one that can be.
+TEST_F(Party_Roster_Test, A_Failed_Save_Is_Reported_And_Kept_Until_The_File_Can_Be_Written) {
+    const auto folder = Folder.Path / "no such folder";
+    TParty_Roster roster(folder / "Characters.master");
     EXPECT_TRUE(roster.Load().Ok());
-    const std::string problem = "Path not found while writing " + file.string() + " (the folder " +
-                                file.parent_path().string() + " does not exist)";
-    EXPECT_EQ(roster.New_Party("Red").Problem(), problem);
-    EXPECT_EQ(roster.Add_Character("Una", "u").Problem(), problem);
+    const std::string problem =
+        "Path not found while writing " + (folder / "Characters.master.lock").string() + " (the folder " +
+        folder.string() + " does not exist): Characters.master was not written.\nThe change is kept";
+    EXPECT_THAT(roster.New_Party("Red").Problem(), StartsWith(problem));
+    EXPECT_THAT(roster.Add_Character("Una", "u").Problem(), StartsWith(problem));
     EXPECT_EQ(Texts(roster.Parties()), "[(default)][Red]");
     EXPECT_EQ(Texts(roster.Characters()), "[Una]");
+    ASSERT_TRUE(roster.Load().Ok());
+    EXPECT_EQ(Texts(roster.Parties()), "[(default)][Red]");
+    std::filesystem::create_directory(folder);
+    roster.Select_Party(1);
+    EXPECT_TRUE(roster.Add_Character("Ann", "a").Ok());
+    EXPECT_EQ(Read_File(folder / "Characters.master"),
+              "<party=\"(default)\"></party>\r\n<party=\"Red\"><character=\"Ann\">a</character>"
+              "<character=\"Una\">u</character></party>\r\n");
+}
+
+// Two windows (two copies of the program, or the program and the command-line companion) on one
+// campaign folder, each changing what it read before the other wrote: nothing either stored is lost.
+TEST_F(Party_Roster_Test, Two_Writers_Keep_Each_Others_Changes) {
+    TParty_Roster first, second;
+    ASSERT_TRUE(first.Load().Ok());
+    ASSERT_TRUE(second.Load().Ok());
+    EXPECT_TRUE(first.New_Party("Alpha Team").Ok());
+    EXPECT_TRUE(second.New_Party("Beta Team").Ok());
+    EXPECT_EQ(Texts(second.Parties()), "[(default)][Alpha Team][Beta Team]");
+    EXPECT_EQ(Texts(Read_Parties(File())), "[(default)][Alpha Team][Beta Team]");
+
+    first.Select_Party(1);
+    EXPECT_TRUE(first.Add_Character("Rex", "r1").Ok());
+    second.Select_Party(1);
+    EXPECT_TRUE(second.Add_Character("Una", "u").Ok());
+    EXPECT_EQ(Texts(second.Characters()), "[Rex][Una]");
+
+    // Each edits, deletes or drops what the other changed meanwhile: the other's change is kept.
+    EXPECT_TRUE(first.Replace_Character("Rex\tMedic", "r2").Ok());
+    second.Select_Character(0);
+    EXPECT_EQ(
+        second.Replace_Character("Rex\tCommando", "r3").Problem(),
+        "\"Rex\" was changed by another program since this window showed it while you edited it: both are "
+        "kept.");
+    EXPECT_EQ(Texts(second.Characters()), "[Rex\tCommando][Rex\tMedic][Una]");
+    first.Select_Character(1);
+    ASSERT_EQ(first.Characters()[1].Text, "Una");
+    EXPECT_TRUE(first.Replace_Character("Una\tMedic", "u2").Ok());
+    second.Select_Character(2);
+    EXPECT_EQ(second.Delete_Character().Problem(),
+              "\"Una\" was changed by another program since this window showed it, and is not deleted.");
+    EXPECT_TRUE(first.Add_Character("Zed", "z").Ok());
+    EXPECT_EQ(
+        second.Delete_Party().Problem(),
+        "The party \"Alpha Team\" was changed by another program since this window showed it, and is not "
+        "deleted.");
+    EXPECT_EQ(Texts(Read_Party_Members(Read_Parties(File())[1].Stored)),
+              "[Rex\tCommando][Rex\tMedic][Una\tMedic][Zed]");
+}
+
+// A file whose last line was cut short (a full disk, an editor): the parties that can be read load,
+// the game master hears which character was cut, and the file is kept before it is written again.
+TEST_F(Party_Roster_Test, A_File_Cut_Short_Loads_What_It_Can_And_Is_Kept) {
+    const std::string cut =
+        "<party=\"Alpha\"><character=\"Rex\">r</character></party>\r\n"
+        "<party=\"Beta\"><character=\"Bo\">b</character><character=\"Una\tMedic\"><name>U";
+    Folder.Write("Characters.master", cut);
+    EXPECT_EQ(
+        Roster.Load().Problem(),
+        "Characters.master ends in the middle of the character \"Una\" of the party \"Beta\": what could "
+        "be read of it is shown.\nCharacters.master is kept as it is and copied to Characters.master.bak "
+        "before it is written again.");
+    EXPECT_EQ(Texts(Roster.Parties()), "[Alpha][Beta]");
+    Roster.Select_Party(1);
+    EXPECT_EQ(Texts(Roster.Characters()), "[Bo][Una\tMedic]");
+    EXPECT_TRUE(Roster.Delete_Character().Ok());
+    EXPECT_EQ(Folder.Read("Characters.master.bak"), cut);
+    EXPECT_TRUE(Roster.Load().Ok());
+    for (const char* end :
+         {"<party=\"Gam", "<party=\"Gamma\"><character=\"Zed\"></character>", "<party=\"Gamma\"><charac"}) {
+        Folder.Write("Characters.master", "<party=\"Alpha\"></party>\r\n" + std::string(end));
+        EXPECT_THAT(Roster.Load().Problem(), HasSubstr("Characters.master ends in the middle of "));
+        EXPECT_THAT(Roster.Parties().front().Text, "Alpha");
+    }
 }
 
 } // namespace

@@ -75,6 +75,10 @@ struct TCatalogues {
     // program passes the catalogue library's Get_Catalogue_Change_Failure). Without it every
     // change counts as stored.
     std::function<std::string()> Change_Failure = nullptr;
+    // Why no change is stored beyond this run, for the windows to say before the first change
+    // (the program passes the catalogue library's Get_Catalogue_Unkept_Reason); empty when every
+    // change is stored.
+    std::string Unkept_Reason = {};
 };
 
 // What storing the records of a catalogue exchange file did with them.
@@ -133,6 +137,10 @@ const char* Get_Catalogue_Status();
 // stored. The registry interface has no room for a result, so the program asks here after each
 // change. The text is valid until the next change.
 const char* Get_Catalogue_Change_Failure();
+// Why no change of any registry is stored in the catalogue file: the file could not be used when
+// the catalogues were brought up, so they work in memory and every change lasts only until the
+// program ends. Empty when changes are stored.
+const char* Get_Catalogue_Unkept_Reason();
 // Stores the records of one catalogue, named as in its exchange files ("items", "creatures",
 // "qids", "compounds", "effects", "poisons"), given as count tagged texts, all in one transaction:
 // every one of them or, on a failure, none. A record whose name the catalogue holds (or an

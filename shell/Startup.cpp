@@ -40,7 +40,8 @@ TCatalogues Library_Catalogues() {
             Get_Compound_Registry(),
             Get_Effect_Registry(),
             Get_Poison_Registry(),
-            [] { return std::string(Get_Catalogue_Change_Failure()); }};
+            [] { return std::string(Get_Catalogue_Change_Failure()); },
+            Get_Catalogue_Unkept_Reason()};
 }
 
 std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "catalogues/Catalogue_Ownership.h"
+#include "catalogues/editing/Effect_Editing.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace Vexlor {
@@ -55,6 +57,16 @@ bool Is_Listed(const TItem_Template& item, const TList_Filter& filter);
 bool Is_Listed(const TQID_Plan& plan, const TList_Filter& filter);
 bool Is_Listed(const TCompound_Plan& plan, const TList_Filter& filter);
 
+// The filter that shows a record just stored: current when it lists the record, else the record's
+// own classification or level, or every level when the level box cannot show its own (a level
+// outside 1..highest_level), so that a new record never vanishes from its list unseen.
+template <class Record> TList_Filter Filter_Showing(const Record&, const TList_Filter& current, int) {
+    return current;
+}
+TList_Filter Filter_Showing(const TItem_Template& item, const TList_Filter& current, int highest_level);
+TList_Filter Filter_Showing(const TQID_Plan& plan, const TList_Filter& current, int highest_level);
+TList_Filter Filter_Showing(const TCompound_Plan& plan, const TList_Filter& current, int highest_level);
+
 // One catalogue as a list dialog reaches it, whatever records it holds.
 class TCatalogue_List {
   public:
@@ -64,6 +76,11 @@ class TCatalogue_List {
     virtual std::vector<std::string> Listed_Names(const TList_Filter& filter) = 0;
     virtual bool Contains(const std::string& name) = 0;
     virtual TResult Delete(const std::string& name) = 0;
+    // What uses the record called name and loses it with it, as Delete_Question names them.
+    virtual std::vector<std::string> Users(const std::string& name) = 0;
+    // The filter that lists the record called name (Filter_Showing); current when there is none.
+    virtual TList_Filter Filter_Showing(const std::string& name, const TList_Filter& current,
+                                        int highest_level) = 0;
 };
 
 // registry is one of catalogues.
@@ -84,6 +101,17 @@ template <class Record> class TRegistry_List final : public TCatalogue_List {
     }
     bool Contains(const std::string& name) override { return Registry.Get(name.c_str()) != nullptr; }
     TResult Delete(const std::string& name) override { return Delete_Record(Catalogues, Registry, name); }
+    std::vector<std::string> Users(const std::string& name) override {
+        if constexpr (std::is_same_v<Record, TEffect_Template>)
+            return Effect_Users(Catalogues, name);
+        else
+            return {};
+    }
+    TList_Filter Filter_Showing(const std::string& name, const TList_Filter& current,
+                                int highest_level) override {
+        const Record* record = Registry.Get(name.c_str());
+        return record ? Vexlor::Filter_Showing(*record, current, highest_level) : current;
+    }
 
   private:
     TCatalogue_Registry<Record>& Registry;
@@ -97,7 +125,8 @@ int Selection_After_Delete(int deleted, int remaining);
 
 // The Yes/No question before a record is deleted.
 inline constexpr std::string_view Delete_Caption = "Really delete";
-std::string Delete_Question(const std::string& name);
+// users are what loses the record with it (Effect_Users), named after the question.
+std::string Delete_Question(const std::string& name, const std::vector<std::string>& users);
 
 // The Yes/No question before a record is stored under a name another record has: Yes replaces
 // that record, No goes back to the editor.

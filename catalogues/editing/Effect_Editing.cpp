@@ -1,7 +1,9 @@
 #include "catalogues/editing/Effect_Editing.h"
 
+#include "catalogues/Poison_Template.h"
 #include "foundations/CommonUt.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -178,6 +180,25 @@ std::unique_ptr<TEffect_Template> Build_Effect(const TEffect_Editor_State& state
     effect->Set_Diseases(Join_Names(state.Diseases.Chosen).c_str());
     effect->Set_Description(state.Description.c_str());
     return effect;
+}
+
+std::vector<std::string> Effect_Users(const TCatalogues& catalogues, const std::string& name) {
+    std::vector<std::string> users;
+    if (catalogues.Poisons)
+        for (std::int32_t index = 0; index < catalogues.Poisons->Count(); ++index)
+            if (const TPoison_Template* poison = catalogues.Poisons->Get(index);
+                poison && (poison->Get_Effect() == name || poison->Get_Effect_Miss() == name))
+                users.push_back("the poison \"" + std::string(poison->Get_Name()) + "\"");
+    if (catalogues.Effects)
+        for (std::int32_t index = 0; index < catalogues.Effects->Count(); ++index) {
+            const TEffect_Template* effect = catalogues.Effects->Get(index);
+            if (!effect)
+                continue;
+            const std::vector<std::string> subs = Split_Names(effect->Get_Effects());
+            if (std::find(subs.begin(), subs.end(), name) != subs.end())
+                users.push_back("the effect \"" + std::string(effect->Get_Name()) + "\"");
+        }
+    return users;
 }
 
 } // namespace Vexlor

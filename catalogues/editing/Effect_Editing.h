@@ -2,6 +2,7 @@
 // the rule that keeps an effect from being its own sub-effect, directly or through a chain.
 #pragma once
 
+#include "catalogues/Catalogue_Registry.h"
 #include "catalogues/Effect_Template.h"
 #include "catalogues/editing/Editor_Texts.h"
 
@@ -115,6 +116,11 @@ bool Same_Effect(const std::string& a, const std::string& b);
 // never comes round to the same effect again.
 std::vector<std::string> Offered_Sub_Effects(const std::vector<TEffect_Links>& effects,
                                              const std::string& edited);
+
+// What uses the effect called name, as the question before deleting it names them: the poisons
+// whose effect or miss effect it is and the effects that have it as a sub-effect, each as
+// 'the poison "Ember Sting"', in catalogue order.
+std::vector<std::string> Effect_Users(const TCatalogues& catalogues, const std::string& name);
 
 // The state of a cleared editor: every effect and QID plan offered.
 TEffect_Editor_State New_Effect_State(const std::vector<TEffect_Links>& effects,

@@ -21,24 +21,30 @@ TCatalogue_Set::TCatalogue_Set(std::vector<TStored_Catalogue*> catalogues,
       Starter_Folder(std::move(starter_folder)) {
     std::string reason;
     Store = TCatalogue_Store::Open(database, reason);
+    std::string unusable; // why the file cannot take changes
     if (!Store) {
         Log.Report("The catalogue file \"" + File_Name + "\" could not be used (" + reason +
                    "). It is left as it was; the starter catalogue is in use and changes to the catalogues "
                    "will not be saved.");
+        unusable = "could not be used (" + reason + ")";
         for (TStored_Catalogue* catalogue : Catalogues)
             Load_Starter(*catalogue);
     } else {
-        bool writable = !Store->Read_Only();
-        if (!writable)
+        if (Store->Read_Only()) {
             Log.Report("The catalogue file \"" + File_Name +
                        "\" is write-protected: changes to the catalogues will not be saved.");
-        if (writable)
-            writable = Fill_Missing_Tables();
+            unusable = "is write-protected";
+        } else if (!Fill_Missing_Tables()) {
+            unusable = "could not be prepared";
+        }
         if (!Read_Tables())
-            writable = false;
-        if (!writable)
+            unusable = "is damaged";
+        if (!unusable.empty())
             Store.reset();
     }
+    if (!unusable.empty())
+        Unkept = "Changes to the catalogues last only until the program ends: the catalogue file \"" +
+                 File_Name + "\" " + unusable + ".";
     for (TStored_Catalogue* catalogue : Catalogues) {
         catalogue->Sort();
         catalogue->Attach(Store.get(), Log);

@@ -25,6 +25,9 @@ class TCatalogue_Set {
     const std::string& Status() const { return Log.Text(); }
     // Why the last Add or Delete of any of the catalogues could not be stored; empty when it was.
     const std::string& Change_Failure() const { return Log.Change_Failure(); }
+    // Why no change is stored in the catalogue file (it could not be used when the catalogues were
+    // brought up, and they work in memory); empty when every change is stored.
+    const std::string& Unkept_Reason() const { return Unkept; }
 
     // Stores texts as records of the catalogue whose table is table, all in one transaction, as
     // the export Store_Catalogue_Records does: "" or why none was stored.
@@ -43,6 +46,7 @@ class TCatalogue_Set {
     std::string File_Name;
     std::filesystem::path Starter_Folder;
     std::unique_ptr<TCatalogue_Store> Store;
+    std::string Unkept;
     TProblem_Log Log;
 };
 

@@ -86,6 +86,10 @@ const char* Get_Catalogue_Change_Failure() {
     return Catalogues().Set.Change_Failure().c_str();
 }
 
+const char* Get_Catalogue_Unkept_Reason() {
+    return Catalogues().Set.Unkept_Reason().c_str();
+}
+
 const char* Store_Catalogue_Records(const char* catalogue, const char* const* texts, std::int32_t count,
                                     int replace, TRecords_Stored* stored) {
     static std::string problem;

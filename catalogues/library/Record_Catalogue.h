@@ -25,6 +25,8 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
     // is stored again as it now stands.
     // The record is kept as its stored text reads back, so that it is the same now as after the
     // next start (a name read back without its surrounding quotes is listed without them at once).
+    // A record the catalogue file could not take is freed and the catalogue stays as it was, so
+    // that the lists show what the next start will find; the failure is the change's failure.
     void Add(T* record) override {
         Begin_Change();
         if (!record)
@@ -34,10 +36,14 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
         std::string name = record->Get_Name();
         const auto held = Entry_Of(record);
         if (held == Entries.end()) {
-            Save(name, text);
-            Insert(std::move(name), std::unique_ptr<T>(record));
+            std::unique_ptr<T> added(record);
+            const char* consequence = By_Name.contains(name) ? "The catalogue keeps the one stored before."
+                                                             : "It is not in the catalogue.";
+            if (Save(name, text, consequence).Ok())
+                Insert(std::move(name), std::move(added));
         } else if (held->Name == name) {
-            Save(name, text);
+            // A record changed in place stays changed; a failure is told all the same.
+            static_cast<void>(Save(name, text, Lost_At_The_End));
         } else {
             Rename_Held(record, held->Name, std::move(name), text);
         }
@@ -122,7 +128,7 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
     // leaves the list but is kept until the catalogue goes, as the pointers handed out for it may
     // still be in use.
     void Rename_Held(T* record, std::string old_name, std::string name, const std::string& text) {
-        Save_Renamed(old_name, name, text);
+        static_cast<void>(Save_Renamed(old_name, name, text));
         if (const auto replaced = By_Name.find(name); replaced != By_Name.end()) {
             const auto entry = Entry_Of(replaced->second);
             Replaced.push_back(std::move(entry->Record));
@@ -134,8 +140,8 @@ template <class T, class Registry> class TRecord_Catalogue final : public Regist
     }
 
     void Delete_Entry(typename TEntries::iterator entry) {
-        Erase(entry->Name);
-        Remove(entry);
+        if (Erase(entry->Name).Ok())
+            Remove(entry);
     }
 
     void Remove(typename TEntries::iterator entry) {

@@ -22,29 +22,40 @@ void TStored_Catalogue::Begin_Change() {
         Log->Begin_Change();
 }
 
-void TStored_Catalogue::Save(const std::string& name, const std::string& text) {
-    if (Store)
-        Report_Failure(Store->Put(Names.Table, name, text),
-                       "The " + Names.Kind + " \"" + name + "\" could not be saved");
+TResult TStored_Catalogue::Save(const std::string& name, const std::string& text,
+                                const std::string& consequence) {
+    if (!Store)
+        return {};
+    return Reported(Store->Put(Names.Table, name, text),
+                    "The " + Names.Kind + " \"" + name + "\" could not be saved: ", consequence);
 }
 
-void TStored_Catalogue::Save_Renamed(const std::string& old_name, const std::string& name,
-                                     const std::string& text) {
-    if (Store)
-        Report_Failure(Store->Rename(Names.Table, old_name, name, text), "The " + Names.Kind + " \"" +
-                                                                             old_name + "\" renamed \"" +
-                                                                             name + "\" could not be saved");
+TResult TStored_Catalogue::Save_Renamed(const std::string& old_name, const std::string& name,
+                                        const std::string& text) {
+    if (!Store)
+        return {};
+    return Reported(Store->Rename(Names.Table, old_name, name, text),
+                    "The " + Names.Kind + " \"" + old_name + "\" could not be saved as \"" + name + "\": ",
+                    Lost_At_The_End);
 }
 
-void TStored_Catalogue::Erase(const std::string& name) {
-    if (Store)
-        Report_Failure(Store->Remove(Names.Table, name),
-                       "The deletion of the " + Names.Kind + " \"" + name + "\" could not be saved");
+TResult TStored_Catalogue::Erase(const std::string& name) {
+    if (!Store)
+        return {};
+    return Reported(
+        Store->Remove(Names.Table, name),
+        "The " + Names.Kind + " \"" + name + "\" could not be deleted: ", "It is still in the catalogue.");
 }
 
-void TStored_Catalogue::Report_Failure(const TResult& stored, const std::string& what) {
-    if (!stored.Ok() && Log)
-        Log->Change_Failed(what + ": " + stored.Problem() + ".");
+// The game master hears what failed, why, and what the catalogue holds now.
+TResult TStored_Catalogue::Reported(const TResult& stored, const std::string& what,
+                                    const std::string& consequence) {
+    if (stored.Ok())
+        return stored;
+    TResult failure = TResult::Failure(what + stored.Problem() + ". " + consequence);
+    if (Log)
+        Log->Change_Failed(failure.Problem());
+    return failure;
 }
 
 } // namespace Vexlor

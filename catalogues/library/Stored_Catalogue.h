@@ -79,14 +79,20 @@ class TStored_Catalogue {
     const TCatalogue_Names Names;
 
   protected:
+    // What a change that could not be stored means for a record the caller changed in place.
+    static constexpr const char* Lost_At_The_End = "The change lasts only until the program ends.";
+
     // Each change begins here, so that a failure told afterwards is its own.
     void Begin_Change();
-    void Save(const std::string& name, const std::string& text);
-    void Save_Renamed(const std::string& old_name, const std::string& name, const std::string& text);
-    void Erase(const std::string& name);
+    // Each writes one change to the catalogue file (with none, the change stays in memory). A
+    // failure says what failed, why and what the catalogue holds now, and is kept in the log as
+    // the change's failure: the caller then leaves the catalogue in memory as it was.
+    TResult Save(const std::string& name, const std::string& text, const std::string& consequence);
+    TResult Save_Renamed(const std::string& old_name, const std::string& name, const std::string& text);
+    TResult Erase(const std::string& name);
 
   private:
-    void Report_Failure(const TResult& stored, const std::string& what);
+    TResult Reported(const TResult& stored, const std::string& what, const std::string& consequence);
 
     TCatalogue_Store* Store = nullptr;
     TProblem_Log* Log = nullptr;

@@ -73,6 +73,7 @@ TCatalogue_Choice_Dialog::TCatalogue_Choice_Dialog(TServices& services, TCatalog
     : TKit_Dialog(services, Entry_Of(choice).Help_Context, parent) {
     const TChoice_Dialog_Entry& entry = Entry_Of(choice);
     Catalogue = entry.Catalogue(services.Catalogues);
+    Unkept_Reason = services.Catalogues.Unkept_Reason;
     setObjectName(QString::fromLatin1(entry.Class_Name));
     setWindowTitle(Text(entry.Kind.Caption));
     resize(440, 460);
@@ -199,6 +200,7 @@ std::optional<std::string> TCatalogue_Choice_Dialog::Selected_Name() const {
 void TCatalogue_Choice_Dialog::Create() {
     if (!Editor)
         return;
+    Tell_Unkept();
     Editor->Clear_Record();
     Run_Editor(std::nullopt);
 }
@@ -207,6 +209,7 @@ void TCatalogue_Choice_Dialog::Edit() {
     const auto name = Selected_Name();
     if (!Editor || !name)
         return;
+    Tell_Unkept();
     if (!Editor->Fill_Record(*name)) {
         Rebuild();
         return;
@@ -215,7 +218,9 @@ void TCatalogue_Choice_Dialog::Edit() {
 }
 
 // Stores what the editor built unless it was cancelled. A name another record has asks first:
-// Yes replaces that record, No goes back to the editor as the user left it.
+// Yes replaces that record, No goes back to the editor as the user left it; so does a record the
+// catalogue could not store, once the game master has been told why. A stored record is shown and
+// selected, the filter switched to one that lists it when it would hide it.
 void TCatalogue_Choice_Dialog::Run_Editor(const std::optional<std::string>& edited_name) {
     while (Editor->Run()) {
         const std::string name = Editor->Built_Name();
@@ -223,10 +228,14 @@ void TCatalogue_Choice_Dialog::Run_Editor(const std::optional<std::string>& edit
             !Prompts().Ask_Yes_No(Text(Name_Clash_Caption), To_QString(Name_Clash_Question(name)),
                                   TAnswer::No))
             continue;
-        const TResult stored = Editor->Store_Built();
+        if (const TResult stored = Editor->Store_Built(); !stored.Ok()) {
+            Rebuild();
+            Tell_Failure(stored);
+            continue;
+        }
+        Show_Filter(Catalogue->Filter_Showing(name, Filter(), Level ? Level->maximum() : 0));
         Rebuild();
         Select(name);
-        Tell_Failure(stored);
         return;
     }
 }
@@ -235,7 +244,9 @@ void TCatalogue_Choice_Dialog::Delete_Selected() {
     const auto name = Selected_Name();
     if (!name)
         return;
-    if (!Prompts().Ask_Yes_No(Text(Delete_Caption), To_QString(Delete_Question(*name)), TAnswer::No))
+    Tell_Unkept();
+    if (!Prompts().Ask_Yes_No(Text(Delete_Caption),
+                              To_QString(Delete_Question(*name, Catalogue->Users(*name))), TAnswer::No))
         return;
     const int row = List->currentRow();
     if (const TResult deleted = Catalogue->Delete(*name); !deleted.Ok()) {
@@ -249,6 +260,30 @@ void TCatalogue_Choice_Dialog::Delete_Selected() {
         List->setCurrentRow(Selection_After_Delete(row, List->count()));
     }
     Update_Edit_Button();
+}
+
+// Sets the filter controls to filter without their handlers; the caller rebuilds the list.
+void TCatalogue_Choice_Dialog::Show_Filter(const TList_Filter& filter) {
+    const TFill_Guard filling = Begin_Fill();
+    if (Classification) {
+        Show_All->setChecked(!filter.Classification);
+        if (filter.Classification)
+            Classification->setCurrentText(Text(*filter.Classification));
+    }
+    if (Level) {
+        All_Levels->setChecked(!filter.Level);
+        Level->setEnabled(!filter.Level);
+        if (filter.Level)
+            Level->setValue(*filter.Level);
+    }
+}
+
+// Changes to a catalogue that cannot keep them are made only after the game master has heard so.
+void TCatalogue_Choice_Dialog::Tell_Unkept() {
+    if (Unkept_Told || Unkept_Reason.empty())
+        return;
+    Unkept_Told = true;
+    Prompts().Show_Message(TMessage_Kind::Warning, windowTitle(), To_QString(Unkept_Reason));
 }
 
 void TCatalogue_Choice_Dialog::Tell_Failure(const TResult& result) {

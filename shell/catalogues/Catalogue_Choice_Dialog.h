@@ -51,8 +51,13 @@ class TCatalogue_Choice_Dialog : public TKit_Dialog {
     void Run_Editor(const std::optional<std::string>& edited_name);
     // Tells the game master at once of a change the catalogue could not store.
     void Tell_Failure(const TResult& result);
+    void Show_Filter(const TList_Filter& filter);
+    // Says once, before the first change, that the catalogues keep changes only until the end.
+    void Tell_Unkept();
 
     std::unique_ptr<TCatalogue_List> Catalogue;
+    std::string Unkept_Reason; // why changes last only until the program ends; empty: they are kept
+    bool Unkept_Told = false;
     TRecord_Editor* Editor = nullptr;
     QListWidget* List = nullptr;
     QPushButton* Edit_Button = nullptr;

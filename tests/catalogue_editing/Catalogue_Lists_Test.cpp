@@ -52,6 +52,19 @@ TEST(List_Filter, CataloguesWithoutAFilterListEverything) {
     EXPECT_FALSE(list.Contains("vorn"));
 }
 
+TEST(List_Filter, ARecordTheFilterHidesGetsAFilterThatShowsIt) {
+    TMemory_Registry<TItem_Template, TItem_Registry> items;
+    Fill(items, "<#name=Laser><#class=Weapon>\n");
+    TMemory_Registry<TQID_Plan, TQID_Registry> qids;
+    Fill(qids, "<#name=Fog><#level=3>\n<#name=Rift><#level=12>\n");
+    TRegistry_List item_list(items, {});
+    TRegistry_List qid_list(qids, {});
+    EXPECT_EQ(item_list.Filter_Showing("Laser", {"Other", {}}, 0).Classification, "Weapon");
+    EXPECT_EQ(qid_list.Filter_Showing("Fog", {{}, 1}, 10).Level, 3);
+    EXPECT_EQ(qid_list.Filter_Showing("Fog", {{}, 3}, 10).Level, 3);
+    EXPECT_FALSE(qid_list.Filter_Showing("Rift", {{}, 3}, 10).Level) << "past the level box: every level";
+}
+
 TEST(Selection_After_Delete, SamePositionElseTheNewLastElseNone) {
     struct TCase {
         const char* What;

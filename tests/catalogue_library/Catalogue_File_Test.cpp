@@ -12,6 +12,7 @@ namespace Vexlor::Testing {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
@@ -64,27 +65,37 @@ TEST_F(Catalogue_File_Test, WriteProtectedFileIsReadAndNotWritten) {
         const auto catalogues = Folder.Open();
         EXPECT_THAT(catalogues->Set.Status(),
                     HasSubstr("is write-protected: changes to the catalogues will not be saved"));
+        EXPECT_EQ(catalogues->Set.Unkept_Reason(),
+                  "Changes to the catalogues last only until the program ends: "
+                  "the catalogue file \"Vexlor.catalogue\" is write-protected.");
         EXPECT_THAT(Listing(catalogues->QIDs), ElementsAre("Ace=11", "Knight=2", "Queen=12"));
         catalogues->QIDs.Delete("Queen");
     });
     EXPECT_TRUE(Folder.Read("Vexlor.catalogue") == bytes) << "the file has changed";
 }
 
-// Each change's failure is told for that change alone, naming the record and the cause.
-TEST_F(Catalogue_File_Test, FailedWriteIsReported) {
+// Each change's failure is told for that change alone, naming the record, the cause and what the
+// catalogue holds now: a change the file did not take is not made in memory either.
+TEST_F(Catalogue_File_Test, FailedWriteIsReportedAndLeavesTheCatalogueAsItWas) {
     const auto catalogues = Folder.Open();
     TDirect_Connection(Folder.File()).Execute("DROP TABLE qids");
     catalogues->QIDs.Add(Plan("Queen", 12));
     EXPECT_EQ(catalogues->Set.Change_Failure(),
-              "The QID plan \"Queen\" could not be saved: no such table: qids.");
+              "The QID plan \"Queen\" could not be saved: no such table: qids. It is not in the catalogue.");
+    EXPECT_EQ(catalogues->QIDs.Get("Queen"), nullptr);
+    catalogues->QIDs.Add(Plan("Ace", 4));
+    EXPECT_THAT(catalogues->Set.Change_Failure(), EndsWith(" The catalogue keeps the one stored before."));
     catalogues->QIDs.Delete("Ace");
-    EXPECT_THAT(catalogues->Set.Change_Failure(),
-                HasSubstr("The deletion of the QID plan \"Ace\" could not be saved: "));
+    EXPECT_EQ(
+        catalogues->Set.Change_Failure(),
+        "The QID plan \"Ace\" could not be deleted: no such table: qids. It is still in the catalogue.");
+    EXPECT_THAT(Listing(catalogues->QIDs), ElementsAre("Ace=11", "Knight=2"));
     auto* rope = new TItem_Template;
     rope->Set_Name("Rope");
     catalogues->Items.Add(rope);
     EXPECT_THAT(catalogues->Set.Change_Failure(), IsEmpty());
     EXPECT_THAT(catalogues->Set.Status(), IsEmpty());
+    EXPECT_THAT(catalogues->Set.Unkept_Reason(), IsEmpty());
 }
 
 // Two copies of the program on one file: each change of either is kept, and a change made while

@@ -140,6 +140,10 @@ TEST_P(Corrupt_File_Test, StarterCatalogueIsInUseAndTheFileUnchanged) {
         Enter(folder);
         EXPECT_THAT(Get_Catalogue_Status(),
                     HasSubstr("The catalogue file \"Vexlor.catalogue\" could not be used ("));
+        EXPECT_THAT(
+            Get_Catalogue_Unkept_Reason(),
+            HasSubstr("last only until the program ends: the catalogue file \"Vexlor.catalogue\" could not "
+                      "be used ("));
         std::cout << Get_Catalogue_Status();
         Expect_Starter_Texts(*Get_Item_Registry(), "items.txt");
         Expect_Starter_Texts(*Get_Poison_Registry(), "poisons.txt");

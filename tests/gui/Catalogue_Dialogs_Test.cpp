@@ -258,6 +258,76 @@ class TCatalogue_Dialogs_Test : public QObject {
         }
     }
 
+    // A catalogue whose file fails: the game master hears why at once, the editor comes back as it
+    // was left, and the list shows what the catalogue really holds.
+    void A_Change_The_Catalogue_Cannot_Store_Is_Told_And_Not_Listed() {
+        TQID_List shown(Four_Plans);
+        shown.Services.Catalogues.Store.Failing = "disk I/O error";
+        const auto creating = When_Modal([&shown](QWidget*) {
+            Type_Name(shown.Edit_Control<QLineEdit>("QID_Name"), QStringLiteral("Mist"));
+            shown.Edit_Control<QPushButton>("OK_Button")->click();
+        });
+        const auto back = When_Modal([&shown](QWidget*) {
+            QCOMPARE(shown.Edit_Control<QLineEdit>("QID_Name")->text(), QStringLiteral("Mist"));
+            shown.Edit_Control<QPushButton>("Cancel_Button")->click();
+        });
+        shown.Button("Create_Button")->click();
+        QTRY_VERIFY(creating->Driven());
+        QTRY_VERIFY(back->Driven());
+        QCOMPARE(shown.Services.Prompts.Messages(),
+                 QStringList{QStringLiteral("\"Mist\" could not be saved: disk I/O error.")});
+        QCOMPARE(Lines(shown.List()), QStringList{QStringLiteral("Blink")});
+        QCOMPARE(shown.Services.Catalogues.QIDs.Count(), 4);
+
+        shown.List()->setCurrentRow(0);
+        shown.Services.Prompts.Answer_Yes_No(true);
+        QTest::keyClick(shown.List(), Qt::Key_Delete);
+        QCOMPARE(shown.Services.Prompts.Messages().back(),
+                 QStringLiteral("\"Blink\" could not be deleted: disk I/O error."));
+        QCOMPARE(Lines(shown.List()), QStringList{QStringLiteral("Blink")});
+    }
+
+    // A new record at level 1 while the list shows level 3 is shown: the filter follows it.
+    void A_New_Record_The_Filter_Would_Hide_Switches_The_Filter_To_Show_It() {
+        TQID_List shown(Four_Plans);
+        shown.Control<QSpinBox>("Level")->setValue(3);
+        const auto creating = When_Modal([&shown](QWidget*) {
+            Type_Name(shown.Edit_Control<QLineEdit>("QID_Name"), QStringLiteral("Mist"));
+            shown.Edit_Control<QPushButton>("OK_Button")->click();
+        });
+        shown.Button("Create_Button")->click();
+        QTRY_VERIFY(creating->Driven());
+        QCOMPARE(shown.Control<QSpinBox>("Level")->value(), 1);
+        QCOMPARE(Lines(shown.List()), (QStringList{QStringLiteral("Blink"), QStringLiteral("Mist")}));
+        QCOMPARE(shown.List()->currentItem()->text(), QStringLiteral("Mist"));
+    }
+
+    // Catalogues that cannot keep changes say so once, before the first; deleting an effect names
+    // what uses it.
+    void Unkept_Changes_Are_Told_Once_And_An_Effect_Names_Its_Users() {
+        TTest_Services services;
+        Add_Lines(services.Catalogues.Effects,
+                  "<#name=Tremors>\n<#name=Nerve Fire><effects>Tremors|</effects>\n");
+        Add_Lines(services.Catalogues.Poisons,
+                  "<#name=Glass Viper Venom><#effect=Nerve Fire><#effectmiss=Tremors>\n");
+        services.Get().Catalogues.Unkept_Reason = "Changes last only until the program ends.";
+        TCatalogue_Choice_Dialog dialog(services.Get(), TCatalogue_Choice::Effects);
+        dialog.Prepare();
+        auto* list = Find<QListWidget>(&dialog, "ListBox1");
+        list->setCurrentRow(0);
+        for (int press = 0; press < 2; ++press) {
+            services.Prompts.Answer_Yes_No(false);
+            QTest::keyClick(list, Qt::Key_Delete);
+        }
+        QCOMPARE(services.Prompts.Messages(),
+                 QStringList{QStringLiteral("Changes last only until the program ends.")});
+        QCOMPARE(
+            services.Prompts.Asked.back().Text,
+            QStringLiteral("Do you really want to delete Tremors?\n\nIt is used by the poison \"Glass Viper "
+                           "Venom\" and the effect \"Nerve Fire\", which will miss it."));
+        QVERIFY(services.Prompts.All_Answered());
+    }
+
     void The_Item_List_Shows_Ten_Thousand_Templates() {
         TShown_List<TArmor_Edit> shown(TCatalogue_Choice::Items);
         std::string lines;

@@ -30,7 +30,23 @@ struct TMemory_Catalogues {
     TMemory_Registry<TEffect_Template, TEffect_Registry> Effects;
     TMemory_Registry<TPoison_Template, TPoison_Registry> Poisons;
 
-    TCatalogues Get() { return {&Items, &Creatures, &QIDs, &Compounds, &Effects, &Poisons}; }
+    // A file behind them that a test can make fail (Store.Failing).
+    TMemory_Store Store;
+
+    TMemory_Catalogues() {
+        Items.Store = &Store;
+        Creatures.Store = &Store;
+        QIDs.Store = &Store;
+        Compounds.Store = &Store;
+        Effects.Store = &Store;
+        Poisons.Store = &Store;
+    }
+    TMemory_Catalogues(const TMemory_Catalogues&) = delete;
+    TMemory_Catalogues& operator=(const TMemory_Catalogues&) = delete;
+    TCatalogues Get() {
+        return {
+            &Items, &Creatures, &QIDs, &Compounds, &Effects, &Poisons, [this] { return Store.Last_Failure; }};
+    }
     // Every record of the starter catalogue shipped in data/catalogues.
     void Load_Starter();
 };

@@ -23,18 +23,10 @@ constexpr int Most_Tables_Per_Roll = 10000;
 // Tables kept in the cache; the oldest are forgotten and read again when asked for.
 constexpr std::size_t Most_Cached_Tables = 4096;
 
-// The file's lines, each cut to 255 characters, without their line ends.
+// A table file's lines, each cut to 255 characters, without their line ends.
 class TTable_Lines {
   public:
-    explicit TTable_Lines(const std::string& file_name)
-        : Text(Read_Table_File(file_name, Message)),
-          Reader(Text ? std::string_view(*Text) : std::string_view()) {}
-    TTable_Lines(const TTable_Lines&) = delete;
-    TTable_Lines& operator=(const TTable_Lines&) = delete;
-
-    bool Opened() const { return Text.has_value(); }
-    // Why the file could not be read, for the game master.
-    const std::string& Error() const { return Message; }
+    explicit TTable_Lines(std::string_view text) : Reader(text) {}
 
     bool Next(std::string& line) {
         std::string_view whole;
@@ -52,8 +44,6 @@ class TTable_Lines {
     }
 
   private:
-    std::string Message;
-    std::optional<std::string> Text;
     TLine_Reader Reader;
 };
 
@@ -67,9 +57,9 @@ int Leading_Number(const std::string& text) {
     return value;
 }
 
-// The table's block read from its header line on, or nothing when the file has no such table.
-std::optional<TTable_Record> Read_Table(int number, const std::string& file_name) {
-    TTable_Lines lines(file_name);
+// The table's block read from its header line on, or nothing when the text has no such table.
+std::optional<TTable_Record> Read_Table(int number, std::string_view text) {
+    TTable_Lines lines(text);
     const std::string header = std::to_string(number) + "\t";
     std::string line;
     for (;;) {
@@ -183,7 +173,14 @@ void TTable::Free_Memory() {
 const TTable_Record* TTable::Find_Table(int number, const std::string& file_name) {
     if (const auto found = By_Number.find(number); found != By_Number.end())
         return found->second;
-    auto record = Read_Table(number, file_name);
+    std::optional<TTable_Record> record;
+    if (Text) {
+        record = Read_Table(number, *Text);
+    } else {
+        std::string message;
+        if (const auto text = Read_Table_File(file_name, message))
+            record = Read_Table(number, *text);
+    }
     if (!record)
         return nullptr;
     while (Records.size() >= Most_Cached_Tables)
@@ -276,11 +273,9 @@ void Append_String(std::string& text, const std::string& item) {
     }
 }
 
-std::string Load_Table_List(const std::string& file_name, std::vector<std::string>& headers) {
-    headers.clear();
-    TTable_Lines lines(file_name);
-    if (!lines.Opened())
-        return lines.Error();
+std::vector<std::string> Table_Headers(std::string_view text) {
+    std::vector<std::string> headers;
+    TTable_Lines lines(text);
     std::string line;
     while (lines.Next(line)) {
         if (line.empty())
@@ -288,7 +283,14 @@ std::string Load_Table_List(const std::string& file_name, std::vector<std::strin
         headers.push_back(line);
         lines.Skip_Block();
     }
-    return std::string();
+    return headers;
+}
+
+std::string Load_Table_List(const std::string& file_name, std::vector<std::string>& headers) {
+    std::string message;
+    const auto text = Read_Table_File(file_name, message);
+    headers = text ? Table_Headers(*text) : std::vector<std::string>();
+    return message;
 }
 
 } // namespace Vexlor

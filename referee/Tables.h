@@ -6,7 +6,9 @@
 #include <list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace Vexlor {
@@ -29,13 +31,17 @@ struct TTable_Record {
 
 class TTable {
   public:
+    // Tables read from the file each call names: the game master's own table file.
     TTable() = default;
+    // Tables read from text whatever file a call names: a table file already in memory.
+    explicit TTable(std::string text) : Text(std::move(text)) {}
     virtual ~TTable() = default;
     TTable(const TTable&) = delete;
     TTable& operator=(const TTable&) = delete;
 
-    // The table numbered number, read from file_name (in the working folder, whatever the case of
-    // its name) unless already in the cache; null when the file has no such table.
+    // The table numbered number, read from the text held or else from file_name (in the working
+    // folder, whatever the case of its name) unless already in the cache; null when there is no
+    // such table.
     virtual const TTable_Record* Find_Table(int number, const std::string& file_name);
     // The result of a given roll on a table, references resolved; " " when nothing is selected.
     virtual std::string Get_Entry(int number, int roll, const std::string& file_name);
@@ -54,6 +60,7 @@ class TTable {
     void Start_Roll();
     bool Reference_Allowed();
 
+    std::optional<std::string> Text;  // the table file when it is held in memory
     std::list<TTable_Record> Records; // in the order the tables were read
     std::unordered_map<int, TTable_Record*> By_Number;
     int Depth = 0;       // references being followed right now
@@ -91,7 +98,9 @@ std::vector<TTable_Reference> Read_References(const std::string& text, std::stri
 // Joins results with ", "; a result that would pass 255 characters becomes "...".
 void Append_String(std::string& text, const std::string& item);
 
-// The header lines ("number<TAB>title") of every table in the file, for the table list. Returns
+// The header lines ("number<TAB>title") of every table in a table file's text.
+std::vector<std::string> Table_Headers(std::string_view text);
+// The header lines of every table in the file named file_name, for the table list. Returns
 // the empty text, or, when the file cannot be read, the message for the game master (the file
 // error, " while opening " and the file name) with the list left empty.
 std::string Load_Table_List(const std::string& file_name, std::vector<std::string>& headers);

@@ -2,7 +2,8 @@
 // treasure, gem, jewellery and party tools. The input is the table file, then the creature
 // profiles, item templates, QID plans and compound plans, one record a line, the five parts
 // separated by NUL bytes. Nothing may crash, hang or recurse without end; the dice are drawn from
-// a fixed sequence so that every find replays.
+// a fixed sequence so that every find replays. The tables are read from the input in memory, as
+// from the file, so no input waits on the disk.
 #include "catalogues/Compounds.h"
 #include "catalogues/Item_Template.h"
 #include "catalogues/QID_Plan.h"
@@ -15,11 +16,8 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
-#include <unistd.h>
 
 namespace {
 using namespace Vexlor;
@@ -58,16 +56,7 @@ template <class Call> void Reporting_Failures(Call call) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::filesystem::path folder = [] {
-        auto path =
-            std::filesystem::temp_directory_path() / ("vexlor-fuzz-referee-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        std::filesystem::current_path(path);
-        return path;
-    }();
     const std::vector<std::string> parts = Parts_Of(std::string(reinterpret_cast<const char*>(data), size));
-    // Written plainly: a flush to the disk for every input would be most of the run.
-    std::ofstream(folder / Table_File_Name, std::ios::binary | std::ios::trunc) << parts[0];
     TMemory_Registry<TCreature_Profile, TCreature_Registry> creatures;
     TMemory_Registry<TItem_Template, TItem_Registry> items;
     TMemory_Registry<TQID_Plan, TQID_Registry> qids;
@@ -81,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TFunction_Random dice(
         [&engine](int n) { return n > 1 ? static_cast<int>(engine() % static_cast<unsigned>(n)) : 0; });
     TRandom_Override use(dice);
-    TTable tables;
+    TTable tables(parts[0]);
     TOutput_File output([](const std::string&) {});
     TReferee referee(tables, TCatalogues{&items, &creatures, &qids, &compounds}, output);
 

@@ -166,6 +166,17 @@ TEST_F(Tables_Test, Table_List_Holds_Every_Header_Line) {
     EXPECT_EQ(headers.back(), "07\tLeading zero");
 }
 
+TEST_F(Tables_Test, A_Table_File_Held_In_Memory_Reads_As_The_File_Whatever_File_Is_Named) {
+    std::filesystem::remove(Campaign.Path / "tables.txt");
+    TTable held(Weather_File);
+    EXPECT_EQ(held.Get_Entry(7, 1, Table_File_Name), "Rain");
+    EXPECT_EQ(held.Get_Entry(10, 1, "elsewhere.txt"), "grey, gusty, with rain");
+    EXPECT_EQ(held.Find_Table(99, Table_File_Name), nullptr);
+    const std::vector<std::string> headers = Table_Headers(Weather_File);
+    ASSERT_EQ(headers.size(), 14u);
+    EXPECT_EQ(headers[1], "7\tWeather");
+}
+
 TEST(Append_String, Joins_And_Stops_At_255_Characters) {
     std::string text;
     Append_String(text, "   ");

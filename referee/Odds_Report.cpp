@@ -47,6 +47,14 @@ void Shown_Values(const std::vector<TOdds_Value>& values, std::size_t& first, st
 
 } // namespace
 
+std::vector<std::string> Odds_Lines(const TOdds_Report& report) {
+    std::vector<std::string> lines = report.Figures;
+    if (!report.Value_Lines.empty())
+        lines.emplace_back();
+    lines.insert(lines.end(), report.Value_Lines.begin(), report.Value_Lines.end());
+    return lines;
+}
+
 std::string Percent_Text(double chance) {
     if (chance > 0 && chance < 0.00005)
         return "<0.01%";

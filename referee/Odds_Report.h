@@ -31,6 +31,9 @@ inline constexpr std::size_t Most_Odds_Bars = 48;
 // The odds of formula, written as "Roll" rolls it (upper case, no blanks).
 TOdds_Report Odds_Report(const std::string& formula);
 
+// What the figures list shows: the figures, then, after an empty line, the line of each bar.
+std::vector<std::string> Odds_Lines(const TOdds_Report& report);
+
 // A chance as a percentage with at most two decimals: "11.57%", "100%", "<0.01%".
 std::string Percent_Text(double chance);
 

@@ -3,15 +3,16 @@
 #include "Commands.h"
 #include "Json.h"
 #include "catalogues/Catalogue_Ownership.h"
+#include "foundations/Code_Page.h"
 #include "foundations/CommonUt.h"
 #include "foundations/Files.h"
 #include "possessions/Inventory.h"
-#include "roster/Party_File.h"
+#include "roster/Party_Changes.h"
 #include "sheet/Character_RTF.h"
 
 #include <CLI/CLI.hpp>
 
-#include <functional>
+#include <cstdio>
 #include <memory>
 
 namespace Vexlor {
@@ -19,28 +20,20 @@ namespace {
 
 const std::filesystem::path Party_File{Party_File_Name};
 
-// The parties of the campaign's party file in the parties window's order; none when there is no
-// file yet. A file that exists but cannot be read, or holds no party, is refused: it is the game
-// master's to look at, and nothing here may overwrite it.
-TRoster_List Read_Campaign_Parties() {
-    std::error_code error;
-    if (!std::filesystem::exists(Party_File, error))
-        return {};
-    const std::string text = Read_User_File(Party_File);
-    TRoster_List parties = Read_Parties(text);
-    if (parties.empty() && text.find_first_not_of(" \t\r\n") != std::string::npos)
-        Refuse("No party found while reading " + Party_File.string() + ": it is left as it is.");
-    Sort_Roster(parties);
-    return parties;
+// What could not be read of the party file ends the command once the results are shown.
+void Tell_Damage(const TParty_File_Reading& reading) {
+    if (!reading.Damage.empty())
+        throw TCli_Failure(Exit_Findings, reading.Damage);
 }
 
-// One change to the parties, written back at once and atomically.
-void Change_Parties(const std::function<void(TRoster_List& parties)>& change) {
-    TRoster_List parties = Read_Campaign_Parties();
-    change(parties);
-    Sort_Roster(parties);
-    if (const TResult written = Write_File_Atomic(Party_File, Party_File_Text(parties)); !written.Ok())
-        Refuse(written.Problem());
+// Changes the party file as the parties window does: one read-modify-write under its lock. What
+// the changes had to say goes to the error output.
+void Change_Parties(const std::vector<TParty_Change>& changes) {
+    const TParty_File_Change change = Change_Party_File(Party_File, changes);
+    if (!change.Written.Ok())
+        Refuse(change.Written.Problem());
+    if (!change.Notes.empty())
+        std::fputs(("vexlor-cli: " + Windows_1252_To_UTF8(change.Notes) + "\n").c_str(), stderr);
 }
 
 const TRoster_Entry& Party_Named(const TRoster_List& parties, const std::string& name) {
@@ -48,6 +41,16 @@ const TRoster_Entry& Party_Named(const TRoster_List& parties, const std::string&
     if (found < 0)
         Refuse("There is no party \"" + name + "\" in " + Party_File.string() + ".");
     return parties[static_cast<std::size_t>(found)];
+}
+
+// The party a name given on the command line means: the one of that name in any case, else a new
+// party of that name.
+std::string Party_Of_Name(const std::string& name) {
+    if (name.empty())
+        return name;
+    const TRoster_List parties = Read_Party_File(Party_File).Parties;
+    const int held = Find_Roster_Entry(parties, name);
+    return held < 0 ? name : parties[static_cast<std::size_t>(held)].Text;
 }
 
 // A character's name as the characters list shows it (its display text up to the tab) and its
@@ -60,10 +63,10 @@ std::pair<std::string, std::string> Name_And_Classes(const TRoster_Entry& member
 
 void List_Parties(const TCli_Context& context) {
     context.Enter_Campaign();
-    const TRoster_List parties = Read_Campaign_Parties();
+    const TParty_File_Reading reading = Read_Party_File(Party_File);
     TJson json;
     json.Begin_Object().Key("parties").Begin_Array();
-    for (const TRoster_Entry& party : parties) {
+    for (const TRoster_Entry& party : reading.Parties) {
         const std::size_t members = Read_Party_Members(party.Stored).size();
         if (context.Json())
             json.Begin_Object()
@@ -78,14 +81,14 @@ void List_Parties(const TCli_Context& context) {
     }
     if (context.Json())
         Print_Json(json.End_Array().End_Object());
+    Tell_Damage(reading);
 }
 
 void Show_Party(const TCli_Context& context, const std::string& typed) {
     context.Enter_Campaign();
-    const TRoster_List parties = Read_Campaign_Parties();
-    const TRoster_Entry& party = Party_Named(parties, Game_Text(typed, "party name"));
-    TRoster_List members = Read_Party_Members(party.Stored);
-    Sort_Roster(members);
+    const TParty_File_Reading reading = Read_Party_File(Party_File);
+    const TRoster_Entry& party = Party_Named(reading.Parties, Game_Text(typed, "party name"));
+    const TRoster_List members = Read_Party_Members(party.Stored);
     TJson json;
     json.Begin_Object().Key("party").Text(party.Text).Key("characters").Begin_Array();
     for (const TRoster_Entry& member : members) {
@@ -97,14 +100,15 @@ void Show_Party(const TCli_Context& context, const std::string& typed) {
     }
     if (context.Json())
         Print_Json(json.End_Array().End_Object());
+    Tell_Damage(reading);
 }
 
 void Export_Party(const TCli_Context& context, const std::string& typed, const std::string& file,
                   bool force) {
     const std::filesystem::path path = context.User_Path(file);
     context.Enter_Campaign();
-    const TRoster_List parties = Read_Campaign_Parties();
-    const TRoster_Entry& party = Party_Named(parties, Game_Text(typed, "party name"));
+    const TParty_File_Reading reading = Read_Party_File(Party_File);
+    const TRoster_Entry& party = Party_Named(reading.Parties, Game_Text(typed, "party name"));
     Write_User_File(path, Party_File_Text({party}), force);
     const std::size_t members = Read_Party_Members(party.Stored).size();
     if (context.Json()) {
@@ -128,20 +132,25 @@ void Import_Parties(const TCli_Context& context, const std::string& file, bool r
         Refuse("No party found while reading " + file + ": nothing was imported.");
     context.Enter_Campaign();
     std::vector<std::string> added, replaced, kept;
-    Change_Parties([&](TRoster_List& parties) {
-        for (const TRoster_Entry& party : imported) {
+    std::vector<TParty_Change> changes;
+    for (const TRoster_Entry& party : imported)
+        changes.push_back([&, party](TRoster_List& parties) {
+            TRoster_List members = Read_Party_Members(party.Stored);
+            Sort_Roster(members);
             const int held = Find_Roster_Entry(parties, party.Text);
             if (held < 0) {
-                parties.push_back(party);
+                parties.push_back({party.Text, Party_Text(members)});
                 added.push_back(party.Text);
             } else if (replace) {
-                parties[static_cast<std::size_t>(held)] = party;
+                parties[static_cast<std::size_t>(held)].Stored = Party_Text(members);
                 replaced.push_back(party.Text);
             } else {
                 kept.push_back(party.Text);
             }
-        }
-    });
+            Sort_Roster(parties);
+            return std::string();
+        });
+    Change_Parties(changes);
     if (context.Json()) {
         TJson json;
         Print_Json(json.Begin_Object()
@@ -198,10 +207,12 @@ struct TCharacter_Options {
 void Random_Character(const TCli_Context& context, const TCharacter_Options& options) {
     const std::optional<std::filesystem::path> sheet_path =
         options.Sheet.empty() ? std::nullopt : std::optional(context.User_Path(options.Sheet));
-    const std::string party = options.Party.empty() ? std::string() : Game_Text(options.Party, "party name");
-    if (!options.Party.empty() && Edit(party, Edit_Trim).empty())
+    const std::string typed_party =
+        options.Party.empty() ? std::string() : Edit(Game_Text(options.Party, "party name"), Edit_Trim);
+    if (!options.Party.empty() && typed_party.empty())
         Refuse("A party name cannot be blank.");
     context.Enter_Campaign();
+    const std::string party = Party_Of_Name(typed_party);
     const std::unique_ptr<TVexlor_Character> character =
         New_Character(-1, std::to_string(options.Method).c_str(), 0, "", nullptr);
     if (!character)
@@ -213,18 +224,7 @@ void Random_Character(const TCli_Context& context, const TCharacter_Options& opt
         Write_User_File(*sheet_path, sheet, options.Force);
     }
     if (!party.empty())
-        Change_Parties([&](TRoster_List& parties) {
-            int held = Find_Roster_Entry(parties, Edit(party, Edit_Trim));
-            if (held < 0) {
-                parties.push_back({Edit(party, Edit_Trim), {}});
-                held = static_cast<int>(parties.size()) - 1;
-            }
-            TRoster_Entry& entry = parties[static_cast<std::size_t>(held)];
-            TRoster_List members = Read_Party_Members(entry.Stored);
-            members.push_back({character->_Get_Name(), character->Serialize()});
-            Sort_Roster(members);
-            entry.Stored = Party_Text(members);
-        });
+        Change_Parties({Add_Character(party, {character->_Get_Name(), character->Serialize()})});
     const std::vector<std::string> description = Short_Description(*character);
     if (context.Json()) {
         TJson json;
@@ -235,7 +235,7 @@ void Random_Character(const TCli_Context& context, const TCharacter_Options& opt
             .Text(character->Class_Summary());
         json.Key("description").Texts(description);
         if (!party.empty())
-            json.Key("party").Text(Edit(party, Edit_Trim));
+            json.Key("party").Text(party);
         Print_Json(json.End_Object());
     } else {
         Print_Lines(description);

@@ -8,6 +8,7 @@
 #include "referee/Afflictions.h"
 #include "referee/Encounters.h"
 #include "referee/Gems.h"
+#include "referee/Odds_Report.h"
 #include "referee/Table_Check.h"
 #include "referee/Treasure.h"
 
@@ -139,38 +140,37 @@ void Table(const TCli_Context& context, int number, long count, bool raw) {
     }
 }
 
-// The findings of the table checker, then its summary. A file with errors ends the command with
-// the findings status.
+// The Tables tab's "Check": a line a finding and the summary, on the campaign's table file or the
+// one named. A file with errors ends the command with the findings status.
 void Check_Tables_Command(const TCli_Context& context, const std::string& file) {
+    const std::string file_name = file.empty() ? Table_File_Name : context.User_Path(file).string();
+    context.Enter_Campaign();
+    TOutput_File no_output([](const std::string&) {});
     TTable_Check check;
-    std::string shown = file;
-    if (file.empty()) {
-        context.Enter_Campaign();
-        shown = Table_File_Name;
-        if (const std::string problem = Check_Table_File(Table_File_Name, check); !problem.empty())
-            Refuse(problem);
-    } else {
-        check = Check_Tables(Read_User_File(context.User_Path(file)));
-    }
-    const std::string summary = Check_Summary(check.Findings);
+    const TRoll_Result report = Check_Report(no_output, file_name, check);
+    if (!report.Error.empty())
+        Refuse(report.Error);
     if (context.Json()) {
         TJson json;
-        json.Begin_Object().Key("file").Text(shown).Key("findings").Begin_Array();
+        json.Begin_Object()
+            .Key("file")
+            .Text(file.empty() ? Table_File_Name : file)
+            .Key("findings")
+            .Begin_Array();
         for (const TTable_Finding& finding : check.Findings) {
             json.Begin_Object().Key("line").Number(finding.Line);
             if (finding.Table)
                 json.Key("table").Number(*finding.Table);
             json.Key("error").Flag(finding.Error).Key("text").Text(finding.Text).End_Object();
         }
-        Print_Json(json.End_Array().Key("summary").Text(summary).End_Object());
+        Print_Json(json.End_Array().Key("summary").Text(Check_Summary(check.Findings)).End_Object());
     } else {
-        for (const TTable_Finding& finding : check.Findings)
-            Print_Line(Finding_Line(finding));
-        Print_Line(summary);
+        Print_Lines(report.Lines);
     }
     if (std::any_of(check.Findings.begin(), check.Findings.end(),
                     [](const TTable_Finding& f) { return f.Error; }))
-        throw TCli_Failure(Exit_Findings, shown + ": " + summary + ".");
+        throw TCli_Failure(Exit_Findings, (file.empty() ? Table_File_Name : file) + ": " +
+                                              Check_Summary(check.Findings) + ".");
 }
 
 std::string Fixed(double value, int decimals) {
@@ -179,44 +179,35 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
-// The distribution of a formula: exactly for dice and whole numbers joined by + and -, else from
-// sampled rolls.
+// The Dice tab's "Odds" as lines, or as every value's chances in JSON. A range such as 3-18 is
+// read as the dice box reads it.
 void Odds(const TCli_Context& context, const std::string& typed) {
-    const std::string formula = Game_Text(typed, "formula");
-    Evaluate_Rolls(formula, 1, [](long double) {});
-    const TDice_Odds odds = Formula_Odds(formula);
-    if (odds.Values.empty())
-        Refuse(EERT(odds.Last_Error) + " in every roll of \"" + formula + "\".");
-    if (context.Json()) {
-        TJson json;
-        json.Begin_Object().Key("formula").Text(formula).Key("exact").Flag(odds.Exact);
-        json.Key("samples").Number(odds.Samples).Key("failures").Number(odds.Failures);
-        json.Key("minimum").Number(odds.Minimum()).Key("maximum").Number(odds.Maximum());
-        json.Key("mean").Number_Text(Fixed(odds.Mean, 6));
-        json.Key("standard_deviation")
-            .Number_Text(Fixed(odds.Standard_Deviation, 6))
-            .Key("values")
-            .Begin_Array();
-        for (const TOdds_Value& value : odds.Values)
-            json.Begin_Object()
-                .Key("value")
-                .Number(value.Value)
-                .Key("chance")
-                .Number_Text(Fixed(value.Chance, 8))
-                .Key("at_least")
-                .Number_Text(Fixed(value.At_Least, 8))
-                .End_Object();
-        Print_Json(json.End_Array().End_Object());
+    std::string die_roll = Game_Text(typed, "formula");
+    const std::optional<std::string> formula = Dice_Formula(die_roll);
+    if (!formula)
+        Refuse("\"" + die_roll + "\" holds no dice and is no range such as 3-18.");
+    Evaluate_Rolls(*formula, 1, [](long double) {});
+    if (!context.Json()) {
+        Print_Lines(Odds_Lines(Odds_Report(*formula)));
         return;
     }
-    Print_Line(formula +
-               (odds.Exact ? ": exact odds" : ": odds from " + std::to_string(odds.Samples) + " rolls"));
-    Print_Line("Minimum " + std::to_string(odds.Minimum()) + ", maximum " + std::to_string(odds.Maximum()) +
-               ", mean " + Fixed(odds.Mean, 2) + ", standard deviation " + Fixed(odds.Standard_Deviation, 2));
-    Print_Line("Value\tExactly\tAt least");
+    const TDice_Odds odds = Formula_Odds(*formula);
+    TJson json;
+    json.Begin_Object().Key("formula").Text(*formula).Key("exact").Flag(odds.Exact);
+    json.Key("samples").Number(odds.Samples).Key("failures").Number(odds.Failures);
+    json.Key("minimum").Number(odds.Minimum()).Key("maximum").Number(odds.Maximum());
+    json.Key("mean").Number_Text(Fixed(odds.Mean, 6));
+    json.Key("standard_deviation").Number_Text(Fixed(odds.Standard_Deviation, 6)).Key("values").Begin_Array();
     for (const TOdds_Value& value : odds.Values)
-        Print_Line(std::to_string(value.Value) + "\t" + Fixed(value.Chance * 100, 2) + "%\t" +
-                   Fixed(value.At_Least * 100, 2) + "%");
+        json.Begin_Object()
+            .Key("value")
+            .Number(value.Value)
+            .Key("chance")
+            .Number_Text(Fixed(value.Chance, 8))
+            .Key("at_least")
+            .Number_Text(Fixed(value.At_Least, 8))
+            .End_Object();
+    Print_Json(json.End_Array().End_Object());
 }
 
 struct TEncounter_Options {

@@ -7,14 +7,17 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <memory>
 
 namespace {
 
-// The one line that goes to the error output when a command fails.
-int Fail(int status, const std::string& message) {
+// The one line that goes to the error output when a command fails; a message of several lines
+// is joined into one.
+int Fail(int status, std::string message) {
+    std::replace(message.begin(), message.end(), '\n', ' ');
     std::fputs(("vexlor-cli: " + Vexlor::Windows_1252_To_UTF8(message) + "\n").c_str(), stderr);
     return status;
 }

@@ -124,8 +124,10 @@ TEST_F(Cli_Test, A_Random_Character_Joins_The_Party_The_Parties_Window_Reads) {
     Run({"character", "--random", "--party", "Night Watch"});
     TParty_Roster roster(Campaign.Path / "Characters.master");
     ASSERT_TRUE(roster.Load().Ok());
-    ASSERT_EQ(roster.Parties().size(), 1u);
-    EXPECT_EQ(roster.Parties()[0].Text, "Night Watch");
+    const int party = Find_Roster_Entry(roster.Parties(), "Night Watch");
+    ASSERT_GE(party, 0);
+    EXPECT_EQ(roster.Parties()[static_cast<std::size_t>(party)].Text, "Night Watch");
+    roster.Select_Party(party);
     ASSERT_EQ(roster.Characters().size(), 2u);
     const std::string name = made.Out.substr(9, made.Out.find('"', 9) - 9); // {"name":"...
     EXPECT_GE(Find_Roster_Entry(roster.Characters(), name), 0) << made.Out;

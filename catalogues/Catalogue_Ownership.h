@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Vexlor {
 
@@ -34,6 +35,17 @@ TResult Delete_Record(const TCatalogues& catalogues, TCatalogue_Registry<T>& reg
                       const std::string& name) {
     registry.Delete(name.c_str());
     return Change_Result(catalogues);
+}
+
+// The catalogue library's Store_Catalogue_Records, for TCatalogues::Store_Records.
+inline std::string Library_Store_Records(const std::string& catalogue, const std::vector<std::string>& texts,
+                                         bool replace, TRecords_Stored& stored) {
+    std::vector<const char*> pointers;
+    pointers.reserve(texts.size());
+    for (const std::string& text : texts)
+        pointers.push_back(text.c_str());
+    return ::Store_Catalogue_Records(catalogue.c_str(), pointers.data(),
+                                     static_cast<std::int32_t>(pointers.size()), replace ? 1 : 0, &stored);
 }
 
 // A new character from the catalogue library (mode -1: at random; mode 2: by the installed

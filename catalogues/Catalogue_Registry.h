@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace Vexlor {
 
@@ -62,6 +63,13 @@ class TPoison_Registry : public TCatalogue_Registry<TPoison_Template> {
     ~TPoison_Registry() = default;
 };
 
+// What storing the records of a catalogue exchange file did with them.
+struct TRecords_Stored {
+    std::int32_t Added = 0;    // records of names the catalogue did not hold
+    std::int32_t Replaced = 0; // records that replaced the record of their name
+    std::int32_t Kept = 0;     // records left out because the catalogue holds their name
+};
+
 // The six catalogues as one value, for the tools and windows that read them (the program passes
 // the catalogue library's registries); any of them may be missing (null).
 struct TCatalogues {
@@ -79,13 +87,12 @@ struct TCatalogues {
     // (the program passes the catalogue library's Get_Catalogue_Unkept_Reason); empty when every
     // change is stored.
     std::string Unkept_Reason = {};
-};
-
-// What storing the records of a catalogue exchange file did with them.
-struct TRecords_Stored {
-    std::int32_t Added = 0;    // records of names the catalogue did not hold
-    std::int32_t Replaced = 0; // records that replaced the record of their name
-    std::int32_t Kept = 0;     // records left out because the catalogue holds their name
+    // Stores records of the catalogue named catalogue ("qids") given as tagged texts, all in one
+    // transaction, as the catalogue library's Store_Catalogue_Records does (the program passes
+    // Library_Store_Records): "" or why none was stored. Without it the catalogues take no imports.
+    std::function<std::string(const std::string& catalogue, const std::vector<std::string>& texts,
+                              bool replace, TRecords_Stored& stored)>
+        Store_Records = nullptr;
 };
 
 // What the program offers an interactive character creator: the inventory dialog, and adding

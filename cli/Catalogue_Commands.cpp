@@ -76,9 +76,9 @@ void Import(const TCli_Context& context, const std::string& typed, const std::st
     TExchange_Records records;
     if (const TResult read = Read_Exchange_File(text, kind, records); !read.Ok())
         Refuse(Game_Text(file, "file name") + ": " + read.Problem() + " Nothing was imported.");
-    Campaign_Catalogues(context);
+    const TCatalogues catalogues = Campaign_Catalogues(context);
     TRecords_Stored stored;
-    if (const TResult imported = Import_Records(kind, records, replace, stored); !imported.Ok())
+    if (const TResult imported = Import_Records(catalogues, kind, records, replace, stored); !imported.Ok())
         Refuse(imported.Problem());
     if (context.Json()) {
         TJson json;

@@ -1,6 +1,7 @@
 #include "Cli_Context.h"
 
 #include "Json.h"
+#include "catalogues/Catalogue_Ownership.h"
 #include "foundations/Code_Page.h"
 #include "foundations/Files.h"
 
@@ -50,7 +51,9 @@ TCatalogues TCli_Context::Catalogues() const {
             Get_Compound_Registry(),
             Get_Effect_Registry(),
             Get_Poison_Registry(),
-            [] { return std::string(Get_Catalogue_Change_Failure()); }};
+            [] { return std::string(Get_Catalogue_Change_Failure()); },
+            Get_Catalogue_Unkept_Reason(),
+            Library_Store_Records};
 }
 
 std::string Game_Text(const std::string& argument, std::string_view what) {

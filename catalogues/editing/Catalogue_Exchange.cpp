@@ -232,17 +232,19 @@ int Held_Records(const TCatalogues& catalogues, TCatalogue_Kind kind, const TExc
     });
 }
 
-TResult Import_Records(TCatalogue_Kind kind, const TExchange_Records& records, bool replace,
-                       TRecords_Stored& stored) {
-    std::vector<const char*> texts;
-    texts.reserve(records.Texts.size());
-    for (const std::string& text : records.Texts)
-        texts.push_back(text.c_str());
+TResult Import_Records(const TCatalogues& catalogues, TCatalogue_Kind kind, const TExchange_Records& records,
+                       bool replace, TRecords_Stored& stored) {
     stored = {};
+    if (!catalogues.Store_Records)
+        return TResult::Failure("These catalogues take no imports.");
     const std::string problem =
-        Store_Catalogue_Records(std::string(Kind_Name(kind)).c_str(), texts.data(),
-                                static_cast<std::int32_t>(texts.size()), replace, &stored);
+        catalogues.Store_Records(std::string(Kind_Name(kind)), records.Texts, replace, stored);
     return problem.empty() ? TResult() : TResult::Failure(problem);
+}
+
+std::string Replace_Question(TCatalogue_Kind kind, int held) {
+    return Records_Counted(kind, held) + " of the file " + (held == 1 ? "has a name" : "have names") +
+           " the catalogue holds. Replace " + (held == 1 ? "it" : "them") + " with the file's?";
 }
 
 std::string Records_Counted(TCatalogue_Kind kind, int count) {

@@ -59,11 +59,15 @@ std::string Record_Line_Problem(std::string_view line, TCatalogue_Kind kind);
 // How many of the records have a name that the catalogue holds.
 int Held_Records(const TCatalogues& catalogues, TCatalogue_Kind kind, const TExchange_Records& records);
 
-// Stores the records in the catalogue through the catalogue library in one transaction: all of
+// Stores the records in the catalogue in one transaction (TCatalogues::Store_Records): all of
 // them or, on a failure, none. A record whose name the catalogue holds replaces that record with
 // replace, and leaves it as it is without.
-TResult Import_Records(TCatalogue_Kind kind, const TExchange_Records& records, bool replace,
-                       TRecords_Stored& stored);
+TResult Import_Records(const TCatalogues& catalogues, TCatalogue_Kind kind, const TExchange_Records& records,
+                       bool replace, TRecords_Stored& stored);
+
+// The question before an import replaces records: "2 QID plans of the file have names the
+// catalogue holds. Replace them with the file's?"
+std::string Replace_Question(TCatalogue_Kind kind, int held);
 
 // "57 QID plans", "1 item".
 std::string Records_Counted(TCatalogue_Kind kind, int count);

@@ -52,8 +52,6 @@ template <class T> T* Find(const QObject* root, const char* name) {
 // object name, described by class and text; parts inside Qt's own composite controls are left out.
 QStringList Unnamed_Controls(const QWidget* window);
 
-// Saves a picture of window as a PNG file; false when it cannot be written.
-bool Save_Window_Picture(QWidget* window, const QString& path);
 // Saves a picture of window, shown and on screen, as file_name in the folder VEXLOR_PICTURES
 // names, when it names one, so that a test run makes pictures only when asked to; a picture that
 // cannot be written fails the test.

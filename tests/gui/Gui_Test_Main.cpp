@@ -148,17 +148,13 @@ QStringList Unnamed_Controls(const QWidget* window) {
     return unnamed;
 }
 
-bool Save_Window_Picture(QWidget* window, const QString& path) {
-    return window->grab().save(path, "PNG");
-}
-
 void Save_Picture_If_Asked(QWidget* window, const QString& file_name) {
     const QString folder = qEnvironmentVariable("VEXLOR_PICTURES");
     if (folder.isEmpty())
         return;
     window->show();
     if (!QTest::qWaitForWindowExposed(window) ||
-        !Save_Window_Picture(window, folder + QLatin1Char('/') + file_name))
+        !window->grab().save(folder + QLatin1Char('/') + file_name, "PNG"))
         QTest::qFail(qPrintable(QStringLiteral("Cannot write the picture ") + file_name), __FILE__, __LINE__);
 }
 

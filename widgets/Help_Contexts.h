@@ -10,6 +10,9 @@ inline constexpr int Help_Main_Window = 1;
 inline constexpr int Help_Inventory = 500;
 inline constexpr int Help_Parties = 100;
 inline constexpr int Help_GM_Helper = 400;
+// The GM Helper's check of the table file and odds of a dice formula.
+inline constexpr int Help_Table_Check = 401;
+inline constexpr int Help_Dice_Odds = 402;
 
 // The character wizard, its pages and the windows they open.
 inline constexpr int Help_Character_Wizard = 1100;
@@ -65,6 +68,7 @@ inline constexpr std::array Help_Contexts = {
     Help_Class_Up,         Help_Level_Up_Summary, Help_Item_Choice,      Help_Creature_Choice,
     Help_QID_Choice,       Help_Compound_Choice,  Help_Effect_Choice,    Help_Poison_Choice,
     Help_Item_Edit,        Help_QID_Edit,         Help_Compound_Edit,    Help_Creature_Edit,
-    Help_Effect_Edit,      Help_Poison_Edit,      Help_Creature_List,    Help_GM_Helper};
+    Help_Effect_Edit,      Help_Poison_Edit,      Help_Creature_List,    Help_GM_Helper,
+    Help_Table_Check,      Help_Dice_Odds};
 
 } // namespace Vexlor

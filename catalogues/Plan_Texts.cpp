@@ -36,4 +36,15 @@ std::string Duration_Text(const TCompound_Plan& plan) {
     return Duration_Text(plan.Get_Duration(), plan.Get_Duration_Level());
 }
 
+TPlan_Help QID_Help(const TQID_Plan& plan) {
+    return {plan.Get_Name(), "Level: " + std::to_string(plan.Get_Level()),
+            "Activation time: " + std::to_string(plan.Get_Time()), "Duration: " + Duration_Text(plan),
+            plan.Get_Description()};
+}
+
+TPlan_Help Compound_Help(const TCompound_Plan& plan) {
+    return {plan.Get_Name(), "Level: " + std::to_string(plan.Get_Level()), "",
+            "Duration: " + Duration_Text(plan), plan.Get_Description()};
+}
+
 } // namespace Vexlor

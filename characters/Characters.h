@@ -186,6 +186,14 @@ int Experience_From_Level(int level);
 // A character's place among its siblings, 1..12, as the birth table rolls it.
 int Child_Table();
 
+// The middle row of a gender's build table: the weight (pounds) and height (inches) that the
+// lighter and heavier rows are rolled around.
+struct TBuild {
+    int Weight;
+    int Height;
+};
+TBuild Middle_Build(TGender gender);
+
 // The hit points a level adds for Constitution as the Constitution table gives them, the same
 // text every time: a number ("1"), or the dice rolled ("1D4+1", "2D12"), with ", max 1" where the
 // roll counts for 1 at most ("1D6-1, max 1").
@@ -340,6 +348,21 @@ class TVexlor_Character : public TCharacter {
 
     // Fills the whole character at random, scores by rolling method 0..4.
     void Generate(int method);
+    // The parts of Generate that no choice of the player's sets, each rolled as Generate rolls it:
+    // the 21 personality scores; the VDNA pair; the build from the table of the character's
+    // gender; the family (birth order, siblings, parents); the age, 16 to 19 years and the years
+    // each class held adds; the credits.
+    void Roll_Personality();
+    void Roll_VDNA();
+    void Roll_Build();
+    void Roll_Family();
+    void Roll_Age();
+    void Roll_Credits();
+    // The vocations the character's Cognitive allows beyond those its classes take; Medic and
+    // "Engineer, Planet" take two each. Negative when the classes take more than it allows.
+    int Vocations_Left() const;
+    // Whether the class may be added: no slot holds it, the Intellect allows it, and the vocations
+    // left make room for it.
     bool Can_Add_Class(int class_index) const;
     // Puts the class into the first empty slot when the character can take it.
     void Add_Vocation(int class_index);
@@ -397,7 +420,7 @@ class TVexlor_Character : public TCharacter {
     static const std::vector<TAttribute_Tag>& Attribute_Tags();
     bool Read_Tag(const TTag& tag, THTML_Parser& parser);
     std::filesystem::path Name_File(TGender gender) const;
-    bool Roll_Class_Slots(int& c1, int& c2) const;
+    bool Roll_Class_Slots(int& c1, int& c2, int nesting) const;
 
     TVexlor_Item_Manager* _Item_Manager = nullptr;
     std::string _Name;

@@ -174,35 +174,42 @@ void TVexlor_Character::Generate_Class(int& c1, int& c2, int& c3, int& c4) const
     // Too little Intellect for every class the table gives: no class, rather than rolling forever.
     if (Get_Intellect() < Least_Rolled_Intellect())
         return;
-    while (!Roll_Class_Slots(c1, c2))
+    if (!Roll_Class_Slots(c1, c2, 0))
         c1 = c2 = -1;
 }
 
 // Rolls until c1 holds a class the character's Intellect allows. A roll of two classes takes the
-// first class of two further rolls; when either of those is itself two classes, the whole
-// operation starts again (false).
-bool TVexlor_Character::Roll_Class_Slots(int& c1, int& c2) const {
-    while (c1 == -1) {
+// first class of two further rolls; when either of those is itself two classes, the operation
+// starts again. Each two-class roll nested in another stands for one more class; a nesting that
+// would need more than the four class slots the rolls can fill stops the rolling with no class
+// (false), as a character whose Intellect allows none gets none, and the caller rolls again. So
+// the rolling ends even when every roll is a two-class roll.
+bool TVexlor_Character::Roll_Class_Slots(int& c1, int& c2, int nesting) const {
+    constexpr int Class_Slots_Rolled = 4;
+    for (;;) {
+        c1 = c2 = -1;
         const int rolled = Class_By_Roll(Random(100) + 1);
         if (rolled != Two_Classes) {
-            if (Get_Intellect() >= Class_Intellect[rolled])
+            if (Get_Intellect() >= Class_Intellect[rolled]) {
                 c1 = rolled;
+                return true;
+            }
             continue;
         }
-        int first[4];
-        Generate_Class(first[0], first[1], first[2], first[3]);
-        c1 = first[0];
-        if (first[1] != -1)
+        // This roll and the nesting above it stand for nesting + 2 classes.
+        if (nesting + 2 > Class_Slots_Rolled)
             return false;
-        int second[4];
-        Generate_Class(second[0], second[1], second[2], second[3]);
-        c2 = second[0];
-        if (second[1] != -1)
+        int first_extra = -1;
+        int second_extra = -1;
+        if (!Roll_Class_Slots(c1, first_extra, nesting + 1))
             return false;
-        if (Get_Intellect() < Class_Intellect[c1])
-            c1 = -1;
+        if (first_extra != -1)
+            continue;
+        if (!Roll_Class_Slots(c2, second_extra, nesting + 1))
+            return false;
+        if (second_extra == -1 && Get_Intellect() >= Class_Intellect[c1])
+            return true;
     }
-    return true;
 }
 
 void TVexlor_Character::Choose_Class(int slot, int class_index) {
@@ -212,15 +219,19 @@ void TVexlor_Character::Choose_Class(int slot, int class_index) {
         Specialty = 0;
 }
 
+int TVexlor_Character::Vocations_Left() const {
+    int left = Get_Vocations();
+    for (const int held : __Class)
+        if (held >= 0)
+            left = Checked_Sub(left, Class_Count[held]);
+    return left;
+}
+
 bool TVexlor_Character::Can_Add_Class(int class_index) const {
     for (const int held : __Class)
         if (held == class_index)
             return false;
-    if (Get_Intellect() < Class_Intellect[class_index])
-        return false;
-    if (class_index == Class_Planet_Engineer || class_index == Class_Medic)
-        return Get_Vocations() - Get_Classes() >= 2;
-    return true;
+    return Get_Intellect() >= Class_Intellect[class_index] && Class_Count[class_index] <= Vocations_Left();
 }
 
 void TVexlor_Character::Add_Vocation(int class_index) {
@@ -251,12 +262,16 @@ void TVexlor_Character::Check_Classes() {
     Adjust_Special_Abilities();
 }
 
-void TVexlor_Character::Generate(int method) {
-    Choose_Name();
-    AC = 1;
-    Roll_Scores(method);
+TBuild Middle_Build(TGender gender) {
+    return gender == Gender_Male ? TBuild{175, 72} : TBuild{130, 66};
+}
+
+void TVexlor_Character::Roll_Personality() {
     for (int& score : Personality)
         score = Random(10) + 1;
+}
+
+void TVexlor_Character::Roll_VDNA() {
     for (int& value : VDNA) {
         const auto high = static_cast<std::uint32_t>(Random(65535));
         const auto low = static_cast<std::uint32_t>(Random(65535));
@@ -265,27 +280,50 @@ void TVexlor_Character::Generate(int method) {
     // The lowest three bits of the first value repeat its bits 3..5.
     const auto first = static_cast<std::uint32_t>(VDNA[0]);
     VDNA[0] = static_cast<std::int32_t>((first & ~7u) | ((first >> 3) & 7u));
+}
 
+void TVexlor_Character::Roll_Build() {
     const int build = Random(100) + 1;
-    const bool male = Get_Gender() == Gender_Male;
-    const int middle_weight = male ? 175 : 130;
-    const int middle_height = male ? 72 : 66;
+    const TBuild middle = Middle_Build(Get_Gender());
     if (build <= 40) {
-        Weight = middle_weight - 1 - Random(8);
-        Height = middle_height - 2 - Random(4) - Random(4);
+        Weight = middle.Weight - 1 - Random(8);
+        Height = middle.Height - 2 - Random(4) - Random(4);
     } else if (build <= 60) {
-        Weight = middle_weight;
-        Height = middle_height;
+        Weight = middle.Weight;
+        Height = middle.Height;
     } else {
-        Weight = middle_weight + 1 + Random(8);
-        Height = middle_height + 2 + Random(4) + Random(4);
+        Weight = middle.Weight + 1 + Random(8);
+        Height = middle.Height + 2 + Random(4) + Random(4);
     }
+}
 
+void TVexlor_Character::Roll_Family() {
     const int first_child = Child_Table();
     const int second_child = Child_Table();
     Child = std::min(first_child, second_child);
     Siblings = std::max(first_child, second_child);
     Parents = Random(100) < 75 ? Married : Unmarried;
+}
+
+void TVexlor_Character::Roll_Age() {
+    int age = 16 + Random(4);
+    for (const int class_index : __Class)
+        age = Checked_Add(age, Class_Age[class_index]);
+    Age = age;
+}
+
+void TVexlor_Character::Roll_Credits() {
+    Credits = Checked_Mul(Die(4, 6), 10);
+}
+
+void TVexlor_Character::Generate(int method) {
+    Choose_Name();
+    AC = 1;
+    Roll_Scores(method);
+    Roll_Personality();
+    Roll_VDNA();
+    Roll_Build();
+    Roll_Family();
 
     Set_Level(1, 1);
     Calculate_HP();
@@ -303,12 +341,8 @@ void TVexlor_Character::Generate(int method) {
     }
     Check_Classes();
     Proficient_Weapons.clear();
-
-    int age = 16 + Random(4);
-    for (const int class_index : __Class)
-        age += Class_Age[class_index];
-    Age = age;
-    Credits = Checked_Mul(Die(4, 6), 10);
+    Roll_Age();
+    Roll_Credits();
 }
 
 } // namespace Vexlor

@@ -93,4 +93,12 @@ std::optional<std::string> UTF8_To_Windows_1252(std::string_view text) {
     return out;
 }
 
+std::u32string Unstorable_Characters(std::u32string_view text) {
+    std::u32string unstorable;
+    for (const char32_t character : text)
+        if (!Windows_1252_Code(character) && unstorable.find(character) == std::u32string::npos)
+            unstorable += character;
+    return unstorable;
+}
+
 } // namespace Vexlor

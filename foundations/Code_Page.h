@@ -21,4 +21,11 @@ std::string Windows_1252_To_UTF8(std::string_view text);
 // Nothing when text is not UTF-8 or holds a character that Windows-1252 cannot hold.
 std::optional<std::string> UTF8_To_Windows_1252(std::string_view text);
 
+// The characters of text that Windows-1252 cannot hold, each once, in the order they first come:
+// what a box of text the game stores must refuse rather than store as "?".
+std::u32string Unstorable_Characters(std::u32string_view text);
+// What the game master is told beside a box that holds them; %1 stands for the characters.
+inline constexpr std::string_view Unstorable_Note_Text =
+    "%1 cannot be stored: the game's files hold Western European letters only.";
+
 } // namespace Vexlor

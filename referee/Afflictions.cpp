@@ -406,6 +406,17 @@ std::vector<std::string> Poison_Types(TPoison_Registry* poisons) {
     return types;
 }
 
+namespace {
+
+// A poison's effect in words, or that the catalogue no longer holds it.
+std::string Poison_Effect(TEffect_Registry* effects, const std::string& name) {
+    if (!name.empty() && !(effects && effects->Get(name.c_str())))
+        return "effect \"" + name + "\" is not in the catalogue";
+    return Effect_To_String(effects, name);
+}
+
+} // namespace
+
 // "<Random>" with no poison in the catalogue has nothing to roll and gives no lines.
 TRoll_Result Roll_Poisoning(TReferee& referee, const std::string& poison_type) {
     TPoison_Registry* poisons = referee.Get_Catalogues().Poisons;
@@ -421,8 +432,8 @@ TRoll_Result Roll_Poisoning(TReferee& referee, const std::string& poison_type) {
             std::string line = "Type " + name + ": ";
             if (const TPoison_Template* poison = poisons ? poisons->Get(name.c_str()) : nullptr) {
                 if (*poison->Get_Effect_Miss())
-                    lines.Add(line + "Miss: " + Effect_To_String(effects, poison->Get_Effect_Miss()));
-                line += Effect_To_String(effects, poison->Get_Effect());
+                    lines.Add(line + "Miss: " + Poison_Effect(effects, poison->Get_Effect_Miss()));
+                line += Poison_Effect(effects, poison->Get_Effect());
             }
             lines.Add(line);
         });

@@ -7,6 +7,7 @@
 #include "referee/Treasure.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace Vexlor {
 namespace {
@@ -250,8 +251,15 @@ void TEncounters::Add_Encounter(TResult_Lines& lines, const TEncounter_Choices& 
     if (size != CK_Ordinary)
         name = Size_Words[size - CK_Giant].Prefix + name;
     lines.Add(name);
-    if (profile)
+    if (!profile)
+        return;
+    // A creature whose numbers the rolls cannot hold is named, and the next encounter follows.
+    try {
         Add_Creatures(lines, *profile, level, count, size);
+    } catch (const std::overflow_error& error) {
+        lines.Add("The creature \"" + std::string(profile->Get_Name()) + "\" could not be rolled (" +
+                  error.what() + "): one of its numbers is too large.");
+    }
 }
 
 TRoll_Result TEncounters::Roll(const TEncounter_Choices& choices) {

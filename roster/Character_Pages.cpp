@@ -88,10 +88,20 @@ std::string Name_To_Store(const std::string& typed) {
 }
 
 void Change_Gender(TVexlor_Character& character, TGender gender) {
-    if (character.Get_Gender() == gender)
+    const TGender old_gender = character.Get_Gender();
+    if (old_gender == gender)
         return;
     character.Set_Gender(gender);
-    if (!character.Initialized || character.Cognitive == 0)
+    // The build of a character in the making was rolled from its gender's table before the wizard
+    // ran; the player's own choices come later, on the appearance page.
+    if (!character.Initialized && character.Weight != 0) {
+        const TBuild from = Middle_Build(old_gender);
+        const TBuild to = Middle_Build(gender);
+        character.Weight = std::max(Checked_Add(character.Weight, to.Weight - from.Weight), Least_Body_Size);
+        character.Height = std::max(Checked_Add(character.Height, to.Height - from.Height), Least_Body_Size);
+    }
+    // Rolled scores carry the gender's bonuses: a character in the making as much as a stored one.
+    if (character.Cognitive == 0)
         return;
     const int shift = gender == Gender_Male ? 1 : -1;
     character.Strength = Checked_Add(character.Strength, shift);

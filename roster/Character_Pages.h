@@ -30,9 +30,11 @@ std::string Name_Check_Text(TName_Check check);
 // The name the character takes from a valid typed name: without blanks around it.
 std::string Name_To_Store(const std::string& typed);
 
-// Sets the character's gender. A character whose scores were already rolled (Initialized, with
-// a Cognitive score) has them shifted: a man gains 1 Strength and Constitution and loses 1
-// Dexterity and Cognitive, a woman the opposite. Choosing the gender it already has changes
+// Sets the character's gender. A character whose scores were already rolled (it has a Cognitive
+// score), stored or in the making, has them shifted at once: a man gains 1 Strength and
+// Constitution and loses 1 Dexterity and Cognitive, a woman the opposite. A character in the
+// making whose build was rolled has it moved to the other gender's build table (a woman is 45 lbs
+// lighter and 6 in shorter in the middle of hers). Choosing the gender it already has changes
 // nothing.
 void Change_Gender(TVexlor_Character& character, TGender gender);
 

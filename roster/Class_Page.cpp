@@ -10,10 +10,6 @@ namespace Vexlor {
 
 namespace {
 
-bool Counts_Double(int class_index) {
-    return Class_Count[class_index] >= 2;
-}
-
 bool Held_Elsewhere(const TVexlor_Character& character, int class_index, int slot) {
     for (int other = TClass_Slots::Low_Index; other <= TClass_Slots::High_Index; ++other)
         if (other != slot && character.Get_Class(other) == class_index)
@@ -26,23 +22,27 @@ bool Is_Last_Filled(const TVexlor_Character& character, int slot) {
            (slot == TClass_Slots::High_Index || character.Get_Class(slot + 1) < 0);
 }
 
-std::vector<int> Slot_Classes(const TVexlor_Character& character, int slot, int vocations_left) {
+// Whether the slot may hold the class in place of its own. For an empty slot this is the rule of
+// a new vocation (Can_Add_Class).
+bool May_Hold(const TVexlor_Character& character, int slot, int class_index) {
+    if (class_index == Class_Rogue && slot != 1)
+        return false;
+    const int own = character.Get_Class(slot);
+    if (own < 0)
+        return character.Can_Add_Class(class_index);
+    const int room = Checked_Add(character.Vocations_Left(), Class_Count[own]);
+    return Class_Intellect[class_index] <= character.Get_Intellect() &&
+           !Held_Elsewhere(character, class_index, slot) && Class_Count[class_index] <= room;
+}
+
+std::vector<int> Slot_Classes(const TVexlor_Character& character, int slot) {
     const int own = character.Get_Class(slot);
     std::vector<int> classes;
     if (slot > 1 && Is_Last_Filled(character, slot))
         classes.push_back(No_Class);
-    for (int class_index = 0; class_index <= Max_Class_Offset; ++class_index) {
-        if (class_index == own) {
+    for (int class_index = 0; class_index <= Max_Class_Offset; ++class_index)
+        if (class_index == own || May_Hold(character, slot, class_index))
             classes.push_back(class_index);
-            continue;
-        }
-        const bool allowed = Class_Intellect[class_index] <= character.Get_Intellect() &&
-                             !Held_Elsewhere(character, class_index, slot) &&
-                             (class_index != Class_Rogue || slot == 1) &&
-                             !(own < 0 && vocations_left < 2 && Counts_Double(class_index));
-        if (allowed)
-            classes.push_back(class_index);
-    }
     return classes;
 }
 
@@ -112,20 +112,14 @@ void Keep_Rogue_Alone(TVexlor_Character& character) {
 
 TClass_Page_Choices Class_Page_Choices(const TVexlor_Character& character) {
     TClass_Page_Choices choices;
-    int vocations_left = character.Get_Vocations();
     bool past_first_empty = false;
     for (int slot = 1; slot <= Class_Page_Slots; ++slot) {
         TClass_Slot_Choice& choice = choices.Slots[static_cast<std::size_t>(slot - 1)];
         choice.Selected = character.Get_Class(slot);
         if (past_first_empty)
             continue;
-        if (choice.Selected >= 0) {
-            choice.Enabled = true;
-            vocations_left = Checked_Sub(vocations_left, Class_Count[choice.Selected]);
-        } else {
-            choice.Enabled = vocations_left > 0;
-            past_first_empty = true;
-        }
+        choice.Enabled = choice.Selected >= 0 || character.Vocations_Left() > 0;
+        past_first_empty = choice.Selected < 0;
     }
     const bool rogue = character.Get_Class(1) == Class_Rogue;
     for (int slot = 1; slot <= Class_Page_Slots; ++slot) {
@@ -134,11 +128,56 @@ TClass_Page_Choices Class_Page_Choices(const TVexlor_Character& character) {
             choice.Enabled = false;
             continue;
         }
-        choice.Classes = Slot_Classes(character, slot, vocations_left);
+        choice.Classes = Slot_Classes(character, slot);
         if (choice.Selected == Class_Biologist)
             choices.Specialty_Enabled = true;
     }
     return choices;
+}
+
+void Choose_Slot_Class(TVexlor_Character& character, int slot, int class_index) {
+    character.Set_Class(slot, class_index);
+    // A character in the making gets its levels when the wizard finishes.
+    if (class_index >= 0 && character.Initialized)
+        Start_At_Level_One(character, slot);
+}
+
+void Start_At_Level_One(TVexlor_Character& character, int slot) {
+    if (character.Get_Class(slot) < 0 || character.Get_Level(slot) >= 1)
+        return;
+    const bool keep_hit_points = slot != 1 && character.Get_Level(1) >= 1;
+    const int hit_points = character.Hit_Points;
+    character.Set_Level(slot, 1);
+    if (keep_hit_points)
+        character.Hit_Points = hit_points;
+    character.Check_Classes();
+}
+
+std::string Clear_Unqualified_Classes(TVexlor_Character& character) {
+    if (character.Initialized)
+        return "";
+    std::vector<int> kept;
+    std::string cleared;
+    int vocations_left = character.Get_Vocations();
+    for (int slot = TClass_Slots::Low_Index; slot <= TClass_Slots::High_Index; ++slot) {
+        const int class_index = character.Get_Class(slot);
+        if (class_index < 0)
+            continue;
+        if (Class_Intellect[class_index] <= character.Get_Intellect() &&
+            Class_Count[class_index] <= vocations_left) {
+            kept.push_back(class_index);
+            vocations_left -= Class_Count[class_index];
+        } else {
+            cleared += (cleared.empty() ? "" : ", ") + std::string(Class_Name[class_index]);
+        }
+    }
+    if (cleared.empty())
+        return "";
+    for (int slot = TClass_Slots::Low_Index; slot <= TClass_Slots::High_Index; ++slot) {
+        const auto index = static_cast<std::size_t>(slot - 1);
+        character.Set_Class(slot, index < kept.size() ? kept[index] : -1);
+    }
+    return "The scores no longer allow " + cleared + ": choose again.";
 }
 
 std::string Slot_Level_Text(const TVexlor_Character& character, int slot) {

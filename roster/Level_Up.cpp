@@ -166,8 +166,8 @@ TClass_Up_Choices Class_Up_Choices(const TVexlor_Character& character) {
     for (const TClass_Up_Entry& entry : choices.Classes)
         if (character.Get_Level(entry.Slot) == lowest && at_lowest++ == 0)
             choices.Preselected_Slot = entry.Slot;
-    choices.Can_Add_Vocation =
-        character.Get_Classes() < character.Get_Vocations() && !New_Vocation_Choices(character).empty();
+    // The vocation budget of Can_Add_Class decides, as on the wizard's class page.
+    choices.Can_Add_Vocation = !New_Vocation_Choices(character).empty();
     choices.Single_Choice = at_lowest == 1 && !choices.Can_Add_Vocation;
     if (choices.Single_Choice)
         choices.Alternate_Header = "You are about to level up as a " +

@@ -141,12 +141,25 @@ int Find_Roster_Entry(const TRoster_List& list, std::string_view text) {
     return found == list.end() ? -1 : static_cast<int>(found - list.begin());
 }
 
+std::string Display_Name(std::string_view display_text) {
+    return std::string(display_text.substr(0, display_text.find('\t')));
+}
+
 std::vector<std::string> Member_Names(const TRoster_List& characters, int except) {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < characters.size(); ++i)
         if (static_cast<int>(i) != except)
-            names.push_back(characters[i].Text.substr(0, characters[i].Text.find('\t')));
+            names.push_back(Display_Name(characters[i].Text));
     return names;
+}
+
+std::string Sheet_File_Name(std::string_view character_name) {
+    std::string name(character_name);
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < ' ' ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
+            c = '_';
+    return name + ".rtf";
 }
 
 std::string Character_Display_Text(const TVexlor_Character& character) {

@@ -50,12 +50,19 @@ void Sort_Roster(TRoster_List& list);
 // The index of the first entry whose text equals text without regard to case; -1 if none.
 int Find_Roster_Entry(const TRoster_List& list, std::string_view text);
 
-// The names of a party's characters (each display text up to its tab) but the one at except
-// (-1: every one): the names a new or edited character may not take.
+// The character's name in a display text: the text up to its tab.
+std::string Display_Name(std::string_view display_text);
+
+// The names of a party's characters (Display_Name) but the one at except (-1: every one): the
+// names a new or edited character may not take.
 std::vector<std::string> Member_Names(const TRoster_List& characters, int except);
 
-// What the characters list shows after an edit or a level-up: the name, a tab, and the short
-// names of the classes in slots 1 to 4 joined by ", ".
+// What the characters list shows of a character from the moment it is made: the name, a tab, and
+// the short names of the classes in slots 1 to 4 joined by ", ".
 std::string Character_Display_Text(const TVexlor_Character& character);
+
+// The file name "Save to RTF" proposes for a character's sheet: the name and ".rtf", with the
+// characters a file name cannot hold ("/", "\\", ":" and the like) written as "_".
+std::string Sheet_File_Name(std::string_view character_name);
 
 } // namespace Vexlor

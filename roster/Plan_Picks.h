@@ -1,6 +1,5 @@
-// The rules of the character wizard's QID and compound pages: who picks, what is offered, how the
-// picks reach the inventory when a new character is finished, and the help texts of a QID plan
-// and a compound plan.
+// The rules of the character wizard's QID and compound pages: who picks and what is offered. The
+// picks reach the inventory when a new character is finished (New_Character.h).
 #pragma once
 
 #include "catalogues/Catalogue_Registry.h"
@@ -13,9 +12,6 @@
 #include <vector>
 
 namespace Vexlor {
-
-class TQID_Plan;
-class TCompound_Plan;
 
 // The level-1 QIDs a new engineer picks two of.
 inline constexpr std::array<std::string_view, 28> First_Level_QIDs{
@@ -51,23 +47,5 @@ class TQID_Picks {
 
 // The names of the level-1 compound plans of the catalogue, in listing order.
 std::vector<std::string> First_Level_Compounds(TCompound_Registry& compounds);
-
-// The finishing touches of a new character: every filled class slot below level 1 goes to level
-// 1 (keeping the hit points already rolled for slot 1), and the picked QIDs and compound go once into the
-// inventory (only here, so that moving back and forth between the pages never adds them twice).
-void Finish_New_Character(TVexlor_Character& character, const TQID_Picks& qids,
-                          const std::optional<std::string>& compound, TCharacter_Edit_Interface* edit);
-
-// What the help window of a plan shows.
-struct TPlan_Help {
-    std::string Caption; // the plan's name
-    std::string Level;
-    std::string Activation_Time; // empty for a compound: the line is hidden
-    std::string Duration;
-    std::string Description;
-};
-
-TPlan_Help QID_Help(const TQID_Plan& plan);
-TPlan_Help Compound_Help(const TCompound_Plan& plan);
 
 } // namespace Vexlor

@@ -1,5 +1,6 @@
 #include "Position_File.h"
 
+#include "Party_File.h"
 #include "Unknown_Tags.h"
 
 #include <optional>
@@ -30,9 +31,13 @@ std::optional<std::string> Find_Section(std::string_view text, const std::string
     return std::nullopt;
 }
 
-// The value of the first <#POSITION=...> tag among the tags of text.
-std::optional<std::string> Find_Position(std::string_view text) {
-    constexpr std::string_view prefix = "<#POSITION=";
+// The value of the first single tag of the body whose upper-cased start is prefix ("<#POSITION=").
+std::optional<std::string> Find_Body_Value(std::string_view file_text, std::string_view prefix) {
+    const auto root = Find_Section(file_text, "VEXLOR");
+    const auto body = root ? Find_Section(*root, "BODY") : std::nullopt;
+    if (!body)
+        return std::nullopt;
+    const std::string_view text = *body;
     TSHTML_Parser parser;
     parser.Set_Source_View(text);
     for (std::string_view token = parser.Next_Token(); !token.empty(); token = parser.Next_Token()) {
@@ -54,17 +59,23 @@ std::filesystem::path Position_File_Path(const std::string& program_path) {
     return program_path.substr(0, static_cast<std::size_t>(dot)) + "cfg";
 }
 
-std::string Position_File_Text(const TWindow_Bounds& bounds) {
+std::string Position_File_Text(const TWindow_Bounds& bounds, std::string_view party) {
+    const std::string party_tag = party.empty() ? "" : "<#party=\"" + Encode_Roster_Text(party) + "\">";
     return "<vexlor><header>V1.0</header><body><#position=" + std::to_string(bounds.Left) + "," +
            std::to_string(bounds.Top) + "," + std::to_string(bounds.Width) + "," +
-           std::to_string(bounds.Height) + "></body></vexlor>\r\n";
+           std::to_string(bounds.Height) + ">" + party_tag + "</body></vexlor>\r\n";
+}
+
+std::string Remembered_Party(std::string_view text) {
+    const auto value = Find_Body_Value(text, "<#PARTY=");
+    if (!value || value->size() < 2 || value->front() != '"' || value->back() != '"')
+        return "";
+    return Decode_Roster_Text(std::string_view(*value).substr(1, value->size() - 2));
 }
 
 void Read_Position_File(std::string_view text, TWindow_Bounds& bounds, int minimum_width,
                         int minimum_height) {
-    const auto root = Find_Section(text, "VEXLOR");
-    const auto body = root ? Find_Section(*root, "BODY") : std::nullopt;
-    const auto position = body ? Find_Position(*body) : std::nullopt;
+    const auto position = Find_Body_Value(text, "<#POSITION=");
     if (!position)
         return;
     std::string_view rest = *position;

@@ -24,7 +24,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     panel_layout->addWidget(version);
     panel_layout->setContentsMargins(16, 16, 16, 16);
 
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("OK_Button"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,7 @@
 #include "shell/Startup.h"
 
+#include "catalogues/Catalogue_Ownership.h"
+
 #include "foundations/Files.h"
 #include "foundations/Random.h"
 #include "referee/Tables.h"
@@ -22,6 +24,10 @@
 
 #include <QTimer>
 
+#include "foundations/Campaign_Files.h"
+#include "foundations/File_Lock.h"
+
+#include <chrono>
 #include <exception>
 
 namespace Vexlor {
@@ -41,7 +47,8 @@ TCatalogues Library_Catalogues() {
             Get_Effect_Registry(),
             Get_Poison_Registry(),
             [] { return std::string(Get_Catalogue_Change_Failure()); },
-            Get_Catalogue_Unkept_Reason()};
+            Get_Catalogue_Unkept_Reason(),
+            Library_Store_Records};
 }
 
 std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {
@@ -78,11 +85,15 @@ std::unique_ptr<TMain_Form> Create_Windows(TServices& services) {
 
 namespace {
 
-// What went wrong with the catalogue file, told once after the main window is up.
-void Show_Catalogue_Status(TUser_Prompts& prompts) {
+// What went wrong with the catalogue file, and a second copy running on the same campaign folder,
+// told once after the main window is up.
+void Show_Start_Problems(TUser_Prompts& prompts, const TResult& alone) {
     const std::string status = Get_Catalogue_Status();
     if (!status.empty())
         prompts.Show_Message(TMessage_Kind::Warning, QApplication::applicationName(), To_QString(status));
+    if (!alone.Ok())
+        prompts.Show_Message(TMessage_Kind::Warning, QApplication::applicationName(),
+                             To_QString(std::string(Second_Copy_Note) + "\n\n" + alone.Problem()));
 }
 
 } // namespace
@@ -94,10 +105,13 @@ int Run_Vexlor(int argc, char* argv[]) {
     application.Set_Title(To_QString(Application_Title));
     application.Set_Prompts(&prompts);
     try {
+        // Held while the program runs; the operating system lets go of it however the program ends.
+        TFile_Lock running;
+        const TResult alone = running.Take(std::string(Program_Lock_File_Name), std::chrono::milliseconds(0));
         TProgram_Services services(prompts, Library_Catalogues(), Program_Folder());
         const std::unique_ptr<TMain_Form> main_form = Create_Windows(services.Get());
         main_form->show();
-        QTimer::singleShot(0, main_form.get(), [&prompts] { Show_Catalogue_Status(prompts); });
+        QTimer::singleShot(0, main_form.get(), [&prompts, &alone] { Show_Start_Problems(prompts, alone); });
         return application.exec();
     } catch (const std::exception& error) {
         prompts.Show_Message(TMessage_Kind::Error, application.Title(), To_QString(error.what()));

@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QWidget;
 
@@ -29,8 +31,13 @@ struct TPopup_Text {
 using TDescribe_Entry = std::function<std::optional<TPopup_Text>(QWidget* widget, QPoint position)>;
 
 // From now on a right click on window or any widget inside it pops up help: describe's text
-// when it gives one, else the nearest help context's paragraph.
+// when it gives one, else the nearest help context's paragraph. A right click on a list's entry
+// only asks for help: the list's selection changes by a left click or the keyboard alone.
 void Install_Context_Help(QWidget* window, THelp_System& help, TDescribe_Entry describe = {});
+
+// From now on a right click on an entry of list first runs open with the entry; when open says it
+// opened a window about the entry, no help pops up besides. Call it after Install_Context_Help.
+void On_Entry_Right_Click(QListWidget* list, std::function<bool(QListWidgetItem*)> open);
 
 // A "&Help" button (object name "Help_Button") that opens the topic of window's context, and F1
 // on window doing the same.

@@ -29,7 +29,10 @@ template <class State> class TControl_Bindings {
 
     void Number(QSpinBox* box, int State::*field) {
         Bind([box, field](const State& state) { box->setValue(state.*field); },
-             [box, field](State& state) { state.*field = box->value(); });
+             [box, field](State& state) {
+                 box->interpretText(); // digits still being typed count as typed
+                 state.*field = box->value();
+             });
     }
     void Flag(QAbstractButton* box, bool State::*field) {
         Bind([box, field](const State& state) { box->setChecked(state.*field); },
@@ -43,10 +46,14 @@ template <class State> class TControl_Bindings {
         Bind([memo, field](const State& state) { memo->setPlainText(To_QString(state.*field)); },
              [memo, field](State& state) { state.*field = From_QString(memo->toPlainText()); });
     }
-    // A drop-down whose entries are the choices in order: the entry's index is the choice.
+    // A drop-down whose entries are the choices in order: the entry's index is the choice. A stored
+    // choice the drop-down does not offer shows no entry and stays as it was unless one is picked.
     template <class Choice> void Choice_Index(QComboBox* combo, Choice State::*field) {
         Bind([combo, field](const State& state) { combo->setCurrentIndex(static_cast<int>(state.*field)); },
-             [combo, field](State& state) { state.*field = static_cast<Choice>(combo->currentIndex()); });
+             [combo, field](State& state) {
+                 if (combo->currentIndex() >= 0)
+                     state.*field = static_cast<Choice>(combo->currentIndex());
+             });
     }
     void Range(TLow_High_Pair* pair, TRange State::*field) {
         Bind(

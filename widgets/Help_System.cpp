@@ -1,8 +1,10 @@
 #include "widgets/Help_System.h"
 
 #include "foundations/Files.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Text_Convert.h"
 #include "widgets/User_Prompts.h"
+#include "widgets/Window_Fit.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -35,6 +37,7 @@ THelp_Window::THelp_Window(const QString& caption) : Browser(new QTextBrowser(th
     auto* contents = buttons->addButton(tr("&Contents"), QDialogButtonBox::ActionRole);
     auto* back = buttons->addButton(tr("&Back"), QDialogButtonBox::ActionRole);
     auto* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setText(tr("C&lose"));
     contents->setObjectName(QStringLiteral("Contents_Button"));
     back->setObjectName(QStringLiteral("Back_Button"));
     close->setObjectName(QStringLiteral("Close_Button"));
@@ -54,6 +57,10 @@ void THelp_Window::Show_Contents() {
     QUrl contents = Browser->source();
     contents.setFragment(QString());
     Browser->setSource(contents);
+}
+
+bool THelp_Window::focusNextPrevChild(bool next) {
+    return Focus_Next_In_Reading_Order(this, next) || QDialog::focusNextPrevChild(next);
 }
 
 void THelp_Window::Show_Page(const QUrl& page) {
@@ -119,6 +126,10 @@ void THelp_System::Show_Page(const std::filesystem::path& document, int context)
         Window = new THelp_Window(Caption());
     if (Window->parentWidget() != owner)
         Window->setParent(owner, Window->windowFlags());
+    // Opened anew, the window stands beside the window it explains, never over it.
+    if (const QWidget* explained = owner ? owner : QApplication::activeWindow();
+        explained && !Window->isVisible() && explained != Window)
+        Place_Beside(Window, explained);
     QUrl page = QUrl::fromLocalFile(Path_To_QString(document));
     if (context != No_Context)
         page.setFragment(To_QString(Help_Anchor(context)));

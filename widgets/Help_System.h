@@ -26,6 +26,10 @@ class THelp_Window : public QDialog {
     explicit THelp_Window(const QString& caption);
     void Show_Page(const QUrl& page);
 
+  protected:
+    // Tab in reading order, as in every window of the kit.
+    bool focusNextPrevChild(bool next) override;
+
   private:
     // The top of the document shown, where its contents are.
     void Show_Contents();

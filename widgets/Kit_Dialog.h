@@ -4,13 +4,17 @@
 // program for the user prompts and the help only; a window keeps whatever else it works with.
 #pragma once
 
+#include "widgets/Screen_Fit.h"
 #include "widgets/Slot_Guard.h"
 
 #include <QDialog>
 
 #include <utility>
 
+class QHideEvent;
+class QKeyEvent;
 class QPushButton;
+class QShowEvent;
 
 namespace Vexlor {
 
@@ -69,8 +73,17 @@ class TKit_Dialog : public QDialog, public TKit_Handlers {
     // The standard Help button, opening the dialog's topic (F1 does the same).
     QPushButton* Make_Help_Button();
 
+    // The kit's keyboard (Keyboard.h): Tab in reading order; Enter presses the button of the box
+    // with the focus or does the double click of the list line chosen, else the dialog's own.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The dialog opens over the window that opens it, then where the user left it (Window_Fit.h).
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
   private:
     THelp_System& Kit_Help;
+    TWindow_Placement Placement;
 };
 
 // A page shown inside a kit dialog: a borderless widget with the dialog's kind of handlers and a
@@ -82,6 +95,10 @@ class TKit_Page : public QWidget, public TKit_Handlers {
     TKit_Page(const TKit_Services& kit, int help_context, QWidget* parent = nullptr);
 
     int Help_Context() const;
+
+  protected:
+    // Tab leaves the page's text boxes, as it leaves every other control.
+    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace Vexlor

@@ -4,13 +4,16 @@
 #include "widgets/Text_Convert.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace Vexlor {
 namespace {
@@ -20,6 +23,22 @@ class TTab_Stop_Delegate : public QStyledItemDelegate {
   public:
     TTab_Stop_Delegate(QListWidget* list, std::vector<int> stops)
         : QStyledItemDelegate(list), Stops(std::move(stops)) {}
+
+    // The first stop just past first_column pixels, and never past the middle of the list.
+    void Fit_First_Stop(int first_column) { Fitted_First = first_column; }
+
+    // A first column cut short shows whole in a tool tip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() == QEvent::ToolTip && Fitted_First >= 0) {
+            const QString first = index.data(Qt::DisplayRole).toString().section(QLatin1Char('\t'), 0, 0);
+            if (option.fontMetrics.horizontalAdvance(first) > Stop_Pixels(option.widget, 1) - Column_Gap) {
+                QToolTip::showText(event->globalPos(), first, view);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -38,8 +57,9 @@ class TTab_Stop_Delegate : public QStyledItemDelegate {
         painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         for (qsizetype part = 0; part < parts.size(); ++part) {
             const int left = text_area.left() + Stop_Pixels(widget, part);
-            const int right = part + 1 < parts.size() ? text_area.left() + Stop_Pixels(widget, part + 1) - 4
-                                                      : text_area.right();
+            const int right = part + 1 < parts.size()
+                                  ? text_area.left() + Stop_Pixels(widget, part + 1) - Column_Gap
+                                  : text_area.right();
             const QRect cell(left, text_area.top(), std::max(right - left, 0), text_area.height());
             painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                               item.fontMetrics.elidedText(parts[part], Qt::ElideRight, cell.width()));
@@ -57,7 +77,12 @@ class TTab_Stop_Delegate : public QStyledItemDelegate {
     }
 
   private:
+    static constexpr int Column_Gap = 4; // pixels between a column's text and the next stop
+
     int Stop_Pixels(const QWidget* widget, qsizetype part) const {
+        if (part == 1 && Fitted_First >= 0)
+            return std::min(Fitted_First + Column_Gap,
+                            widget ? widget->width() / 2 : Fitted_First + Column_Gap);
         if (part == 0 || Stops.empty())
             return 0;
         const auto stop = static_cast<std::size_t>(part - 1);
@@ -67,6 +92,7 @@ class TTab_Stop_Delegate : public QStyledItemDelegate {
     }
 
     std::vector<int> Stops;
+    int Fitted_First = -1; // pixels; -1 while the first stop is Stops' own
 };
 
 } // namespace
@@ -105,6 +131,30 @@ void Set_Tab_Stops(QListWidget* list, const std::vector<int>& stops) {
     list->setItemDelegate(new TTab_Stop_Delegate(list, stops));
 }
 
+void Fit_First_Column(QListWidget* list) {
+    auto* delegate = dynamic_cast<TTab_Stop_Delegate*>(list->itemDelegate());
+    if (!delegate)
+        return;
+    const QFontMetrics metrics = list->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < list->count(); ++row)
+        widest = std::max(
+            widest, metrics.horizontalAdvance(list->item(row)->text().section(QLatin1Char('\t'), 0, 0)));
+    // A blank's width between the widest first column and the next.
+    delegate->Fit_First_Stop(widest + metrics.horizontalAdvance(QLatin1Char(' ')));
+    list->viewport()->update();
+}
+
+void Show_Number(QSpinBox* box, int value, TBox_Range offered) {
+    const TBox_Range held = Range_Holding(value, offered.Low, offered.High);
+    box->setRange(held.Low, held.High);
+    box->setToolTip(
+        held == offered
+            ? QString()
+            : To_QString(std::string(Outside_Range_Note)).arg(value).arg(offered.Low).arg(offered.High));
+    box->setValue(value);
+}
+
 TDual_List::TDual_List(QListWidget* available, QListWidget* chosen, QAbstractButton* add,
                        QAbstractButton* remove)
     : QObject(available), Available(available), Chosen_List(chosen) {
@@ -140,7 +190,15 @@ void TDual_List::Move(QListWidget* from, QListWidget* to) {
     emit Changed();
 }
 
-TLow_High_Pair::TLow_High_Pair(QSpinBox* low, QSpinBox* high) : QObject(low), Low(low), High(high) {
+// Without keyboard tracking a box's value changes only when its editing finishes (Enter, focus
+// leaving it) or when it steps (arrows, wheel, page keys): the digits typed in between never reach
+// the rule, so typing 12 into the high box never passes through 1 and never moves the low box.
+TLow_High_Pair::TLow_High_Pair(QSpinBox* low, QSpinBox* high)
+    : QObject(low), Low(low),
+      High(high), Low_Offered{low->minimum(), low->maximum()}, High_Offered{high->minimum(),
+                                                                            high->maximum()} {
+    low->setKeyboardTracking(false);
+    high->setKeyboardTracking(false);
     connect(low, &QSpinBox::valueChanged, this, [this](int value) {
         Show(Set_Low(Get(), value));
         emit Changed();
@@ -152,10 +210,17 @@ TLow_High_Pair::TLow_High_Pair(QSpinBox* low, QSpinBox* high) : QObject(low), Lo
 }
 
 void TLow_High_Pair::Set(TLow_High pair) {
-    Show(pair);
+    const QSignalBlocker low_blocker(Low);
+    const QSignalBlocker high_blocker(High);
+    Show_Number(Low, pair.Low, Low_Offered);
+    Show_Number(High, pair.High, High_Offered);
 }
 
+// Digits still being typed count as typed: a window read on a shortcut key (Alt+O) while the focus
+// is in a box gets them, after the rule has run for them.
 TLow_High TLow_High_Pair::Get() const {
+    Low->interpretText();
+    High->interpretText();
     return {Low->value(), High->value()};
 }
 

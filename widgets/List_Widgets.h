@@ -4,6 +4,7 @@
 #pragma once
 
 #include "widgets/Low_High_Rule.h"
+#include "widgets/Number_Box_Rule.h"
 
 #include <QObject>
 
@@ -30,6 +31,14 @@ int Dialog_Units_To_Pixels(const QWidget* widget, int units);
 // Entries of list are drawn in columns: the text after the n-th tab starts at the n-th stop,
 // given in dialog units from the left of the entry.
 void Set_Tab_Stops(QListWidget* list, const std::vector<int>& stops);
+// Moves the first stop of a list with tab stops just past the widest first column of its entries,
+// but never past the middle of the list, so the next column stays in sight: a first column wider
+// than that is cut short with "..." and shows whole in a tool tip. Called after each filling.
+void Fit_First_Column(QListWidget* list);
+
+// Shows a stored value in a box that offers offered for new entries, widened to hold the value
+// (Number_Box_Rule) and saying so in its tool tip.
+void Show_Number(QSpinBox* box, int value, TBox_Range offered);
 
 // ">" moves the selected entries of the available list to the chosen list, "<" moves them back;
 // order is kept and nothing is ever doubled. A double click moves the entry clicked.
@@ -53,16 +62,19 @@ class TDual_List : public QObject {
 };
 
 // A low and a high spin box kept in order by the pair rule: raising the low raises the high only
-// when the high is lower; lowering the high lowers the low only when the low is higher.
+// when the high is lower; lowering the high lowers the low only when the low is higher. The rule
+// runs when a box's editing finishes or it steps, never on a keystroke.
 class TLow_High_Pair : public QObject {
     Q_OBJECT
 
   public:
     TLow_High_Pair(QSpinBox* low, QSpinBox* high);
 
-    // Sets both without the rule (filling from a record).
+    // Sets both without the rule (filling from a record), each box widened to hold its value.
     void Set(TLow_High pair);
     TLow_High Get() const;
+    QSpinBox* Low_Box() const { return Low; }
+    QSpinBox* High_Box() const { return High; }
 
   signals:
     // The user changed the pair (after the rule moved the other box where it had to).
@@ -73,6 +85,8 @@ class TLow_High_Pair : public QObject {
 
     QSpinBox* Low;
     QSpinBox* High;
+    TBox_Range Low_Offered;
+    TBox_Range High_Offered;
 };
 
 } // namespace Vexlor

@@ -38,8 +38,10 @@ class TWindow_Placement {
     // The frame for this showing; window is the frame the window has now (its size counts).
     TScreen_Rect Place(const TScreen_Rect& window, const TScreen_Rect& owner,
                        const TScreen_Rect& screen) const;
-    // The frame the window had when it was closed.
+    // The frame the window had when it was closed (or was given before its first showing).
     void Left_At(const TScreen_Rect& frame) { Left = frame; }
+    // Whether the window has a place of its own yet.
+    bool Placed() const { return Left.has_value(); }
 
   private:
     std::optional<TScreen_Rect> Left;

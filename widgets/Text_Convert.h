@@ -14,8 +14,13 @@ namespace Vexlor {
 // so a stored text survives a round trip unchanged.
 QString To_QString(const std::string& text);
 
-// Widget text as Windows-1252 bytes; a character the code page cannot hold becomes "?".
+// Widget text as Windows-1252 bytes; a character the code page cannot hold becomes "?", so every
+// box whose text is stored refuses such characters first (Unstorable_Note).
 std::string From_QString(const QString& text);
+
+// The one check of a box's text for what the game's files can hold: the note naming the
+// characters outside Windows-1252 ("Ł, Ż cannot be stored: ..."), empty when every one fits.
+QString Unstorable_Note(const QString& text);
 
 // File paths are not game text: they cross in the file system's own encoding.
 QString Path_To_QString(const std::filesystem::path& path);

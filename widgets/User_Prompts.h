@@ -3,6 +3,8 @@
 // No window opens a message box, input box or file dialog itself.
 #pragma once
 
+#include "widgets/File_Target_Rule.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,10 +21,9 @@ enum class TFile_Mode { Open, Save };
 struct TFile_Question {
     TFile_Mode Mode = TFile_Mode::Open;
     QString Title;
-    QString Filters;           // "Rich text (*.rtf);;All files (*)"
-    QString Default_Suffix;    // "rtf": added when the chosen name has no extension
-    QString Start;             // the file name or folder to start from
-    bool Ask_Overwrite = true; // a save asks before replacing an existing file
+    QString Filters;        // "Rich text (*.rtf);;All files (*)"
+    QString Default_Suffix; // "rtf": added when the chosen name has no extension
+    QString Start;          // the file name or folder to start from
 };
 
 class TUser_Prompts {
@@ -52,6 +53,13 @@ class TQt_User_Prompts : public TUser_Prompts {
     void Show_Message(TMessage_Kind kind, const QString& caption, const QString& text) override;
     void Beep() override;
 };
+
+// The one check before a window writes a file whose name the user typed or picked (a save never
+// asks in the file dialog itself): the campaign's own files and folders are refused with a message
+// naming them, and an existing file is replaced only after a question naming it, No by default
+// (Check_File_Target). True when the file may be written.
+bool May_Write_File(TUser_Prompts& prompts, const QString& caption, const QString& file_name,
+                    TWrite_Mode mode);
 
 // name with "." and suffix added when its file part has no extension (and suffix is not empty).
 QString With_Default_Suffix(const QString& name, const QString& suffix);

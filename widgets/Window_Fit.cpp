@@ -1,7 +1,6 @@
 #include "widgets/Window_Fit.h"
 
-#include "widgets/Screen_Fit.h"
-
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -13,23 +12,77 @@ TScreen_Rect To_Screen_Rect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.width(), rect.height()};
 }
 
+QScreen* Screen_Of(const QWidget* window) {
+    if (QScreen* screen = QGuiApplication::screenAt(window->frameGeometry().center()))
+        return screen;
+    return window->screen();
+}
+
+// The frame around window's client area: its own once it has been shown, else taken from
+// another window of the program, whose frame the window manager draws alike.
+QMargins Frame_Of(const QWidget* window, const QWidget* other) {
+    const QWidget* framed = window->isVisible() || !other ? window : other;
+    const QRect frame = framed->frameGeometry();
+    const QRect client = framed->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+// Puts window's frame at place, the client area shrunk where the frame had to be.
+void Set_Frame(QWidget* window, const TScreen_Rect& place, const QMargins& frame) {
+    window->resize(std::max(place.Width - frame.left() - frame.right(), window->minimumWidth()),
+                   std::max(place.Height - frame.top() - frame.bottom(), window->minimumHeight()));
+    window->move(place.Left, place.Top);
+}
+
 } // namespace
 
 void Fit_Window_To_Screen(QWidget* window) {
-    const QRect frame = window->frameGeometry();
-    QScreen* screen = QGuiApplication::screenAt(frame.center());
-    if (!screen)
-        screen = window->screen();
+    if (!window->isVisible())
+        return;
+    const QScreen* screen = Screen_Of(window);
     if (!screen)
         return;
+    const QRect frame = window->frameGeometry();
     const TScreen_Rect fitted =
         Fit_To_Screen(To_Screen_Rect(frame), To_Screen_Rect(screen->availableGeometry()));
-    // The frame (title bar and borders) is what must fit; the client area keeps its margins to it.
-    const int extra_width = frame.width() - window->width();
-    const int extra_height = frame.height() - window->height();
-    window->resize(std::max(fitted.Width - extra_width, window->minimumWidth()),
-                   std::max(fitted.Height - extra_height, window->minimumHeight()));
-    window->move(fitted.Left, fitted.Top);
+    Set_Frame(window, fitted, Frame_Of(window, nullptr));
+}
+
+void Place_Window(QWidget* window, TWindow_Placement& placement) {
+    QWidget* owner = QApplication::activeWindow();
+    if (!owner || owner == window)
+        owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!placement.Placed() && window->testAttribute(Qt::WA_Moved))
+        placement.Left_At(To_Screen_Rect(window->frameGeometry()));
+    const QScreen* screen = owner ? Screen_Of(owner) : Screen_Of(window);
+    if (!screen)
+        return;
+    const QMargins frame = Frame_Of(window, owner);
+    const QRect client = window->geometry();
+    const TScreen_Rect size{0, 0, client.width() + frame.left() + frame.right(),
+                            client.height() + frame.top() + frame.bottom()};
+    const TScreen_Rect area = To_Screen_Rect(screen->availableGeometry());
+    const TScreen_Rect opener = owner ? To_Screen_Rect(owner->frameGeometry()) : area;
+    Set_Frame(window, placement.Place(size, opener, area), frame);
+}
+
+void Remember_Place(const QWidget* window, TWindow_Placement& placement) {
+    placement.Left_At(To_Screen_Rect(window->frameGeometry()));
+}
+
+void Place_Beside(QWidget* window, const QWidget* dialog) {
+    const QScreen* screen = Screen_Of(dialog);
+    if (!screen)
+        return;
+    const QMargins frame = Frame_Of(window, dialog);
+    const QRect client = window->geometry();
+    const TScreen_Rect size{0, 0, client.width() + frame.left() + frame.right(),
+                            client.height() + frame.top() + frame.bottom()};
+    Set_Frame(
+        window,
+        Beside(size, To_Screen_Rect(dialog->frameGeometry()), To_Screen_Rect(screen->availableGeometry())),
+        frame);
 }
 
 } // namespace Vexlor

@@ -86,6 +86,50 @@ std::set<std::string> Leading_To(const std::vector<TEffect_Links>& effects, cons
     return leading;
 }
 
+// The chain of sub-effects from the effect named edited, through its stored sub-effect first, back
+// to edited, by the effects' names; empty when first does not lead back.
+std::vector<std::string> Chain_Back(const std::vector<TEffect_Links>& effects, const std::string& edited,
+                                    const std::string& first) {
+    std::map<std::string, std::vector<std::string>> children;
+    for (const auto& effect : effects)
+        children[effect.Name] = Split_Names(effect.Effects);
+    // Depth first along unvisited names; path holds the chain walked so far.
+    std::vector<std::string> path{edited, first};
+    std::vector<std::size_t> next{0};
+    std::set<std::string> seen{first};
+    while (!next.empty()) {
+        if (Same_Effect(path.back(), edited))
+            return path;
+        const std::vector<std::string>& subs = children[path.back()];
+        std::size_t& index = next.back();
+        while (index < subs.size() && seen.contains(subs[index]))
+            ++index;
+        if (index == subs.size()) {
+            path.pop_back();
+            next.pop_back();
+            continue;
+        }
+        seen.insert(subs[index]);
+        path.push_back(subs[index++]);
+        next.push_back(0);
+    }
+    return {};
+}
+
+// The note of an effect whose stored sub-effects lead back to itself, naming the chain.
+std::string Cycle_Note(const std::vector<TEffect_Links>& effects, const std::string& edited,
+                       const std::vector<std::string>& stored) {
+    for (const auto& sub_effect : stored)
+        if (const auto chain = Chain_Back(effects, edited, sub_effect); !chain.empty()) {
+            std::string names;
+            for (const auto& name : chain)
+                names += (names.empty() ? "" : ", then ") + name;
+            return "Its sub-effects come round to it again: " + names +
+                   ". They are kept as stored unless you change the list.";
+        }
+    return {};
+}
+
 } // namespace
 
 const std::vector<std::string>& Body_Systems() {
@@ -140,7 +184,14 @@ TEffect_Editor_State Effect_State(TEffect_Template& effect, const std::vector<TE
     state.Speed = effect.Get_Speed();
     for (int flag = 0; flag < EF_Count; ++flag)
         state.Flags[flag] = (effect.*Flag_Properties[flag].Get)();
-    state.Effects = Choose_Names(Offered_Sub_Effects(effects, effect.Get_Name()), effect.Get_Effects());
+    // Every stored sub-effect is kept, one that comes round to the effect again included: the
+    // editor offers no such effect, but opening the effect and pressing OK must not drop it.
+    const std::vector<std::string> stored = Split_Names(effect.Get_Effects());
+    state.Effects.Chosen = stored;
+    for (const auto& offered : Offered_Sub_Effects(effects, effect.Get_Name()))
+        if (std::find(stored.begin(), stored.end(), offered) == stored.end())
+            state.Effects.Available.push_back(offered);
+    state.Cycle_Note = Cycle_Note(effects, effect.Get_Name(), stored);
     state.QIDs = Choose_Names(qid_plans, effect.Get_QIDs());
     state.Diseases = Choose_Names(Body_Systems(), effect.Get_Diseases());
     state.Description = effect.Get_Description();

@@ -96,9 +96,10 @@ struct TEffect_Editor_State {
     int Level = 0;
     int Speed = 0;
     std::array<bool, EF_Count> Flags{};
-    TName_Choice Effects;  // sub-effects and the effects still available
-    TName_Choice QIDs;     // QID effects and the QID plans still available
-    TName_Choice Diseases; // affected body systems and the others
+    TName_Choice Effects;   // sub-effects and the effects still available
+    std::string Cycle_Note; // shown when the stored sub-effects come round to the effect again
+    TName_Choice QIDs;      // QID effects and the QID plans still available
+    TName_Choice Diseases;  // affected body systems and the others
     std::string Description;
 };
 

@@ -57,14 +57,14 @@ int Class_Level(const TItem_Template& item, int class_index) {
 // slot; a level of 0 frees the class's slot. Slots of other classes are left as they are.
 void Set_Class_Level(TItem_Template& item, int class_index, int level, const std::string& class_name) {
     auto slot = Slot_Of_Class(item, class_index);
-    if (!slot && level > 0) {
+    if (!slot && level != 0) {
         slot = Slot_Of_Class(item, TIntelligent_Class{}._Class);
         if (!slot)
             throw std::invalid_argument("The item has no free class slot for its " + class_name +
                                         " level: it holds four other classes.");
     }
     if (slot)
-        item.Set_Classes(*slot, level > 0 ? TIntelligent_Class{class_index, level} : TIntelligent_Class{});
+        item.Set_Classes(*slot, level != 0 ? TIntelligent_Class{class_index, level} : TIntelligent_Class{});
 }
 
 std::string Joined(const std::vector<std::string>& pieces, char separator) {

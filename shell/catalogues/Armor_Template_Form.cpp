@@ -40,15 +40,15 @@ TArmor_Edit::TArmor_Edit(TServices& services, QWidget* parent)
     QVBoxLayout* layout = Make_Name_Layout("Armor_Name");
 
     QTabWidget* pages = Make_Pages();
-    pages->addTab(Make_General_Page(), tr("General"));
-    pages->addTab(Make_Weapon_Page(), tr("Weapon"));
-    pages->addTab(Make_Intelligence_Page(), tr("Intelligence"));
-    pages->addTab(Make_Other_Page(), tr("Other"));
-    pages->addTab(Make_Weapons_Page(), tr("Mounted Weapons"));
-    pages->addTab(Memo("Description", &TState::Description), tr("Description"));
+    pages->addTab(Make_General_Page(), tr("&General"));
+    pages->addTab(Make_Weapon_Page(), tr("&Weapon"));
+    pages->addTab(Make_Intelligence_Page(), tr("&Intelligence"));
+    pages->addTab(Make_Other_Page(), tr("O&ther"));
+    pages->addTab(Make_Weapons_Page(), tr("&Mounted Weapons"));
+    pages->addTab(Memo("Description", &TState::Description), tr("&Description"));
     layout->addWidget(pages, 1);
 
-    QPushButton* roll = Make_Button(this, "Roll_Button", tr("Roll"));
+    QPushButton* roll = Make_Button(this, "Roll_Button", tr("&Roll"));
     On(roll, &QPushButton::clicked, [this] { Roll(); });
     layout->addWidget(Make_Button_Row({roll}));
 }
@@ -66,7 +66,7 @@ QSpinBox* TArmor_Edit::Input_Spin(const char* object_name, int low, int high) {
 
 QSpinBox* TArmor_Edit::Number(const char* object_name, int TState::*field, int low, int high) {
     QSpinBox* spin = Input_Spin(object_name, low, high);
-    Bindings.Number(spin, field);
+    Bind_Number(spin, field);
     return spin;
 }
 
@@ -209,9 +209,9 @@ QWidget* TArmor_Edit::Make_Intelligence_Page() {
     QSpinBox* wisdom = Input_Spin("Weapon_Wisdom", 0, 10);
     Bindings.Bind(
         [=](const TState& state) {
-            cognitive->setValue(state.Intelligence.Cognitive);
-            perception->setValue(state.Intelligence.Perception);
-            wisdom->setValue(state.Intelligence.Wisdom);
+            Show_Number(cognitive, state.Intelligence.Cognitive, {0, 10});
+            Show_Number(perception, state.Intelligence.Perception, {0, 10});
+            Show_Number(wisdom, state.Intelligence.Wisdom, {0, 10});
         },
         [=](TState& state) {
             state.Intelligence = {cognitive->value(), perception->value(), wisdom->value()};

@@ -8,6 +8,7 @@
 #include "catalogues/editing/Editor_Texts.h"
 #include "shell/catalogues/Record_Edit_Dialog.h"
 #include "widgets/Control_Bindings.h"
+#include "widgets/Storable_Text.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -88,8 +89,19 @@ template <class TState, class TRecord, auto Registry> class TBound_Record_Edit :
 
     QSpinBox* Number(const char* object_name, int TState::*field, int low = INT_MIN, int high = INT_MAX) {
         QSpinBox* spin = Make_Spin(object_name, low, high);
-        Bindings.Number(spin, field);
+        Bind_Number(spin, field);
         return spin;
+    }
+
+    // Ties spin to field. The range spin offers now is for new entries; a stored value outside it
+    // widens the box (Show_Number), so that opening a record and pressing OK never changes it.
+    void Bind_Number(QSpinBox* spin, int TState::*field) {
+        Bindings.Bind([spin, field, offered = TBox_Range{spin->minimum(), spin->maximum()}](
+                          const TState& state) { Show_Number(spin, state.*field, offered); },
+                      [spin, field](TState& state) {
+                          spin->interpretText(); // digits still being typed count as typed
+                          state.*field = spin->value();
+                      });
     }
 
     QCheckBox* Flag(const char* object_name, const QString& caption, bool TState::*field) {
@@ -100,12 +112,14 @@ template <class TState, class TRecord, auto Registry> class TBound_Record_Edit :
 
     QLineEdit* Text(const char* object_name, std::string TState::*field) {
         auto* edit = Make_Named<QLineEdit>(this, object_name);
+        Refuse_Unstorable(edit);
         Bindings.Text(edit, field);
         return edit;
     }
 
     QPlainTextEdit* Memo(const char* object_name, std::string TState::*field) {
         auto* memo = Make_Named<QPlainTextEdit>(this, object_name);
+        Refuse_Unstorable(memo);
         Bindings.Memo(memo, field);
         return memo;
     }

@@ -6,12 +6,12 @@
 #include "catalogues/Item_Template.h"
 #include "catalogues/Poison_Template.h"
 #include "catalogues/QID_Plan.h"
+#include "shell/catalogues/Catalogue_Exchange_Actions.h"
 #include "shell/catalogues/Record_Edit_Dialog.h"
 #include "widgets/Help_Contexts.h"
 #include "widgets/List_Widgets.h"
 #include "widgets/Text_Convert.h"
 #include "widgets/User_Prompts.h"
-#include "widgets/Window_Fit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -70,7 +70,8 @@ QString Text(std::string_view text) {
 
 TCatalogue_Choice_Dialog::TCatalogue_Choice_Dialog(TServices& services, TCatalogue_Choice choice,
                                                    QWidget* parent)
-    : TKit_Dialog(services, Entry_Of(choice).Help_Context, parent) {
+    : TKit_Dialog(services, Entry_Of(choice).Help_Context, parent), Catalogues(services.Catalogues),
+      Choice(choice) {
     const TChoice_Dialog_Entry& entry = Entry_Of(choice);
     Catalogue = entry.Catalogue(services.Catalogues);
     Unkept_Reason = services.Catalogues.Unkept_Reason;
@@ -89,15 +90,21 @@ TCatalogue_Choice_Dialog::TCatalogue_Choice_Dialog(TServices& services, TCatalog
     list_column->addWidget(label);
     list_column->addWidget(List, 1);
 
-    auto* create = new QPushButton(Text(entry.Kind.Create_Caption), this);
+    // "C&reate Item...": the C belongs to "&Close".
+    auto* create = new QPushButton(Text(entry.Kind.Create_Caption).insert(1, u'&'), this);
     create->setObjectName(QStringLiteral("Create_Button"));
-    Edit_Button = new QPushButton(tr("Edit"), this);
+    Edit_Button = new QPushButton(tr("&Edit"), this);
     Edit_Button->setObjectName(QStringLiteral("Edit_Button"));
     Edit_Button->setEnabled(false);
+    auto* export_button = new QPushButton(tr("E&xport..."), this);
+    export_button->setObjectName(QStringLiteral("Export_Button"));
+    auto* import_button = new QPushButton(tr("&Import..."), this);
+    import_button->setObjectName(QStringLiteral("Import_Button"));
     auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("Close_Button"));
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {create, Edit_Button, Make_Help_Button(), close}) {
+    for (QPushButton* button :
+         {create, Edit_Button, export_button, import_button, Make_Help_Button(), close}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -111,6 +118,11 @@ TCatalogue_Choice_Dialog::TCatalogue_Choice_Dialog(TServices& services, TCatalog
     On(Edit_Button, &QPushButton::clicked, [this] { Edit(); });
     On(List, &QListWidget::itemDoubleClicked, [this] { Edit(); });
     On(List, &QListWidget::itemSelectionChanged, [this] { Update_Edit_Button(); });
+    On(export_button, &QPushButton::clicked, [this] { Export_Catalogue(Prompts(), Catalogues, Choice); });
+    On(import_button, &QPushButton::clicked, [this] {
+        if (Import_Catalogue(Prompts(), Catalogues, Choice))
+            Rebuild();
+    });
     On(close, &QPushButton::clicked, [this] { accept(); });
 }
 
@@ -126,7 +138,7 @@ void TCatalogue_Choice_Dialog::Build_Filter(const TCatalogue_List_Kind& kind, QB
         Classification->setObjectName(QStringLiteral("Classification"));
         Fill_Combo(Classification, {Item_Class_String.begin(), Item_Class_String.end()});
         Classification->setCurrentText(Text(Item_Class_String[IC_Other]));
-        Show_All = new QCheckBox(tr("Show all"), this);
+        Show_All = new QCheckBox(tr("Show &all"), this);
         Show_All->setObjectName(QStringLiteral("Show_All"));
         row->addWidget(Classification, 1);
         row->addWidget(Show_All);
@@ -136,9 +148,9 @@ void TCatalogue_Choice_Dialog::Build_Filter(const TCatalogue_List_Kind& kind, QB
         Level = new QSpinBox(this);
         Level->setObjectName(QStringLiteral("Level"));
         Level->setRange(1, kind.Highest_Level);
-        All_Levels = new QCheckBox(tr("All levels"), this);
+        All_Levels = new QCheckBox(tr("&All levels"), this);
         All_Levels->setObjectName(QStringLiteral("All_Levels"));
-        auto* caption = new QLabel(tr("Level:"), this);
+        auto* caption = new QLabel(tr("&Level:"), this);
         caption->setBuddy(Level);
         row->addWidget(caption);
         row->addWidget(Level);
@@ -158,7 +170,6 @@ void TCatalogue_Choice_Dialog::Attach_Editor(TRecord_Editor* editor) {
 
 void TCatalogue_Choice_Dialog::Prepare() {
     Rebuild();
-    Fit_Window_To_Screen(this);
 }
 
 TList_Filter TCatalogue_Choice_Dialog::Filter() const {

@@ -1,7 +1,9 @@
 // The list dialogs of the six catalogues, one family: a list of a catalogue's records with Create,
-// Edit, Delete and, for items, QIDs and compounds, a filter. What differs between them is a table.
+// Edit, Delete, Export and Import and, for items, QIDs and compounds, a filter. What differs between
+// them is a table.
 #pragma once
 
+#include "catalogues/editing/Catalogue_Exchange.h"
 #include "catalogues/editing/Catalogue_Lists.h"
 #include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
@@ -21,7 +23,8 @@ namespace Vexlor {
 
 class TRecord_Editor;
 
-enum class TCatalogue_Choice { Items, Creatures, QIDs, Compounds, Effects, Poisons };
+// The catalogue a list dialog shows.
+using TCatalogue_Choice = TCatalogue_Kind;
 
 class TCatalogue_Choice_Dialog : public TKit_Dialog {
     Q_OBJECT
@@ -55,6 +58,8 @@ class TCatalogue_Choice_Dialog : public TKit_Dialog {
     // Says once, before the first change, that the catalogues keep changes only until the end.
     void Tell_Unkept();
 
+    const TCatalogues Catalogues; // exported from and imported into
+    const TCatalogue_Choice Choice;
     std::unique_ptr<TCatalogue_List> Catalogue;
     std::string Unkept_Reason; // why changes last only until the program ends; empty: they are kept
     bool Unkept_Told = false;

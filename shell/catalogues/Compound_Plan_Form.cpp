@@ -30,9 +30,9 @@ TCompound_Edit::TCompound_Edit(TServices& services, QWidget* parent)
     QPlainTextEdit* description = Memo("Description", &TState::Description);
 
     QTabWidget* pages = Make_Pages();
-    pages->addTab(Make_General_Page(), tr("General"));
-    pages->addTab(Make_Rounds_Page(), tr("Multi-round damage"));
-    pages->addTab(description, tr("Description"));
+    pages->addTab(Make_General_Page(), tr("&General"));
+    pages->addTab(Make_Rounds_Page(), tr("&Multi-round damage"));
+    pages->addTab(description, tr("&Description"));
     layout->addWidget(pages, 1);
     layout->addWidget(Make_Button_Row());
 }

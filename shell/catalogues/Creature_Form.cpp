@@ -40,11 +40,11 @@ TCreature_Edit::TCreature_Edit(TServices& services, QWidget* parent)
     QVBoxLayout* layout = Make_Name_Layout("Creature_Name");
 
     QTabWidget* pages = Make_Pages();
-    pages->addTab(Make_General_Page(), tr("General"));
-    pages->addTab(Make_Attack_Page(), tr("Attacks"));
-    pages->addTab(Make_Habitat_Page(), tr("Habitat && Treasure"));
-    pages->addTab(Make_Abilities_Page(), tr("Abilities"));
-    pages->addTab(Memo("Description", &TState::Description), tr("Description"));
+    pages->addTab(Make_General_Page(), tr("&General"));
+    pages->addTab(Make_Attack_Page(), tr("A&ttacks"));
+    pages->addTab(Make_Habitat_Page(), tr("Ha&bitat && Treasure"));
+    pages->addTab(Make_Abilities_Page(), tr("&Abilities"));
+    pages->addTab(Memo("Description", &TState::Description), tr("&Description"));
     layout->addWidget(pages, 1);
     layout->addWidget(Make_Button_Row());
 }
@@ -60,7 +60,7 @@ QWidget* TCreature_Edit::Make_Frequency_Box() {
         radio->setObjectName(
             To_QString(std::string(choice.Caption)).replace(QLatin1Char(' '), QLatin1Char('_')));
         Frequency->addButton(radio, choice.Frequency);
-        layout->addWidget(radio, position % 3, position / 3);
+        layout->addWidget(radio, position / 2, position % 2);
         ++position;
     }
     // A stored frequency without a button checks none, and building keeps it.
@@ -160,7 +160,8 @@ QWidget* TCreature_Edit::Make_Attack_Page() {
         layout->addWidget(attack_class, 1);
         layout->addWidget(new QLabel(tr("Damage:"), row));
         layout->addWidget(Make_Pair_Row(damage), 2);
-        rows->addWidget(row, slot % 5, slot / 5);
+        // Numbered across, two to a row, in the order Tab reads them.
+        rows->addWidget(row, slot / 2, slot % 2);
         Attack_Rows[static_cast<std::size_t>(slot)] = row;
     }
 
@@ -247,7 +248,7 @@ QWidget* TCreature_Edit::Make_Abilities_Page() {
         Flag("Vacuum", tr("Survive in Vacuum"), &TState::Vacuum),
         Flag("Chameleon", tr("Chameleon"), &TState::Chameleon)};
     for (std::size_t i = 0; i < checks.size(); ++i)
-        flags->addWidget(checks[i], static_cast<int>(i % 4), static_cast<int>(i / 4));
+        flags->addWidget(checks[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
 
     auto* regenerate = new QHBoxLayout;
     regenerate->addWidget(new QLabel(tr("Regenerate"), page));
@@ -273,7 +274,7 @@ QWidget* TCreature_Edit::Make_Abilities_Page() {
         const auto& [name, caption, field] = kinds[static_cast<std::size_t>(i)];
         QSpinBox* spin = Number(name, field, -Largest_Number, 100);
         spin->setSuffix(QStringLiteral(" %"));
-        Add_Labelled(reductions, i % 4, 2 * (i / 4), caption, spin);
+        Add_Labelled(reductions, i / 2, 2 * (i % 2), caption, spin);
     }
 
     auto* senses = new QGridLayout;

@@ -2,11 +2,13 @@
 
 #include "catalogues/QID_Plan.h"
 #include "widgets/Help_Contexts.h"
+#include "widgets/Storable_Text.h"
 #include "widgets/Text_Convert.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -27,14 +29,14 @@ TEffect_Edit::TEffect_Edit(TServices& services, QWidget* parent)
     QVBoxLayout* layout = Make_Name_Layout("Armor_Name");
 
     QTabWidget* pages = Make_Pages();
-    pages->addTab(Make_General_Page(), tr("General"));
-    pages->addTab(Make_Conditions_Page(), tr("Conditions"));
-    pages->addTab(Make_Lists_Page(), tr("Sub-effects && QIDs"));
+    pages->addTab(Make_General_Page(), tr("&General"));
+    pages->addTab(Make_Conditions_Page(), tr("Condi&tions"));
+    pages->addTab(Make_Lists_Page(), tr("&Sub-effects && QIDs"));
     pages->addTab(Dual_List("Disease_List", "Available_Disease_List", "Disease_Add_Button",
                             "Disease_Remove_Button", &TState::Diseases, tr("Disease:"), tr("Body systems:"))
                       .Panel,
-                  tr("Disease"));
-    pages->addTab(Memo("Description", &TState::Description), tr("Description"));
+                  tr("D&isease"));
+    pages->addTab(Memo("Description", &TState::Description), tr("&Description"));
     layout->addWidget(pages, 1);
     layout->addWidget(Make_Button_Row());
 }
@@ -47,6 +49,9 @@ QWidget* TEffect_Edit::Make_General_Page() {
     Add_Labelled(timing, 0, 0, tr("Onset time"), Text("Time", &TState::Time));
     Add_Labelled(timing, 1, 0, tr("Duration:"), Text("Duration", &TState::Duration));
     Add_Labelled(timing, 2, 0, tr("Repeat:"), Text("Effect_Repeat", &TState::Effect_Repeat));
+    // The three times are formulas of seconds.
+    for (int row = 0; row <= 2; ++row)
+        timing->addWidget(new QLabel(tr("seconds"), page), row, 2);
     QSpinBox* armor = Number("Armor_Bonus", &TState::Armor_Bonus);
     armor->setSuffix(QStringLiteral(" %"));
     Add_Labelled(timing, 3, 0, tr("Armor bonus:"), armor);
@@ -76,6 +81,7 @@ QWidget* TEffect_Edit::Make_General_Page() {
         const std::string name(Ability_Controls[static_cast<std::size_t>(ability)]);
         auto* amount = new QLineEdit(page);
         amount->setObjectName(To_QString(name));
+        Refuse_Unstorable(amount);
         QCheckBox* permanent = Make_Named<QCheckBox>(this, (name + "_Permanent").c_str(), tr("Permanent"));
         Bindings.Bind(
             [amount, permanent, ability](const TState& state) {
@@ -125,6 +131,15 @@ QWidget* TEffect_Edit::Make_Lists_Page() {
     layout->addWidget(Dual_List("Effects", "Available_Effects", "Effect_Add_Button", "Effect_Remove_Button",
                                 &TState::Effects, tr("Sub-effects:"), tr("Other effects:"))
                           .Panel);
+    QLabel* cycle = Make_Named<QLabel>(page, "Cycle_Note");
+    cycle->setWordWrap(true);
+    Bindings.Bind(
+        [cycle](const TState& state) {
+            cycle->setText(To_QString(state.Cycle_Note));
+            cycle->setVisible(!state.Cycle_Note.empty());
+        },
+        [](TState&) {});
+    layout->addWidget(cycle);
     layout->addWidget(Dual_List("Armor_QID_List", "Armor_Complete_QID_List", "QID_Add_Button",
                                 "QID_Remove_Button", &TState::QIDs, tr("QID effects:"), tr("Other QIDs:"))
                           .Panel);

@@ -5,7 +5,6 @@
 #include "widgets/Help_Contexts.h"
 #include "widgets/Text_Convert.h"
 #include "widgets/User_Prompts.h"
-#include "widgets/Window_Fit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,10 +24,10 @@ TGenerate_Creatures_Form::TGenerate_Creatures_Form(TServices& services, QWidget*
 
     Output_Filename = new QLineEdit(this);
     Output_Filename->setObjectName(QStringLiteral("Output_Filename"));
-    auto* browse = new QPushButton(tr("Browse..."), this);
+    auto* browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName(QStringLiteral("Browse_Button"));
     browse->setAutoDefault(false);
-    auto* caption = new QLabel(tr("Output file:"), this);
+    auto* caption = new QLabel(tr("&Output file:"), this);
     caption->setBuddy(Output_Filename);
     auto* file_row = new QHBoxLayout;
     file_row->addWidget(caption);
@@ -38,10 +37,10 @@ TGenerate_Creatures_Form::TGenerate_Creatures_Form(TServices& services, QWidget*
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("Status_Label"));
 
-    Generate_Button = new QPushButton(tr("Generate"), this);
+    Generate_Button = new QPushButton(tr("&Generate"), this);
     Generate_Button->setObjectName(QStringLiteral("Generate_Button"));
     Generate_Button->setDefault(true);
-    Close_Button = new QPushButton(tr("Close"), this);
+    Close_Button = new QPushButton(tr("&Close"), this);
     Close_Button->setObjectName(QStringLiteral("Close_Button"));
     Close_Button->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -65,7 +64,6 @@ TGenerate_Creatures_Form::TGenerate_Creatures_Form(TServices& services, QWidget*
 
 void TGenerate_Creatures_Form::Prepare() {
     Status->clear();
-    Fit_Window_To_Screen(this);
 }
 
 // Writes the list with the close button disabled meanwhile.
@@ -93,13 +91,16 @@ void TGenerate_Creatures_Form::Browse() {
         Output_Filename->setText(*name);
 }
 
-// A list that cannot be written is reported with the reason, as a sheet that cannot be saved is;
-// the file that was there is left as it was.
+// The typed or picked name goes through the one file rule first: the campaign's own files are
+// refused, an existing file is replaced only on Yes. A list that cannot be written is reported with
+// the reason, as a sheet that cannot be saved is; the file that was there is left as it was.
 void TGenerate_Creatures_Form::Generate() {
     TCreature_Registry* creatures = Services.Catalogues.Creatures;
     if (!creatures)
         throw std::runtime_error("The creature catalogue is not available");
     Status->clear();
+    if (!May_Write_File(Prompts(), windowTitle(), Output_Filename->text(), TWrite_Mode::Replace))
+        return;
     if (const TResult written = Writing(*creatures); !written.Ok()) {
         Prompts().Show_Message(TMessage_Kind::Error, windowTitle(), To_QString(written.Problem()));
         return;

@@ -26,9 +26,9 @@ TQID_Edit::TQID_Edit(TServices& services, QWidget* parent)
     QPlainTextEdit* description = Memo("Description", &TState::Description);
 
     QTabWidget* pages = Make_Pages();
-    pages->addTab(Make_General_Page(), tr("General"));
-    pages->addTab(Make_Area_Page(), tr("Area"));
-    pages->addTab(description, tr("Description"));
+    pages->addTab(Make_General_Page(), tr("&General"));
+    pages->addTab(Make_Area_Page(), tr("&Area"));
+    pages->addTab(description, tr("&Description"));
     layout->addWidget(pages, 1);
     layout->addWidget(Make_Button_Row());
 }

@@ -40,7 +40,7 @@ QWidget* TRecord_Edit_Dialog::Make_Name_Row(const char* object_name) {
     Name_Note->setObjectName(QStringLiteral("Name_Note"));
     Name_Note->setText(To_QString(std::string(Record_Name_Note)));
     Name_Note->setVisible(false);
-    auto* caption = new QLabel(tr("Name:"), row);
+    auto* caption = new QLabel(tr("&Name:"), row);
     caption->setBuddy(Name_Edit);
     layout->addWidget(caption);
     layout->addWidget(Name_Edit, 1);
@@ -56,10 +56,10 @@ QWidget* TRecord_Edit_Dialog::Make_Button_Row(const std::vector<QPushButton*>& e
     for (QPushButton* button : extra)
         layout->addWidget(button);
     layout->addStretch(1);
-    OK_Button = Make_Button(this, "OK_Button", tr("OK"));
+    OK_Button = Make_Button(this, "OK_Button", tr("&OK"));
     OK_Button->setDefault(true);
     OK_Button->setEnabled(false);
-    QPushButton* cancel = Make_Button(this, "Cancel_Button", tr("Cancel"));
+    QPushButton* cancel = Make_Button(this, "Cancel_Button", tr("&Cancel"));
     On(OK_Button, &QPushButton::clicked, [this] {
         Build_Record();
         accept();
@@ -71,10 +71,13 @@ QWidget* TRecord_Edit_Dialog::Make_Button_Row(const std::vector<QPushButton*>& e
     return row;
 }
 
+// A name with letters the files cannot hold is refused as one with |, < or >: its note names them.
 void TRecord_Edit_Dialog::Update_Name_State() {
+    const QString unstorable = Unstorable_Note(Name_Edit->text());
     const std::string name = From_QString(Name_Edit->text());
-    const bool acceptable = Is_Acceptable_Record_Name(name);
+    const bool acceptable = unstorable.isEmpty() && Is_Acceptable_Record_Name(name);
     OK_Button->setEnabled(acceptable);
+    Name_Note->setText(unstorable.isEmpty() ? To_QString(std::string(Record_Name_Note)) : unstorable);
     // An empty box needs no note: it is how every new record starts.
     Name_Note->setVisible(!acceptable && !name.empty());
 }

@@ -63,10 +63,10 @@ class TRecord_Edit_Dialog : public TKit_Dialog, public TRecord_Editor {
   protected:
     TRecord_Edit_Dialog(TServices& services, int help_context, const QString& caption, QWidget* parent);
 
+    TServices& Services;
+
     // The record built from the controls on OK.
     virtual void Build_Record() = 0;
-
-    TServices& Services;
 
     // The row with "Name:", the name box called object_name and the note beside it.
     QWidget* Make_Name_Row(const char* object_name);

@@ -8,6 +8,8 @@
 
 #include <QPointer>
 
+#include <utility>
+
 namespace Vexlor {
 
 namespace {
@@ -40,6 +42,7 @@ int TCharacter_Wizard_Form::Run(TVexlor_Character* character, int first_step) {
     // Step 1 names the window after the character; every run starts with the wizard's own name.
     setWindowTitle(tr("Create Vexlor character"));
     New_Character = !character->Initialized;
+    Class_Note.clear();
     QID_Picks.Clear();
     Compound_Pick.reset();
     Rogue_Restore.Forget();
@@ -53,6 +56,7 @@ std::unique_ptr<TVexlor_Character> TCharacter_Wizard_Form::Create(TCharacter_Edi
     auto character = std::make_unique<TVexlor_Character>();
     for (int slot = TClass_Slots::Low_Index; slot <= TClass_Slots::High_Index; ++slot)
         character->Set_Class(slot, -1);
+    Roll_Before_Wizard(*character);
     CEI = edit;
     if (Run(character.get(), 0) != QDialog::Accepted)
         return nullptr;
@@ -61,6 +65,10 @@ std::unique_ptr<TVexlor_Character> TCharacter_Wizard_Form::Create(TCharacter_Edi
 
 std::unique_ptr<TWizard_Form> TCharacter_Wizard_Form::Enter_Step(int step, bool forward) {
     TVexlor_Character* character = Get_Character();
+    // Back, Regenerate or a change of gender may have taken away what a class needs.
+    if (!character->Initialized)
+        if (std::string note = Check_New_Character(*character, QID_Picks, Compound_Pick); !note.empty())
+            Class_Note = std::move(note);
     switch (Character_Wizard_Page(step)) {
     case TWizard_Page::Name: {
         auto page = std::make_unique<TName_Dialog>(Services);
@@ -76,8 +84,11 @@ std::unique_ptr<TWizard_Form> TCharacter_Wizard_Form::Enter_Step(int step, bool 
         }
         return page;
     }
-    case TWizard_Page::Classes:
-        return std::make_unique<TClass_Dialog>(Services, CEI);
+    case TWizard_Page::Classes: {
+        auto page = std::make_unique<TClass_Dialog>(Services, CEI);
+        page->Show_Note(std::exchange(Class_Note, {}));
+        return page;
+    }
     case TWizard_Page::QIDs:
         return std::make_unique<TQID_Dialog>(Services, QID_Picks);
     case TWizard_Page::Compounds:

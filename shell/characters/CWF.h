@@ -12,7 +12,7 @@
 //    result is QDialog::Accepted or Rejected.
 #pragma once
 
-#include "roster/Plan_Picks.h"
+#include "roster/New_Character.h"
 #include "roster/Rogue_Pool.h"
 #include "shell/characters/Wizard_Frame.h"
 
@@ -44,6 +44,7 @@ class TCharacter_Wizard_Form : public TStep_Frame {
 
   private:
     bool New_Character = false;
+    std::string Class_Note; // classes the scores took away, told on the class page
     TQID_Picks QID_Picks;
     std::optional<std::string> Compound_Pick;
     TRogue_Restore_Point Rogue_Restore; // Back and Next never hand out the rogue points twice

@@ -45,7 +45,9 @@ void TVexlor_Character_Edit_Interface::Compounds(const char* text) {
 
 namespace {
 
-// The characters list shows the classes as a second column at this tab stop (dialog units).
+// The characters list shows the classes as a second column (dialog units), moved on each filling
+// to just past the longest name but no further than the middle of the list; a longer name is cut
+// short and shows whole in its tool tip.
 constexpr int Class_Column_Stop = 64;
 
 std::vector<std::string> Entry_Texts(const TRoster_List& list) {
@@ -69,17 +71,20 @@ QListWidget* Make_List(const char* name, QWidget* parent) {
 
 } // namespace
 
+// Every button has an accelerator of its own: "Create Character..." and "Close" both begin with C
+// and "Create Random Character..." and "Save to RTF..." both have their R, so "Close" takes its o
+// and "Save to RTF..." its S.
 TCharacter_Choice_Dialog::TCharacter_Choice_Dialog(TServices& services, QWidget* parent)
     : TKit_Dialog(services, Help_Parties, parent), Services(services),
       Parties_List(Make_List("Parties_List", this)), Characters_List(Make_List("Characters_List", this)),
-      New_Party_Button(Make_Button(this, "New_Party_Button", tr("New Party"))),
-      Create_Button(Make_Button(this, "Create_Character_Button", tr("Create Character..."))),
+      New_Party_Button(Make_Button(this, "New_Party_Button", tr("&New Party"))),
+      Create_Button(Make_Button(this, "Create_Character_Button", tr("&Create Character..."))),
       Create_Random_Button(
-          Make_Button(this, "Create_Random_Character_Button", tr("Create Random Character..."))),
-      Edit_Button(Make_Button(this, "Edit_Button", tr("Edit..."))),
-      Level_Up_Button(Make_Button(this, "Level_Up_Button", tr("Level up..."))),
-      Save_Button(Make_Button(this, "Save_To_RTF_Button", tr("Save to RTF"))),
-      Close_Button(Make_Button(this, "Close_Button", tr("&Close"))) {
+          Make_Button(this, "Create_Random_Character_Button", tr("Create &Random Character..."))),
+      Edit_Button(Make_Button(this, "Edit_Button", tr("&Edit..."))),
+      Level_Up_Button(Make_Button(this, "Level_Up_Button", tr("&Level up..."))),
+      Save_Button(Make_Button(this, "Save_To_RTF_Button", tr("&Save to RTF..."))),
+      Close_Button(Make_Button(this, "Close_Button", tr("Cl&ose"))) {
     setWindowTitle(tr("Create/Edit Character V1.1"));
     Set_Tab_Stops(Characters_List, {Class_Column_Stop});
     Build_Layout();
@@ -111,13 +116,21 @@ void TCharacter_Choice_Dialog::Build_Layout() {
          {Create_Button, Create_Random_Button, Edit_Button, Level_Up_Button, Save_Button})
         buttons->addWidget(button);
     buttons->addStretch(1);
-    buttons->addWidget(Make_Help_Button());
+    QPushButton* help = Make_Help_Button();
+    buttons->addWidget(help);
     buttons->addWidget(Close_Button);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(parties, 2);
     layout->addLayout(characters, 3);
     layout->addLayout(buttons);
+
+    // Tab goes down each column in turn, left to right, as the columns read.
+    const std::vector<QWidget*> order{
+        Parties_List, New_Party_Button, Characters_List, Create_Button, Create_Random_Button,
+        Edit_Button,  Level_Up_Button,  Save_Button,     help,          Close_Button};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TCharacter_Choice_Dialog::Connect_Handlers() {
@@ -141,7 +154,8 @@ void TCharacter_Choice_Dialog::Connect_Handlers() {
     On(Close_Button, &QPushButton::clicked, [this] { accept(); });
 }
 
-// Insert in the parties list adds a party; Delete deletes the party or character selected.
+// Insert in the parties list adds a party; Delete deletes the party or character selected; Enter
+// on a character edits it, as a double click does.
 bool TCharacter_Choice_Dialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || Filling())
         return TKit_Dialog::eventFilter(watched, event);
@@ -153,6 +167,8 @@ bool TCharacter_Choice_Dialog::eventFilter(QObject* watched, QEvent* event) {
         action = [this] { Delete_Party(); };
     else if (watched == Characters_List && key == Qt::Key_Delete)
         action = [this] { Delete_Character(); };
+    else if (watched == Characters_List && (key == Qt::Key_Return || key == Qt::Key_Enter))
+        action = [this] { Edit_Character(); };
     if (!action)
         return TKit_Dialog::eventFilter(watched, event);
     Run_Guarded(Prompts(), action);
@@ -161,8 +177,8 @@ bool TCharacter_Choice_Dialog::eventFilter(QObject* watched, QEvent* event) {
 
 void TCharacter_Choice_Dialog::Prepare() {
     const TResult result = Roster.Load();
-    Show_Parties();
     Read_Position();
+    Show_Parties();
     Fit_Window_To_Screen(this);
     Tell_Problem(result.Problem());
 }
@@ -185,6 +201,7 @@ void TCharacter_Choice_Dialog::Show_Characters() {
     {
         const TFill_Guard filling = Begin_Fill();
         Fill_List(Characters_List, Entry_Texts(Roster.Characters()));
+        Fit_First_Column(Characters_List);
         Characters_List->setCurrentRow(Roster.Selected_Character());
     }
     Update_Buttons();
@@ -208,6 +225,10 @@ void TCharacter_Choice_Dialog::New_Party() {
         Prompts().Ask_Text(tr("New Party"), tr("What is the name of your new Party"), QString());
     if (!answer)
         return;
+    if (const QString unstorable = Unstorable_Note(*answer); !unstorable.isEmpty()) {
+        Prompts().Show_Message(TMessage_Kind::Error, tr("New Party"), unstorable);
+        return;
+    }
     const TResult result = Roster.New_Party(From_QString(*answer));
     Show_Parties();
     Tell_Problem(result.Problem());
@@ -232,7 +253,7 @@ void TCharacter_Choice_Dialog::Delete_Character() {
         return;
     const QString question =
         tr("Do you really want to delete %1?")
-            .arg(To_QString(Roster.Characters()[static_cast<std::size_t>(selected)].Text));
+            .arg(To_QString(Display_Name(Roster.Characters()[static_cast<std::size_t>(selected)].Text)));
     if (!Prompts().Ask_Yes_No(tr("Really delete"), question, TAnswer::No))
         return;
     const TResult result = Roster.Delete_Character();
@@ -252,7 +273,7 @@ void TCharacter_Choice_Dialog::Create_Interactively() {
         return;
     std::string stored = character->Serialize();
     stored += Inventory_Dialog().Serialize();
-    const TResult result = Roster.Add_Character(character->_Get_Name(), std::move(stored));
+    const TResult result = Roster.Add_Character(Character_Display_Text(*character), std::move(stored));
     Show_Characters();
     Tell_Problem(result.Problem());
 }
@@ -261,7 +282,7 @@ void TCharacter_Choice_Dialog::Create_At_Random() {
     const std::unique_ptr<TVexlor_Character> character = New_Character(-1, "", 0, "", nullptr);
     if (!character)
         return;
-    const TResult result = Roster.Add_Character(character->_Get_Name(), character->Serialize());
+    const TResult result = Roster.Add_Character(Character_Display_Text(*character), character->Serialize());
     Show_Characters();
     Tell_Problem(result.Problem());
 }
@@ -315,10 +336,14 @@ void TCharacter_Choice_Dialog::Save_To_RTF() {
     question.Title = tr("Save character to file");
     question.Filters = tr("Rich text (*.rtf);;All files (*)");
     question.Default_Suffix = QStringLiteral("rtf");
+    const TRoster_Entry& entry = Roster.Characters()[static_cast<std::size_t>(selected)];
+    // The campaign folder is the working folder.
+    question.Start =
+        Path_To_QString(std::filesystem::current_path() / Sheet_File_Name(Display_Name(entry.Text)));
     const auto name = Prompts().Ask_File_Name(question);
-    if (!name)
+    if (!name || !May_Write_File(Prompts(), tr("Save to RTF"), *name, TWrite_Mode::Replace))
         return;
-    const std::string& stored = Roster.Characters()[static_cast<std::size_t>(selected)].Stored;
+    const std::string& stored = entry.Stored;
     TVexlor_Character character;
     character.Deserialize(stored.c_str());
     TInventory inventory(Services.Catalogues);
@@ -365,11 +390,17 @@ void TCharacter_Choice_Dialog::Read_Position() {
     Read_Position_File(*text, bounds, minimumWidth(), minimumHeight());
     move(bounds.Left, bounds.Top);
     resize(bounds.Width, bounds.Height);
+    // The party selected last is selected again; a party since deleted leaves the first selected.
+    if (const int party = Find_Roster_Entry(Roster.Parties(), Remembered_Party(*text)); party >= 0)
+        Roster.Select_Party(party);
 }
 
 // A position file that cannot be written is passed over: the dialog opens where it did.
 void TCharacter_Choice_Dialog::Write_Position() const {
-    static_cast<void>(Write_File_Atomic(Position_File(), Position_File_Text({x(), y(), width(), height()})));
+    const int party = Roster.Selected_Party();
+    const std::string party_name = party >= 0 ? Roster.Parties()[static_cast<std::size_t>(party)].Text : "";
+    static_cast<void>(
+        Write_File_Atomic(Position_File(), Position_File_Text({x(), y(), width(), height()}, party_name)));
 }
 
 } // namespace Vexlor

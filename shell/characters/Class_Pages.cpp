@@ -46,6 +46,10 @@ TClass_Dialog::TClass_Dialog(TServices& services, TCharacter_Edit_Interface* edi
         On(list, &QListWidget::currentRowChanged, [this, slot](int row) { Class_Chosen(slot, row); });
     }
     layout->addLayout(grid, 1);
+    Note = Make_Named<QLabel>(this, "Class_Note");
+    Note->setStyleSheet(QStringLiteral("color: #b00000"));
+    Note->setVisible(false);
+    layout->addWidget(Note);
 
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(tr("Specialty:"), this));
@@ -55,9 +59,9 @@ TClass_Dialog::TClass_Dialog(TServices& services, TCharacter_Edit_Interface* edi
     Specialty->setMaximumHeight(Specialty->sizeHintForRow(0) * 2 + 2 * Specialty->frameWidth() + 4);
     row->addWidget(Specialty);
     row->addStretch(1);
-    auto* abilities = Make_Button(this, "Abilities_Button", tr("Vocational Abilities"));
+    auto* abilities = Make_Button(this, "Abilities_Button", tr("&Vocational Abilities"));
     // The inventory of the character is reached from here while the character is made.
-    auto* items = Make_Button(this, "Items_Button", tr("Items..."));
+    auto* items = Make_Button(this, "Items_Button", tr("&Items..."));
     items->setVisible(Edit != nullptr);
     for (QPushButton* button : {abilities, items})
         row->addWidget(button, 0, Qt::AlignTop);
@@ -105,11 +109,17 @@ bool TClass_Dialog::Valid() {
     return _Character->Get_Class(1) >= 0;
 }
 
+void TClass_Dialog::Show_Note(const std::string& note) {
+    Note->setText(To_QString(note));
+    Note->setVisible(!note.empty());
+}
+
 void TClass_Dialog::Class_Chosen(int slot, int row) {
     const std::vector<int>& classes = Offered[static_cast<std::size_t>(slot - 1)];
     if (row < 0 || row >= static_cast<int>(classes.size()))
         return;
-    _Character->Set_Class(slot, classes[static_cast<std::size_t>(row)]);
+    Choose_Slot_Class(*_Character, slot, classes[static_cast<std::size_t>(row)]);
+    Show_Note("");
     Notify_Validation();
     // The lists are refilled once the click that chose the class is over: refilling the clicked
     // list under the mouse would leave its old row highlighted.

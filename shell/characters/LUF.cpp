@@ -39,7 +39,7 @@ TClass_Up_Form::TClass_Up_Form(TServices& services, std::function<void()> vocati
         radios->addWidget(CheckBoxes[i]);
         On(CheckBoxes[i], &QRadioButton::toggled, [this] { Notify_Validation(); });
     }
-    auto* add = Make_Button(Add_Vocation_Panel, "Add_Vocation_Button", tr("Add a new vocation..."));
+    auto* add = Make_Button(Add_Vocation_Panel, "Add_Vocation_Button", tr("&Add a new vocation..."));
     auto* add_row = new QHBoxLayout(Add_Vocation_Panel);
     add_row->setContentsMargins(0, 0, 0, 0);
     add_row->addWidget(add);
@@ -136,7 +136,7 @@ TLevel_Up_Summary::TLevel_Up_Summary(TServices& services, const std::string& cla
     for (const std::string& line : lines)
         text += To_QString(line) + QLatin1Char('\n');
     stats->setPlainText(text);
-    auto* ok_button = Make_Button(this, "OK_Button", tr("OK"));
+    auto* ok_button = Make_Button(this, "OK_Button", tr("&OK"));
     On(ok_button, &QPushButton::clicked, [ok = std::move(ok)] { ok(); });
 
     auto* heading_row = new QHBoxLayout;

@@ -44,7 +44,7 @@ TName_Dialog::TName_Dialog(TServices& services) : TWizard_Form(services, Help_Na
     layout->addWidget(new QLabel(tr("What is the character's name?"), this));
     auto* name_row = new QHBoxLayout;
     Name_Edit = Make_Named<QLineEdit>(this, "Name_Edit");
-    auto* pick = Make_Button(this, "Pick_Button", tr("Pick one for me"));
+    auto* pick = Make_Button(this, "Pick_Button", tr("&Pick one for me"));
     name_row->addWidget(Name_Edit, 1);
     name_row->addWidget(pick);
     layout->addLayout(name_row);
@@ -82,7 +82,12 @@ void TName_Dialog::Update_From_Character() {
     (_Character->Get_Gender() == Gender_Male ? Male : Female)->setChecked(true);
 }
 
+// A name with letters the files cannot hold is refused with its note, like one with |, < or >.
 bool TName_Dialog::Valid() {
+    if (const QString unstorable = Unstorable_Note(Name_Edit->text()); !unstorable.isEmpty()) {
+        Error_Label->setText(unstorable);
+        return false;
+    }
     const TName_Check check = Check_Name(From_QString(Name_Edit->text()), Names);
     Error_Label->setText(To_QString(Name_Check_Text(check)));
     return check == TName_Check::Valid;
@@ -144,8 +149,8 @@ TAbility_Dialog::TAbility_Dialog(TServices& services) : TWizard_Form(services, H
     row->addWidget(new QLabel(tr("Hit points:"), this));
     row->addWidget(Hit_Points);
     row->addStretch(1);
-    Regenerate_Button = Make_Button(this, "Regenerate_Button", tr("Regenerate"));
-    auto* bonuses = Make_Button(this, "Bonuses_Button", tr("Bonuses"));
+    Regenerate_Button = Make_Button(this, "Regenerate_Button", tr("&Regenerate"));
+    auto* bonuses = Make_Button(this, "Bonuses_Button", tr("B&onuses"));
     row->addWidget(Regenerate_Button);
     row->addWidget(bonuses);
     layout->addLayout(row);
@@ -308,9 +313,12 @@ void TAppearance_Dialog::Bind_Controls() {
         });
 }
 
+// The character keeps what the page shows: a build outside the boxes' range is stored as the
+// boxes show it.
 void TAppearance_Dialog::Update_From_Character() {
     auto fill = Begin_Fill();
     Bindings.Show(*_Character);
+    Bindings.Read_Into(*_Character);
 }
 
 } // namespace Vexlor

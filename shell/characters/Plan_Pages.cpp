@@ -1,75 +1,20 @@
 #include "catalogues/Compounds.h"
 #include "catalogues/QID_Plan.h"
 #include "shell/characters/Wizard_Pages.h"
+#include "shell/possessions/Plan_Help_Dialog.h"
+#include "widgets/Context_Help.h"
 #include "widgets/Help_Contexts.h"
-#include "widgets/Help_System.h"
 #include "widgets/List_Widgets.h"
 #include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace Vexlor {
-
-namespace {
-
-// A right click on an entry of a list opens a window about that entry. It sees the click before
-// the window's context help (a filter installed later runs first) and keeps it from popping up.
-class TEntry_Click_Filter : public QObject {
-  public:
-    TEntry_Click_Filter(QListWidget* list, std::function<void(QListWidgetItem*)> open)
-        : QObject(list), List(list), Open(std::move(open)) {
-        qApp->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::ContextMenu || watched != List->viewport())
-            return false;
-        QListWidgetItem* item = List->itemAt(static_cast<QContextMenuEvent*>(event)->pos());
-        if (!item)
-            return false;
-        Open(item);
-        return true;
-    }
-
-  private:
-    QListWidget* List;
-    std::function<void(QListWidgetItem*)> Open;
-};
-
-class TPlan_Help_Dialog : public TKit_Dialog {
-  public:
-    TPlan_Help_Dialog(TServices& services, const TPlan_Help& help, QWidget* parent)
-        : TKit_Dialog(services, Help_Plan_Help, parent) {
-        setWindowTitle(To_QString(help.Caption));
-        auto* layout = new QVBoxLayout(this);
-        for (const auto& [name, text] :
-             {std::pair{"Level_Label", &help.Level}, std::pair{"Time_Label", &help.Activation_Time},
-              std::pair{"Duration_Label", &help.Duration}}) {
-            auto* label = Make_Named<QLabel>(this, name, To_QString(*text));
-            label->setVisible(!text->empty());
-            layout->addWidget(label);
-        }
-        auto* description = Make_Named<QPlainTextEdit>(this, "Description", To_QString(help.Description));
-        description->setReadOnly(true);
-        layout->addWidget(description, 1);
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-        buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Close_Button"));
-        layout->addWidget(buttons);
-        On(buttons, &QDialogButtonBox::rejected, [this] { reject(); });
-        resize(360, 280);
-    }
-};
-
-} // namespace
 
 // ---- QID page ----
 
@@ -81,7 +26,7 @@ TQID_Dialog::TQID_Dialog(TServices& services, TQID_Picks& picks)
     for (const std::string_view name : First_Level_QIDs)
         QID_List->addItem(To_QString(std::string(name)));
     layout->addWidget(QID_List, 1);
-    auto* clear = Make_Button(this, "Clear_Button", tr("Clear choices"));
+    auto* clear = Make_Button(this, "Clear_Button", tr("C&lear choices"));
     layout->addWidget(clear, 0, Qt::AlignLeft);
 
     On(QID_List, &QListWidget::itemSelectionChanged, [this] { Selection_Changed(); });
@@ -150,15 +95,15 @@ TCompound_Pick_Dialog::TCompound_Pick_Dialog(TServices& services, std::optional<
         Notify_Validation();
     });
     // The compound help window holds the description, so a right click on a compound opens it
-    // alone.
-    new TEntry_Click_Filter(Compound_List, [this](QListWidgetItem* item) {
-        Run_Guarded(Prompts(), [&] {
-            if (!Services.Catalogues.Compounds)
-                return;
-            if (const TCompound_Plan* plan =
-                    Services.Catalogues.Compounds->Get(From_QString(item->text()).c_str()))
-                Show_Compound_Help(Services, *plan, this);
-        });
+    // alone; the compound picked stays as it was.
+    On_Entry_Right_Click(Compound_List, [this](QListWidgetItem* item) {
+        const TCompound_Plan* plan =
+            Services.Catalogues.Compounds
+                ? Services.Catalogues.Compounds->Get(From_QString(item->text()).c_str())
+                : nullptr;
+        if (plan)
+            Run_Guarded(Prompts(), [&] { Show_Compound_Help(Services, *plan, this); });
+        return plan != nullptr;
     });
 }
 
@@ -206,20 +151,6 @@ TPick_Dialog::TPick_Dialog(TServices& services, const QString& caption,
 
 std::string TPick_Dialog::Chosen() const {
     return Current_Entry(Pick_List);
-}
-
-void Show_Popup_Help(TServices& services, const std::string& title, const std::string& text) {
-    services.Help.Popup_Text(To_QString(title), To_QString(text));
-}
-
-void Show_QID_Help(TServices& services, const TQID_Plan& plan, QWidget* parent) {
-    TPlan_Help_Dialog window(services, QID_Help(plan), parent);
-    window.exec();
-}
-
-void Show_Compound_Help(TServices& services, const TCompound_Plan& plan, QWidget* parent) {
-    TPlan_Help_Dialog window(services, Compound_Help(plan), parent);
-    window.exec();
 }
 
 } // namespace Vexlor

@@ -66,13 +66,13 @@ TRogue_Dialog::TRogue_Dialog(TServices& services, TRogue_Restore_Point& restore,
     Sheets->setObjectName(QStringLiteral("Sheets"));
     for (int panel = 0; panel < Rogue_Panels::Count; ++panel)
         Panels.push_back(new TModifier_Panel(Rogue_Panel_Kind(panel), this));
-    const std::array<const char*, 5> titles{"Abilities", "Misc", "QIDs", "Compounds", "Commando"};
+    const std::array<const char*, 5> titles{"&Abilities", "&Misc", "&QIDs", "C&ompounds", "Comman&do"};
     for (std::size_t i = 0; i < Panel_Sheets.size(); ++i) {
         const bool two_columns =
             Panel_Sheets[i] == TRogue_Sheet::QIDs || Panel_Sheets[i] == TRogue_Sheet::Compounds;
         Sheets->addTab(Make_Sheet(Panel_Sheets[i], two_columns ? 2 : 1), tr(titles[i]));
     }
-    Sheets->addTab(Make_Hit_Point_Sheet(), tr("Hit points"));
+    Sheets->addTab(Make_Hit_Point_Sheet(), tr("Hit &points"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Points_Label);
@@ -102,7 +102,7 @@ QWidget* TRogue_Dialog::Make_Sheet(TRogue_Sheet sheet, int columns) {
     const int rows = (static_cast<int>(on_sheet.size()) + columns - 1) / columns;
     for (int placed = 0; placed < static_cast<int>(on_sheet.size()); ++placed)
         grid->addWidget(Panels[static_cast<std::size_t>(on_sheet[static_cast<std::size_t>(placed)])],
-                        placed % rows, placed / rows);
+                        placed / columns, placed % columns);
     if (sheet == TRogue_Sheet::Abilities) {
         const std::array<const char*, 3> names{"Physical_Label", "Intellect_Label", "Influence_Label"};
         auto* totals = new QHBoxLayout;

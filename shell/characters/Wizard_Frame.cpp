@@ -49,10 +49,10 @@ TStep_Frame::TStep_Frame(TServices& services, int help_context, int finish_step,
     Buttons = Make_Named<QWidget>(this, "Button_Panel");
     auto* row = new QHBoxLayout(Buttons);
     row->setContentsMargins(0, 0, 0, 0);
-    Back = Make_Button(Buttons, "Back_Button", tr("< Back"));
-    Next = Make_Button(Buttons, "Next_Button", tr("Next >"));
-    auto* cancel = Make_Button(Buttons, "Cancel_Button", tr("Cancel"));
-    auto* help = Make_Button(Buttons, "Help_Button", tr("Help"));
+    Back = Make_Button(Buttons, "Back_Button", tr("< &Back"));
+    Next = Make_Button(Buttons, "Next_Button", tr("&Next >"));
+    auto* cancel = Make_Button(Buttons, "Cancel_Button", tr("&Cancel"));
+    auto* help = Make_Button(Buttons, "Help_Button", tr("&Help"));
     row->addStretch(1);
     row->addWidget(Back);
     row->addWidget(Next);

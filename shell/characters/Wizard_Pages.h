@@ -1,7 +1,6 @@
 // The pages of the character wizard (every page but the rogue page), the read-only tables they
-// open, the pick list, and the help windows of QID and compound plans. Each page is a thin form
-// over the rules in roster/: it fills its controls from the character and writes the user's
-// choices straight back into it.
+// open, and the pick list. Each page is a thin form over the rules in roster/: it fills its
+// controls from the character and writes the user's choices straight back into it.
 #pragma once
 
 #include "roster/Plan_Picks.h"
@@ -22,9 +21,6 @@ class QRadioButton;
 class QSpinBox;
 
 namespace Vexlor {
-
-class TQID_Plan;
-class TCompound_Plan;
 
 // Step 0: the name and the gender.
 class TName_Dialog : public TWizard_Form {
@@ -86,11 +82,14 @@ class TClass_Dialog : public TWizard_Form {
     TClass_Dialog(TServices& services, TCharacter_Edit_Interface* edit);
     void Update_From_Character() override;
     bool Valid() override;
+    // Tells which classes were cleared since the page was last shown; empty: nothing to tell.
+    void Show_Note(const std::string& note);
 
   private:
     void Class_Chosen(int slot, int row);
 
     TCharacter_Edit_Interface* Edit;
+    QLabel* Note;
     std::vector<QListWidget*> Class_Lists;
     std::vector<QLabel*> Level_Labels;
     std::vector<std::vector<int>> Offered; // the class of each row, per slot
@@ -174,12 +173,5 @@ class TPick_Dialog : public TKit_Dialog {
   private:
     QListWidget* Pick_List;
 };
-
-// A title and a text in the pop-up help window.
-void Show_Popup_Help(TServices& services, const std::string& title, const std::string& text);
-// The plan's level, activation time, duration and description in a modal window.
-void Show_QID_Help(TServices& services, const TQID_Plan& plan, QWidget* parent);
-// The same for a compound plan, without the activation time.
-void Show_Compound_Help(TServices& services, const TCompound_Plan& plan, QWidget* parent);
 
 } // namespace Vexlor

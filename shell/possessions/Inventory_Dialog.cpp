@@ -1,10 +1,10 @@
 #include "shell/possessions/Inventory_Dialog.h"
 
+#include "shell/possessions/Plan_Help_Dialog.h"
 #include "widgets/Help_Contexts.h"
 #include "widgets/List_Widgets.h"
 #include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
-#include "widgets/Window_Fit.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -23,11 +23,11 @@ struct TPage_Control {
     const char* List_Name;
 };
 // In the order of Catalogue_Pages.
-constexpr TPage_Control Page_Controls[] = {{QT_TR_NOOP("Items"), "Items_List"},
-                                           {QT_TR_NOOP("QIDs"), "QIDs_List"},
-                                           {QT_TR_NOOP("Compounds"), "Compounds_List"},
-                                           {QT_TR_NOOP("Plans"), "Plans_List"},
-                                           {QT_TR_NOOP("Recipes"), "Recipes_List"}};
+constexpr TPage_Control Page_Controls[] = {{QT_TR_NOOP("&Items"), "Items_List"},
+                                           {QT_TR_NOOP("&QIDs"), "QIDs_List"},
+                                           {QT_TR_NOOP("Co&mpounds"), "Compounds_List"},
+                                           {QT_TR_NOOP("&Plans"), "Plans_List"},
+                                           {QT_TR_NOOP("&Recipes"), "Recipes_List"}};
 
 std::vector<std::string> Names_Of(const TInventory_List& list) {
     std::vector<std::string> names;
@@ -45,14 +45,16 @@ int Selected_Row(const QListWidget* list) {
 } // namespace
 
 TInventory_Dialog::TInventory_Dialog(TServices& services, QWidget* parent)
-    : TKit_Dialog(services, Help_Inventory, parent), Model(services.Catalogues) {
+    : TKit_Dialog(services, Help_Inventory, parent), Services(services), Model(services.Catalogues) {
     setWindowTitle(tr("Items..."));
     auto* columns = new QHBoxLayout;
     columns->addWidget(Make_Held_Side(), 3);
     columns->addWidget(Make_Catalogue_Side(), 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK_Button"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel_Button"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addWidget(buttons);
@@ -61,6 +63,9 @@ TInventory_Dialog::TInventory_Dialog(TServices& services, QWidget* parent)
     Connect_Handlers();
     Install_Context_Help(this, services.Help,
                          [this](QWidget* widget, QPoint position) { return Describe(widget, position); });
+    for (QListWidget* list : All_Lists())
+        On_Entry_Right_Click(list,
+                             [this, list](QListWidgetItem* item) { return Open_Plan_Help(list, item); });
     resize(760, 460);
     Show_Level();
     Show_Equipped();
@@ -96,9 +101,9 @@ QWidget* TInventory_Dialog::Make_Held_Side() {
     layout->addLayout(lists, 1);
 
     auto* actions = new QHBoxLayout;
-    Back_Button = Make_Button(side, "Back_Button", tr("< Back"));
-    Delete_Button = Make_Button(side, "Delete_Button", tr("Delete"));
-    Equip_Button = Make_Button(side, "Equip_Button", tr("Equip"));
+    Back_Button = Make_Button(side, "Back_Button", tr("< &Back"));
+    Delete_Button = Make_Button(side, "Delete_Button", tr("&Delete"));
+    Equip_Button = Make_Button(side, "Equip_Button", tr("&Equip"));
     for (QPushButton* button : {Back_Button, Delete_Button, Equip_Button})
         actions->addWidget(button);
     actions->addStretch(1);
@@ -169,7 +174,6 @@ void TInventory_Dialog::Prepare() {
     Show_Level();
     Show_Equipped();
     Show_Pages();
-    Fit_Window_To_Screen(this);
 }
 
 void TInventory_Dialog::Show_Level() {
@@ -269,22 +273,48 @@ bool TInventory_Dialog::eventFilter(QObject* watched, QEvent* event) {
 
 // A right click on an entry explains it: held and equipped entries by their names' endings, the
 // entries of a catalogue page as records of that page's catalogue.
-std::optional<TPopup_Text> TInventory_Dialog::Describe(QWidget* widget, QPoint position) const {
-    const auto entry_at = [&](const QListWidget* list) -> std::optional<std::string> {
-        if (widget != list->viewport())
-            return std::nullopt;
-        const QListWidgetItem* item = list->itemAt(position);
-        return item ? std::optional(From_QString(item->text())) : std::nullopt;
-    };
-    TInventory_Help help;
-    if (const auto name = entry_at(Held_List) ? entry_at(Held_List) : entry_at(Equipped_List))
-        help = Model.Held_Help(*name);
+TInventory_Help TInventory_Dialog::Entry_Help(const QListWidget* list, const QListWidgetItem* item) const {
+    const std::string name = From_QString(item->text());
+    if (list == Held_List || list == Equipped_List)
+        return Model.Held_Help(name);
     for (const TCatalogue_Page page : Catalogue_Pages)
-        if (const auto name = entry_at(Page_Lists[page]))
-            help = Model.Catalogue_Help(page, *name);
-    if (help.Kind == Help_None)
-        return std::nullopt;
-    return TPopup_Text{To_QString(help.Title), To_QString(help.Text)};
+        if (list == Page_Lists[page])
+            return Model.Catalogue_Help(page, name);
+    return {};
+}
+
+// An item template's description pops up; a plan's help window is opened before (Open_Plan_Help).
+std::optional<TPopup_Text> TInventory_Dialog::Describe(QWidget* widget, QPoint position) const {
+    for (const QListWidget* list : All_Lists())
+        if (widget == list->viewport())
+            if (const QListWidgetItem* item = list->itemAt(position))
+                if (const TInventory_Help help = Entry_Help(list, item); help.Kind != Help_None)
+                    return TPopup_Text{To_QString(help.Title), To_QString(help.Text)};
+    return std::nullopt;
+}
+
+std::vector<QListWidget*> TInventory_Dialog::All_Lists() const {
+    std::vector<QListWidget*> lists{Held_List, Equipped_List};
+    lists.insert(lists.end(), Page_Lists.begin(), Page_Lists.end());
+    return lists;
+}
+
+// The QIDs, plans, compounds and recipes carried show the plan's level, activation time and
+// duration besides its description, as the character wizard's help windows do.
+bool TInventory_Dialog::Open_Plan_Help(const QListWidget* list, const QListWidgetItem* item) {
+    const TInventory_Help help = Entry_Help(list, item);
+    const TKit_Services kit{Help(), Prompts()};
+    if (help.Kind == Help_QID_Plan && Services.Catalogues.QIDs)
+        if (const TQID_Plan* plan = Services.Catalogues.QIDs->Get(help.Title.c_str())) {
+            Run_Guarded(Prompts(), [&] { Show_QID_Help(kit, *plan, this); });
+            return true;
+        }
+    if (help.Kind == Help_Compound_Plan && Services.Catalogues.Compounds)
+        if (const TCompound_Plan* plan = Services.Catalogues.Compounds->Get(help.Title.c_str())) {
+            Run_Guarded(Prompts(), [&] { Show_Compound_Help(kit, *plan, this); });
+            return true;
+        }
+    return false;
 }
 
 } // namespace Vexlor

@@ -13,9 +13,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QTabWidget;
 
@@ -60,8 +62,15 @@ class TInventory_Dialog : public TKit_Dialog {
     void Back();
     int Held_Row() const;
     int Equipped_Row() const;
+    // What a right click on the entry of one of the window's lists explains.
+    TInventory_Help Entry_Help(const QListWidget* list, const QListWidgetItem* item) const;
     std::optional<TPopup_Text> Describe(QWidget* widget, QPoint position) const;
+    // Opens the help window of the QID plan or compound plan an entry names; false for any other.
+    bool Open_Plan_Help(const QListWidget* list, const QListWidgetItem* item);
+    // The held and equipped lists and the catalogue pages' lists.
+    std::vector<QListWidget*> All_Lists() const;
 
+    TServices& Services;
     TInventory Model;
     QLabel* Nest_Level;
     QListWidget* Held_List;

@@ -5,9 +5,10 @@
 #include "referee/Mishaps.h"
 #include "shell/referee/GM_Helper_Dialog_Controls.h"
 #include "widgets/Help_Contexts.h"
+#include "widgets/Keyboard.h"
 #include "widgets/List_Widgets.h"
+#include "widgets/Result_Views.h"
 #include "widgets/Text_Convert.h"
-#include "widgets/Window_Fit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -42,36 +43,38 @@ TGM_Helper_Form::TGM_Helper_Form(TServices& services, QWidget* parent)
     setWindowTitle(tr("GM Helper"));
     Pages = new TTool_Pages(this);
     Pages->setObjectName(QStringLiteral("Tool_Pages"));
-    Pages->addTab(Make_Dice_Tab(), tr("Dice"));
-    Pages->addTab(Make_Item_Vs_Effect_Tab(), tr("Item vs Effect"));
-    Pages->addTab(Make_Disease_Tab(), tr("Disease"));
-    Pages->addTab(Make_Tables_Tab(), tr("Tables"));
-    Pages->addTab(Make_Ship_Combat_Tab(), tr("Ship Combat"));
-    Pages->addTab(Make_Nonlethal_Tab(), tr("Nonlethal combat"));
+    Pages->addTab(Make_Dice_Tab(), tr("&Dice"));
+    Pages->addTab(Make_Item_Vs_Effect_Tab(), tr("Item vs E&ffect"));
+    Pages->addTab(Make_Disease_Tab(), tr("Dis&ease"));
+    Pages->addTab(Make_Tables_Tab(), tr("Ta&bles"));
+    Pages->addTab(Make_Ship_Combat_Tab(), tr("&Ship Combat"));
+    Pages->addTab(Make_Nonlethal_Tab(), tr("&Nonlethal combat"));
     Pages->addTab(
-        Make_Roll_Tab(tr("Roll"), "Lost_Roll_Button", "Lost_List", [this] { return Roll_Lost(Referee); }),
-        tr("Lost"));
-    Pages->addTab(Make_Roll_Tab(tr("Roll"), "Jewelry_Roll_Button", "Jewelry_List",
+        Make_Roll_Tab(tr("&Roll"), "Lost_Roll_Button", "Lost_List", [this] { return Roll_Lost(Referee); }),
+        tr("&Lost"));
+    Pages->addTab(Make_Roll_Tab(tr("&Roll"), "Jewelry_Roll_Button", "Jewelry_List",
                                 [this] { return Roll_Jewelry(Referee); }),
-                  tr("Jewelry"));
+                  tr("&Jewelry"));
     Pages->addTab(
-        Make_Roll_Tab(tr("Roll"), "Gems_Roll_Button", "Gems_List", [this] { return Roll_Gems(Referee); }),
-        tr("Gems"));
-    Pages->addTab(Make_Roll_Tab(tr("Rolls"), "Plants_Rolls_Button", "Plants_List",
+        Make_Roll_Tab(tr("&Roll"), "Gems_Roll_Button", "Gems_List", [this] { return Roll_Gems(Referee); }),
+        tr("&Gems"));
+    Pages->addTab(Make_Roll_Tab(tr("&Rolls"), "Plants_Rolls_Button", "Plants_List",
                                 [this] { return Roll_Plants(Referee); }),
-                  tr("Plants"));
-    Pages->addTab(Make_Poisoning_Tab(), tr("Poisoning"));
-    Pages->addTab(Make_Roll_Tab(tr("Roll"), "Commando_Failure_Roll_Button", "Commando_Failure_List",
+                  tr("&Plants"));
+    Pages->addTab(Make_Poisoning_Tab(), tr("Po&isoning"));
+    Pages->addTab(Make_Roll_Tab(tr("&Roll"), "Commando_Failure_Roll_Button", "Commando_Failure_List",
                                 [this] { return Roll_Commando_Failure(Referee); }),
-                  tr("Commando Failure"));
-    Pages->addTab(Make_Roll_Tab(tr("Roll"), "Biologist_Failure_Roll_Button", "Biologist_Failure_List",
+                  tr("Co&mmando Failure"));
+    Pages->addTab(Make_Roll_Tab(tr("&Roll"), "Biologist_Failure_Roll_Button", "Biologist_Failure_List",
                                 [this] { return Roll_Biologist_Failure(Referee); }),
-                  tr("Biologist Failure"));
-    Pages->addTab(Make_Encounters_Tab(), tr("Encounters"));
-    Pages->addTab(Make_Treasure_Tab(), tr("Treasure"));
-    Pages->addTab(Make_Venom_Tab(), tr("Venom"));
+                  tr("Biologist Fail&ure"));
+    Pages->addTab(Make_Encounters_Tab(), tr("En&counters"));
+    Pages->addTab(Make_Treasure_Tab(), tr("Tre&asure"));
+    Pages->addTab(Make_Venom_Tab(), tr("&Venom"));
 
+    // Sixteen tabs leave no letter for Close: Escape is its key.
     auto* close = Make_Button(this, "Close_Button", tr("Close"));
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
     On(close, &QPushButton::clicked, [this] { accept(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Make_Help_Button());
@@ -89,14 +92,16 @@ QWidget* TGM_Helper_Form::Make_Output_Line() {
     auto* line = new QWidget(this);
     Output_Filename = new QLineEdit(line);
     Output_Filename->setObjectName(QStringLiteral("Output_Filename"));
-    auto* browse = Make_Button(line, "Browse_Button", tr("Browse..."));
+    auto* browse = Make_Button(line, "Browse_Button", tr("Bro&wse..."));
     auto* row = new QHBoxLayout(line);
     row->setContentsMargins(0, 0, 0, 0);
     Add_Labelled(row, tr("Output file:"), Output_Filename);
     row->addWidget(browse);
     On(browse, &QPushButton::clicked, [this] { Browse(); });
-    On(Output_Filename, &QLineEdit::editingFinished,
-       [this] { Services.Output.Type_File_Name(QString_To_Path(Output_Filename->text()).string()); });
+    On(Output_Filename, &QLineEdit::editingFinished, [this] {
+        if (!Output_Refused())
+            Services.Output.Type_File_Name(QString_To_Path(Output_Filename->text()).string());
+    });
     return line;
 }
 
@@ -109,23 +114,44 @@ void TGM_Helper_Form::Browse() {
     question.Filters = tr("Text files (*.txt);;All files (*)");
     question.Default_Suffix = QStringLiteral("txt");
     question.Start = Output_Filename->text();
-    question.Ask_Overwrite = false;
     const std::optional<QString> name = Prompts().Ask_File_Name(question);
     if (!name)
         return;
     Output_Filename->setText(*name);
-    Services.Output.Set_File_Name(QString_To_Path(*name).string());
+    if (!Output_Refused())
+        Services.Output.Set_File_Name(QString_To_Path(*name).string());
+}
+
+// The one file rule refuses one of the campaign's own files or a folder as the log: the box is
+// emptied before the game master is told, so that no result lands there.
+bool TGM_Helper_Form::Output_Refused() {
+    const QString name = Output_Filename->text();
+    if (name.isEmpty())
+        return false;
+    Output_Filename->clear();
+    if (May_Write_File(Prompts(), tr("Output file"), name, TWrite_Mode::Append)) {
+        Output_Filename->setText(name);
+        return false;
+    }
+    Services.Output.Set_File_Name({});
+    return true;
 }
 
 QWidget* TGM_Helper_Form::Make_Dice_Tab() {
     auto* tab = new QWidget(this);
     Die_Roll = new QLineEdit(QStringLiteral("1d6"), tab);
     Die_Roll->setObjectName(QStringLiteral("Die_Roll"));
-    auto* roll = Make_Button(tab, "Dice_Roll_Button", tr("Roll"));
-    Dice_List = Make_Result_List("Dice_List", tab);
-    Stack(tab, Make_Labelled_Row(tr("Dice or range:"), Die_Roll, roll), Dice_List);
+    auto* roll = Make_Button(tab, "Dice_Roll_Button", tr("&Roll"));
+    auto* row = Make_Labelled_Row(tr("Dice or range:"), Die_Roll, roll);
+    row->insertWidget(row->count() - 1, Make_Odds_Button(tab));
+    auto* results = new QWidget(tab);
+    Dice_List = Make_Result_List(results, "Dice_List");
+    auto* columns = new QHBoxLayout(results);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(Dice_List, 1);
+    columns->addWidget(Make_Odds_Panel(results), 4);
+    Stack(tab, row, results);
     On(roll, &QPushButton::clicked, [this] { Roll_Dice(); });
-    On(Die_Roll, &QLineEdit::returnPressed, [this] { Roll_Dice(); });
     return tab;
 }
 
@@ -142,18 +168,20 @@ QWidget* TGM_Helper_Form::Make_Tables_Tab() {
     auto* tab = new QWidget(this);
     Table = new QLineEdit(tab);
     Table->setObjectName(QStringLiteral("Table"));
-    auto* generate = Make_Button(tab, "Table_Generate_Button", tr("Generate"));
-    Table_Results = Make_Memo("Table_Results", tab);
-    Table_Results->setMaximumHeight(Table_Results->fontMetrics().lineSpacing() * 5);
-    Table_List = Make_Result_List("Table_List", tab);
+    auto* generate = Make_Button(tab, "Table_Generate_Button", tr("Gene&rate"));
+    Table_Results = Make_Result_Memo(tab, "Table_Results");
+    // Room for a table check's report: a finding a line and the summary.
+    Table_Results->setMaximumHeight(Table_Results->fontMetrics().lineSpacing() * 13);
+    Table_List = Make_Result_List(tab, "Table_List");
     Set_Tab_Stops(Table_List, {Table_List_Tab_Stop});
+    auto* row = Make_Labelled_Row(tr("&Table:"), Table, generate);
+    row->insertWidget(row->count() - 1, Make_Check_Button(tab));
     auto* layout = new QVBoxLayout(tab);
-    layout->addLayout(Make_Labelled_Row(tr("Table:"), Table, generate));
+    layout->addLayout(row);
     layout->addWidget(Table_Results);
     layout->addWidget(new QLabel(tr("Tables in the table file:"), tab));
     layout->addWidget(Table_List, 1);
     On(generate, &QPushButton::clicked, [this] { Generate_Table(); });
-    On(Table, &QLineEdit::returnPressed, [this] { Generate_Table(); });
     On(Table_List, &QListWidget::currentTextChanged,
        [this](const QString& header) { Table->setText(header.section(u'\t', 0, 0)); });
     return tab;
@@ -173,7 +201,6 @@ void TGM_Helper_Form::Prepare() {
         Poison_Type->setCurrentIndex(0);
     }
     Fill_Table_List();
-    Fit_Window_To_Screen(this);
     // The game master types at once: the first box of the tab in view has the focus, not the tab
     // column.
     for (QWidget* child : Pages->currentWidget()->findChildren<QWidget*>())

@@ -5,18 +5,22 @@
 
 #include "referee/Combat.h"
 #include "referee/Encounters.h"
+#include "referee/Odds_Report.h"
 #include "referee/Referee.h"
+#include "referee/Table_Check.h"
 #include "shell/Services.h"
 #include "widgets/Kit_Dialog.h"
 
 #include <functional>
 
+class QChartView;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QTableWidget;
 class QTabWidget;
@@ -62,6 +66,7 @@ class TGM_Helper_Form : public TKit_Dialog {
     QWidget* Make_Ship_Side(const QString& title, int ship, TShip_Boxes& boxes);
 
     void Browse();
+    bool Output_Refused();
     void Roll_Dice();
     void Generate_Table();
     void Fill_Table_List();
@@ -69,6 +74,19 @@ class TGM_Helper_Form : public TKit_Dialog {
     void Attack(const TShip_Boxes& attacker, const TShip_Boxes& target);
     TShip Ship_Of(const TShip_Boxes& boxes) const;
     void Roll_Encounters();
+
+    // The Dice tab's "Odds" and what it shows: the chart of the dice box's formula, the toggle
+    // between the chance of exactly each value and of at least it, and the figures beside the chart.
+    QPushButton* Make_Odds_Button(QWidget* tab);
+    QWidget* Make_Odds_Panel(QWidget* parent);
+    void Show_Odds();
+    void Draw_Odds();
+    // The Tables tab's "Check": the findings in Table_Results; a double click on one, or Enter on
+    // it, shows its line of the table file. Made after Table_Results.
+    QPushButton* Make_Check_Button(QWidget* tab);
+    void Run_Table_Check();
+    void Show_Finding(int result_line);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // A tool's result in its list or memo, replacing what was there; a roll that stopped half way
     // tells the game master why.
@@ -87,6 +105,11 @@ class TGM_Helper_Form : public TKit_Dialog {
     QLineEdit* Table = nullptr;
     QPlainTextEdit* Table_Results = nullptr;
     QListWidget* Table_List = nullptr;
+    TOdds_Report Odds;
+    QChartView* Odds_Chart = nullptr;
+    QRadioButton* Odds_At_Least = nullptr;
+    QListWidget* Odds_Figures = nullptr;
+    TTable_Check Last_Check;
     QTableWidget* Results = nullptr;
     TShip_Boxes Ship1, Ship2;
     QPlainTextEdit* Ship_Result = nullptr;

@@ -1,13 +1,12 @@
 #include "shell/referee/GM_Helper_Dialog_Controls.h"
 
+#include "widgets/Keyboard.h"
 #include "widgets/List_Widgets.h"
 #include "widgets/Named_Controls.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyleOptionTab>
@@ -58,19 +57,6 @@ void TTool_Tab_Bar::paintEvent(QPaintEvent*) {
 
 } // namespace
 
-QListWidget* Make_Result_List(const char* name, QWidget* parent) {
-    auto* list = Make_Named<QListWidget>(parent, name);
-    list->setUniformItemSizes(true);
-    return list;
-}
-
-QPlainTextEdit* Make_Memo(const char* name, QWidget* parent) {
-    auto* memo = Make_Named<QPlainTextEdit>(parent, name);
-    memo->setReadOnly(true);
-    memo->setUndoRedoEnabled(false);
-    return memo;
-}
-
 QSpinBox* Make_Number_Box(const char* name, int low, int high, int value, QWidget* parent) {
     auto* box = Make_Named<QSpinBox>(parent, name);
     box->setRange(low, high);
@@ -100,7 +86,8 @@ QHBoxLayout* Make_Row(std::initializer_list<QWidget*> controls) {
     return row;
 }
 
-QHBoxLayout* Make_Labelled_Row(const QString& caption, QWidget* input, QWidget* button) {
+QHBoxLayout* Make_Labelled_Row(const QString& caption, QWidget* input, QAbstractButton* button) {
+    Enter_Presses(input, button);
     auto* row = new QHBoxLayout;
     Add_Labelled(row, caption, input);
     row->addWidget(button);

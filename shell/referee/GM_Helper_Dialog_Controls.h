@@ -1,5 +1,5 @@
-// The controls the GM Helper window's tabs are built from: the kit's named buttons, result lists and
-// read-only memos, number boxes and choice boxes, rows of labelled controls, and the tool bar of tabs down
+// The controls the GM Helper window's tabs are built from beside the kit's named buttons and result
+// boxes: number boxes and choice boxes, rows of labelled controls, and the tool bar of tabs down
 // the window's left side.
 #pragma once
 
@@ -12,19 +12,16 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QComboBox;
 class QHBoxLayout;
 class QLayout;
-class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QWidget;
 
 namespace Vexlor {
 
-QListWidget* Make_Result_List(const char* name, QWidget* parent);
-QPlainTextEdit* Make_Memo(const char* name, QWidget* parent);
 QSpinBox* Make_Number_Box(const char* name, int low, int high, int value, QWidget* parent);
 QComboBox* Make_Choice_Box(const char* name, const std::vector<std::string>& entries, QWidget* parent);
 
@@ -32,8 +29,9 @@ QComboBox* Make_Choice_Box(const char* name, const std::vector<std::string>& ent
 void Add_Labelled(QHBoxLayout* row, const QString& caption, QWidget* control);
 // A row of a tab's controls, left-aligned.
 QHBoxLayout* Make_Row(std::initializer_list<QWidget*> controls);
-// A row of a labelled input and the button that uses it, left-aligned.
-QHBoxLayout* Make_Labelled_Row(const QString& caption, QWidget* input, QWidget* button);
+// A row of a labelled input and the button that uses it, left-aligned; Enter in the input presses
+// the button.
+QHBoxLayout* Make_Labelled_Row(const QString& caption, QWidget* input, QAbstractButton* button);
 // A tab of a row of controls over the results.
 void Stack(QWidget* tab, QHBoxLayout* row, QWidget* results);
 

@@ -7,7 +7,9 @@
 #include "referee/Mishaps.h"
 #include "referee/Treasure.h"
 #include "shell/referee/GM_Helper_Dialog_Controls.h"
+#include "widgets/Keyboard.h"
 #include "widgets/List_Widgets.h"
+#include "widgets/Result_Views.h"
 #include "widgets/Text_Convert.h"
 
 #include <QCheckBox>
@@ -42,7 +44,7 @@ QWidget* TGM_Helper_Form::Make_Roll_Tab(const QString& caption, const char* butt
                                         const char* list_name, std::function<TRoll_Result()> roll) {
     auto* tab = new QWidget(this);
     auto* button = Make_Button(tab, button_name, caption);
-    QListWidget* list = Make_Result_List(list_name, tab);
+    QListWidget* list = Make_Result_List(tab, list_name);
     Stack(tab, Make_Row({button}), list);
     On(button, &QPushButton::clicked, [this, list, roll = std::move(roll)] { Show(list, roll()); });
     return tab;
@@ -51,16 +53,18 @@ QWidget* TGM_Helper_Form::Make_Roll_Tab(const QString& caption, const char* butt
 QWidget* TGM_Helper_Form::Make_Item_Vs_Effect_Tab() {
     auto* tab = new QWidget(this);
     auto* adjustment = Make_Number_Box("Item_Roll_Adjustment", -100, 100, 0, tab);
-    auto* roll = Make_Button(tab, "Roll_Vs_Effect_Button", tr("Roll vs effect"));
+    auto* roll = Make_Button(tab, "Roll_Vs_Effect_Button", tr("&Roll vs effect"));
     Results = new QTableWidget(Material_Count, Attack_Form_Count, tab);
     Results->setObjectName(QStringLiteral("Results"));
     Results->setHorizontalHeaderLabels(Captions(Attack_Forms));
     Results->setVerticalHeaderLabels(Captions(Materials));
     Results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Results->setSelectionMode(QAbstractItemView::NoSelection);
+    Results->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    Results->setTabKeyNavigation(false);
+    Copy_Selection_On_Ctrl_C(Results);
     Results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Results->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    Stack(tab, Make_Labelled_Row(tr("Item roll adjustment:"), adjustment, roll), Results);
+    Stack(tab, Make_Labelled_Row(tr("Item roll adjus&tment:"), adjustment, roll), Results);
     On(roll, &QPushButton::clicked, [this] {
         Item_Grid.Roll();
         Show_Grid();
@@ -106,8 +110,8 @@ QWidget* TGM_Helper_Form::Make_Ship_Combat_Tab() {
     auto* ships = new QHBoxLayout;
     ships->addWidget(Make_Ship_Side(tr("Ship 1"), 1, Ship1));
     auto* attacks = new QVBoxLayout;
-    auto* right = Make_Button(tab, "Attack_Right_Button", tr("Attack ->"));
-    auto* left = Make_Button(tab, "Attack_Left_Button", tr("<- Attack"));
+    auto* right = Make_Button(tab, "Attack_Right_Button", tr("A&ttack ->"));
+    auto* left = Make_Button(tab, "Attack_Left_Button", tr("<- Attac&k"));
     attacks->addStretch(1);
     attacks->addWidget(right);
     attacks->addWidget(left);
@@ -116,7 +120,7 @@ QWidget* TGM_Helper_Form::Make_Ship_Combat_Tab() {
     ships->addWidget(Make_Ship_Side(tr("Ship 2"), 2, Ship2));
     ships->addStretch(1);
     // One shot's result: a line or two of table 1.
-    Ship_Result = Make_Memo("Ship_Result", tab);
+    Ship_Result = Make_Result_Memo(tab, "Ship_Result");
     Ship_Result->setMaximumHeight(Ship_Result->fontMetrics().lineSpacing() * 4);
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(ships);
@@ -124,6 +128,11 @@ QWidget* TGM_Helper_Form::Make_Ship_Combat_Tab() {
     layout->addStretch(1);
     On(right, &QPushButton::clicked, [this] { Attack(Ship1, Ship2); });
     On(left, &QPushButton::clicked, [this] { Attack(Ship2, Ship1); });
+    // Enter in a ship's boxes fires that ship.
+    for (const auto& [ship, fire] : {std::pair{&Ship1, right}, std::pair{&Ship2, left}})
+        for (QWidget* box :
+             std::initializer_list<QWidget*>{ship->Tonage, ship->Power, ship->MR, ship->Captain})
+            Enter_Presses(box, fire);
     return tab;
 }
 
@@ -141,14 +150,15 @@ void TGM_Helper_Form::Attack(const TShip_Boxes& attacker, const TShip_Boxes& tar
 QWidget* TGM_Helper_Form::Make_Nonlethal_Tab() {
     auto* tab = new QWidget(this);
     Nonlethal_Bonus = Make_Number_Box("Nonlethal_Bonus", -100, 100, 0, tab);
-    auto* roll = Make_Button(tab, "Nonlethal_Roll_Button", tr("Roll"));
+    auto* roll = Make_Button(tab, "Nonlethal_Roll_Button", tr("&Roll"));
     auto* row = new QHBoxLayout;
-    Add_Labelled(row, tr("Strength bonus:"), Nonlethal_Bonus);
+    Add_Labelled(row, tr("S&trength bonus:"), Nonlethal_Bonus);
+    Enter_Presses(Nonlethal_Bonus, roll);
     row->addWidget(roll);
     row->addStretch(1);
     auto* lists = new QHBoxLayout;
     const auto add_list = [&](const QString& caption, const char* name, int stretch) {
-        QListWidget* list = Make_Result_List(name, tab);
+        QListWidget* list = Make_Result_List(tab, name);
         auto* column = new QVBoxLayout;
         column->addWidget(new QLabel(caption, tab));
         column->addWidget(list, 1);
@@ -173,9 +183,9 @@ QWidget* TGM_Helper_Form::Make_Nonlethal_Tab() {
 QWidget* TGM_Helper_Form::Make_Disease_Tab() {
     auto* tab = new QWidget(this);
     Disease_Constitution = Make_Number_Box("Disease_Constitution", 1, 100, 3, tab);
-    auto* generate = Make_Button(tab, "Disease_Generate_Button", tr("Generate"));
-    Disease_List = Make_Result_List("Disease_List", tab);
-    Stack(tab, Make_Labelled_Row(tr("Constitution:"), Disease_Constitution, generate), Disease_List);
+    auto* generate = Make_Button(tab, "Disease_Generate_Button", tr("Gene&rate"));
+    Disease_List = Make_Result_List(tab, "Disease_List");
+    Stack(tab, Make_Labelled_Row(tr("Constitu&tion:"), Disease_Constitution, generate), Disease_List);
     On(generate, &QPushButton::clicked,
        [this] { Show(Disease_List, Roll_Diseases(Referee, Disease_Constitution->value())); });
     return tab;
@@ -184,9 +194,9 @@ QWidget* TGM_Helper_Form::Make_Disease_Tab() {
 QWidget* TGM_Helper_Form::Make_Poisoning_Tab() {
     auto* tab = new QWidget(this);
     Poison_Type = Make_Choice_Box("Poison_Type", {Random_Choice}, tab);
-    auto* roll = Make_Button(tab, "Poisoning_Roll_Button", tr("Roll"));
-    Poisoning_List = Make_Result_List("Poisoning_List", tab);
-    Stack(tab, Make_Labelled_Row(tr("Type:"), Poison_Type, roll), Poisoning_List);
+    auto* roll = Make_Button(tab, "Poisoning_Roll_Button", tr("&Roll"));
+    Poisoning_List = Make_Result_List(tab, "Poisoning_List");
+    Stack(tab, Make_Labelled_Row(tr("&Type:"), Poison_Type, roll), Poisoning_List);
     On(roll, &QPushButton::clicked,
        [this] { Show(Poisoning_List, Roll_Poisoning(Referee, From_QString(Poison_Type->currentText()))); });
     return tab;
@@ -195,9 +205,9 @@ QWidget* TGM_Helper_Form::Make_Poisoning_Tab() {
 QWidget* TGM_Helper_Form::Make_Venom_Tab() {
     auto* tab = new QWidget(this);
     Creature_Venom_Level = Make_Number_Box("Creature_Venom_Level", 0, 100, 1, tab);
-    auto* roll = Make_Button(tab, "Venom_Roll_Button", tr("Roll"));
-    Venom_Memo = Make_Memo("Venom_Memo", tab);
-    Stack(tab, Make_Labelled_Row(tr("Creature level:"), Creature_Venom_Level, roll), Venom_Memo);
+    auto* roll = Make_Button(tab, "Venom_Roll_Button", tr("&Roll"));
+    Venom_Memo = Make_Result_Memo(tab, "Venom_Memo");
+    Stack(tab, Make_Labelled_Row(tr("Crea&ture level:"), Creature_Venom_Level, roll), Venom_Memo);
     On(roll, &QPushButton::clicked,
        [this] { Show(Venom_Memo, Roll_Venom(Referee, Creature_Venom_Level->value())); });
     return tab;
@@ -213,16 +223,19 @@ QWidget* TGM_Helper_Form::Make_Encounters_Tab() {
     Encounter_Habitat = Make_Choice_Box("Encounter_Habitat", Encounter_Habitats, tab);
     Encounter_Climate = Make_Choice_Box("Encounter_Climate", Encounter_Climates, tab);
     Party_Size = Make_Number_Box("Party_Size", 1, 100, 6, tab);
-    auto* roll = Make_Button(tab, "Encounters_Roll_Button", tr("Roll"));
-    Encounters = Make_Memo("Encounters", tab);
+    auto* roll = Make_Button(tab, "Encounters_Roll_Button", tr("&Roll"));
+    Encounters = Make_Result_Memo(tab, "Encounters");
+    for (QWidget* box : std::initializer_list<QWidget*>{Encounter_Level, Creature_Combo, Encounter_Habitat,
+                                                        Encounter_Climate, Party_Size})
+        Enter_Presses(box, roll);
     auto* first = new QHBoxLayout;
     Add_Labelled(first, tr("Level:"), Encounter_Level);
-    Add_Labelled(first, tr("Creature:"), Creature_Combo);
+    Add_Labelled(first, tr("Crea&ture:"), Creature_Combo);
     first->addStretch(1);
     auto* second = new QHBoxLayout;
     Add_Labelled(second, tr("Habitat:"), Encounter_Habitat);
     Add_Labelled(second, tr("Climate:"), Encounter_Climate);
-    Add_Labelled(second, tr("Party size:"), Party_Size);
+    Add_Labelled(second, tr("Part&y size:"), Party_Size);
     second->addWidget(roll);
     second->addStretch(1);
     auto* layout = new QVBoxLayout(tab);
@@ -248,9 +261,9 @@ void TGM_Helper_Form::Roll_Encounters() {
 QWidget* TGM_Helper_Form::Make_Treasure_Tab() {
     auto* tab = new QWidget(this);
     Treasure_Type = Make_Choice_Box("Treasure_Type", Treasure_Types, tab);
-    auto* roll = Make_Button(tab, "Treasure_Roll_Button", tr("Roll"));
-    Treasure_List = Make_Memo("Treasure_List", tab);
-    Stack(tab, Make_Labelled_Row(tr("Type:"), Treasure_Type, roll), Treasure_List);
+    auto* roll = Make_Button(tab, "Treasure_Roll_Button", tr("&Roll"));
+    Treasure_List = Make_Result_Memo(tab, "Treasure_List");
+    Stack(tab, Make_Labelled_Row(tr("&Type:"), Treasure_Type, roll), Treasure_List);
     On(roll, &QPushButton::clicked,
        [this] { Show(Treasure_List, Roll_Treasure(Referee, From_QString(Treasure_Type->currentText()))); });
     return tab;

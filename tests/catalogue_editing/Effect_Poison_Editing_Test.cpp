@@ -48,11 +48,13 @@ TEST(Sub_Effects, BuildingDropsTheEffectsOwnName) {
     EXPECT_STREQ(Build_Effect(state, &effect)->Get_Effects(), "Numbness|");
 }
 
-TEST(Effect_Editing, FillingOffersEveryOtherNameOnceAndDropsUnknownOnes) {
+// Opening and OK must not change an effect, so a sub-effect gone from the catalogue stays chosen;
+// QIDs and body systems not offered are dropped as before.
+TEST(Effect_Editing, FillingKeepsStoredSubEffectsAndOffersEveryOtherNameOnce) {
     auto effect = Effect("<#name=Tremors><effects>Sleep Toxin|Gone|</effects><qids>Fog|Heal|</qids>"
                          "<diseases>Skin|Lungs|Blood|</diseases>");
     const auto state = Effect_State(effect, Catalogue, {"Heal", "Light", "Fog"});
-    EXPECT_EQ(state.Effects.Chosen, TNames{"Sleep Toxin"});
+    EXPECT_EQ(state.Effects.Chosen, (TNames{"Sleep Toxin", "Gone"}));
     EXPECT_EQ(state.Effects.Available, (TNames{"Numbness", "nerve  fire", "Fever", "Chills"}));
     EXPECT_EQ(state.QIDs.Chosen, (TNames{"Fog", "Heal"}));
     EXPECT_EQ(state.QIDs.Available, TNames{"Light"});

@@ -1,5 +1,5 @@
 // QID plans and compound plans: their stored forms, reading into a plan that holds values, and
-// the words their durations are shown in.
+// the words their durations and help windows are shown in.
 #include "catalogues/Compounds.h"
 #include "catalogues/Plan_Texts.h"
 #include "catalogues/QID_Plan.h"
@@ -203,6 +203,28 @@ TEST(Plan_Texts, Durations_Of_Ranges_And_Of_Permanent_QIDs) {
     EXPECT_EQ(Duration_Text(qid), "1-4 + 1/level");
     qid.Set_Permanent(true);
     EXPECT_EQ(Duration_Text(qid), "Permanent");
+}
+
+TEST(Plan_Help, The_Lines_Of_Each_Kind_Of_Plan) {
+    TQID_Plan qid;
+    qid.Set_Name("Fog");
+    qid.Set_Level(1);
+    qid.Set_Time(3);
+    qid.Set_Description("A cloud.");
+    TPlan_Help help = QID_Help(qid);
+    EXPECT_EQ(help.Caption, "Fog");
+    EXPECT_EQ(help.Level, "Level: 1");
+    EXPECT_EQ(help.Activation_Time, "Activation time: 3");
+    EXPECT_EQ(help.Duration, "Duration: Instantaneous");
+    EXPECT_EQ(help.Description, "A cloud.");
+
+    TCompound_Plan compound;
+    compound.Set_Name("Acid");
+    compound.Set_Level(2);
+    compound.Set_Duration({1, 4});
+    help = Compound_Help(compound);
+    EXPECT_EQ(help.Activation_Time, "");
+    EXPECT_EQ(help.Duration, "Duration: 1-4");
 }
 
 } // namespace

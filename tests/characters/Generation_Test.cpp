@@ -94,6 +94,16 @@ TEST(Class_Roll, Every_Band_Single_Rolls_Dual_Rolls_And_Restarts) {
             << "first draw " << (test.Draws.empty() ? -1 : test.Draws[0]);
         EXPECT_EQ(dice.Remaining(), 0u);
     }
+    // Every roll a roll of two classes: the nesting stops past the fourth class slot, with no class.
+    TBlank character;
+    character.Cognitive = 20;
+    int draws = 0;
+    TFunction_Random every_roll_highest([&draws](int n) { return ++draws, n - 1; });
+    TRandom_Override override(every_roll_highest);
+    int c1, c2, c3, c4;
+    character.Generate_Class(c1, c2, c3, c4);
+    EXPECT_EQ(std::vector<int>({c1, c2, c3, c4}), std::vector<int>({-1, -1, -1, -1}));
+    EXPECT_EQ(draws, 4); // the fourth nested roll of two classes would need a fifth slot
 }
 
 TEST(Vocations, Can_Add_Class_And_Add_Vocation) {

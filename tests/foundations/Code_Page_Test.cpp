@@ -19,5 +19,12 @@ TEST(Code_Page, Text_The_Code_Page_Cannot_Hold_Or_That_Is_Not_UTF8_Is_Refused) {
         EXPECT_EQ(UTF8_To_Windows_1252(text), std::nullopt) << text;
 }
 
+TEST(Code_Page, Characters_A_Stored_Text_Cannot_Hold_Are_Named_Once_In_Order) {
+    EXPECT_EQ(Unstorable_Characters(U"\u0141ukasz \u017B\u00F3\u0142\u0107 \u0141"),
+              U"\u0141\u017B\u0142\u0107");
+    EXPECT_EQ(Unstorable_Characters(U"Zo\u00EB \u20AC5\ttab\nline"), U"");
+    EXPECT_EQ(Unstorable_Characters(U"\U0001F3B2 \u03A9"), U"\U0001F3B2\u03A9");
+}
+
 } // namespace
 } // namespace Vexlor

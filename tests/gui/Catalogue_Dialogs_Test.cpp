@@ -1,10 +1,12 @@
 #include "Gui_Test.h"
 #include "Test_Services.h"
 
+#include "foundations/Files.h"
 #include "shell/catalogues/Armor_Template_Form.h"
 #include "shell/catalogues/Catalogue_Choice_Dialog.h"
 #include "shell/catalogues/Compound_Plan_Form.h"
 #include "shell/catalogues/QID_Plan_Form.h"
+#include "widgets/Text_Convert.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace Vexlor::Test {
@@ -177,6 +180,47 @@ class TCatalogue_Dialogs_Test : public QObject {
         shown.Control<QCheckBox>("Show_All")->setChecked(true);
         QCOMPARE(Lines(shown.List()),
                  (QStringList{QStringLiteral("Laser"), QStringLiteral("Vest"), QStringLiteral("Rope")}));
+    }
+
+    // Export writes the exchange file; Import asks before it replaces a plan of a name the catalogue
+    // holds, stores the readable lines, says which line it skipped and lists what it stored.
+    void Export_And_Import_Go_Through_An_Exchange_File() {
+        TQID_List shown(Four_Plans);
+        shown.Control<QCheckBox>("All_Levels")->setChecked(true);
+        QTemporaryDir folder;
+        const QString exported = folder.filePath(QStringLiteral("plans.txt"));
+        shown.Services.Prompts.Answer_File_Name(exported);
+        QTest::mouseClick(shown.Button("Export_Button"), Qt::LeftButton);
+        std::string expected = "<#catalogue=qids><#version=1>\r\n";
+        for (const std::string& text : Catalogue_Texts(shown.Services.Catalogues.QIDs))
+            expected += text + "\r\n";
+        QCOMPARE(Read_File(QString_To_Path(exported)).value_or(""), expected);
+        QCOMPARE(shown.Services.Prompts.Asked.back().File.Mode, TFile_Mode::Save);
+
+        const QString imported = folder.filePath(QStringLiteral("shared.txt"));
+        QVERIFY(Write_File_Atomic(QString_To_Path(imported), "<#catalogue=qids><#version=1>\r\n"
+                                                             "<#name=Blink><#level=5>\r\n"
+                                                             "<#name=Ember><#level=2>\r\n"
+                                                             "<#name=Cut><description>half a line\r\n")
+                    .Ok());
+        shown.Services.Prompts.Answer_File_Name(imported);
+        shown.Services.Prompts.Answer_Yes_No(true);
+        QTest::mouseClick(shown.Button("Import_Button"), Qt::LeftButton);
+        const std::vector<TAsked>& asked = shown.Services.Prompts.Asked;
+        QCOMPARE(asked[asked.size() - 2].Text,
+                 QStringLiteral(
+                     "1 QID plan of the file has a name the catalogue holds. Replace it with the file's?"));
+        QCOMPARE(asked[asked.size() - 2].Default_Answer, TAnswer::No);
+        QCOMPARE(asked.back().Message_Kind, TMessage_Kind::Warning);
+        QCOMPARE(asked.back().Text,
+                 QStringLiteral("1 QID plan added, 1 replaced, 0 kept.\n"
+                                "Line 4 was skipped: the section <description> is not closed."));
+        QCOMPARE(shown.Services.Catalogues.QIDs.Get("Blink")->Get_Level(), 5);
+        QCOMPARE(Lines(shown.List()),
+                 (QStringList{QStringLiteral("Aura"), QStringLiteral("Blink"), QStringLiteral("Chill"),
+                              QStringLiteral("Dazzle"), QStringLiteral("Ember")}));
+        Save_Picture_If_Asked(&shown.Dialog, QStringLiteral("Catalogue_Exchange.png"));
+        QVERIFY(shown.Services.Prompts.All_Answered());
     }
 
     void Create_Adds_The_Record_And_Selects_It() {

@@ -1,5 +1,7 @@
+#include "Control_Snapshot.h"
 #include "Gui_Test.h"
 #include "Test_Services.h"
+#include "Typing.h"
 
 #include "foundations/Random.h"
 #include "shell/catalogues/Armor_Template_Form.h"
@@ -16,6 +18,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 namespace Vexlor::Test {
 namespace {
@@ -54,9 +57,43 @@ void Expect_Unchanged_Through(TShown_Editor<Editor>& shown, Registry& registry) 
         const std::string stored = registry.Get(index)->Serialize();
         shown.Fill(name.c_str());
         shown.Store();
-        QCOMPARE(QString::fromLatin1(registry.Get(name.c_str())->Serialize()), QString::fromLatin1(stored));
+        // Compared tag by tag, so that a failure names the field that changed.
+        const auto tags = [](const std::string& text) {
+            return QString::fromLatin1(text).split(QStringLiteral("><"));
+        };
+        const QStringList kept = tags(registry.Get(name.c_str())->Serialize());
+        QCOMPARE(Changed_Lines(tags(stored), kept).join(u' '), QString());
+        QCOMPARE(kept, tags(stored));
     }
     QVERIFY(shown.Services.Prompts.Asked.empty());
+}
+
+// Every control set to a value of its own, stored, and the record opened again: each control shows
+// what it showed before OK, but those in left_out, which the record does not keep.
+template <class Editor>
+void Expect_Every_Control_Kept(Editor& editor, const char* name_box, const QStringList& left_out = {}) {
+    editor.Clear_Record();
+    editor.show();
+    Set_Every_Control(&editor);
+    Find<QLineEdit>(&editor, name_box)->setText(QStringLiteral("Every Field"));
+    const QStringList before = Snapshot(&editor, left_out);
+    Find<QPushButton>(&editor, "OK_Button")->click();
+    QVERIFY(editor.Store_Built().Ok());
+    editor.Clear_Record();
+    QVERIFY(editor.Fill_Record("Every Field"));
+    QCOMPARE(Changed_Lines(before, Snapshot(&editor, left_out)).join(QStringLiteral("; ")), QString());
+}
+
+// The starter records with every whole number of their tags set to value (and every range to
+// value-value when ranges is set), as a file edited elsewhere may hold them.
+template <class Registry> void Push_Every_Number(Registry& registry, const std::string& value, bool ranges) {
+    std::string lines;
+    for (int index = 0; index < registry.Count(); ++index)
+        lines += std::string(registry.Get(index)->Serialize()) + "\n";
+    while (registry.Count() > 0)
+        registry.Delete(0);
+    lines = Every_Number_Set(lines, value, ranges);
+    Add_Records(registry, lines, [](const auto&) { return true; });
 }
 
 } // namespace
@@ -72,6 +109,33 @@ class TCatalogue_Editors_Test : public QObject {
         Expect_Unchanged_Through(qids, qids.Services.Catalogues.QIDs);
         TShown_Editor<TCompound_Edit> compounds;
         Expect_Unchanged_Through(compounds, compounds.Services.Catalogues.Compounds);
+    }
+
+    // Values past every box's range, as another program may store them: open and OK keep them.
+    void Values_Past_Every_Box_Survive_Open_And_OK() {
+        for (const auto& [value, ranges] : {std::pair{"1999999999", true}, std::pair{"-1999999999", false}}) {
+            TShown_Editor<TArmor_Edit> items;
+            Push_Every_Number(items.Services.Catalogues.Items, value, ranges);
+            Expect_Unchanged_Through(items, items.Services.Catalogues.Items);
+            TShown_Editor<TQID_Edit> qids;
+            Push_Every_Number(qids.Services.Catalogues.QIDs, value, ranges);
+            Expect_Unchanged_Through(qids, qids.Services.Catalogues.QIDs);
+            TShown_Editor<TCompound_Edit> compounds;
+            Push_Every_Number(compounds.Services.Catalogues.Compounds, value, ranges);
+            Expect_Unchanged_Through(compounds, compounds.Services.Catalogues.Compounds);
+        }
+    }
+
+    void Every_Control_Of_Each_Editor_Is_Kept_Through_A_Round_Trip() {
+        TShown_Editor<TArmor_Edit> items;
+        Expect_Every_Control_Kept(
+            items.Edit, "Armor_Name",
+            {QStringLiteral("Count"), QStringLiteral("Capacity"), QStringLiteral("Cost_Per_Capacity")});
+        TShown_Editor<TQID_Edit> qids;
+        // Every check box is on, "No miss" among them: a plan that never misses keeps no reduction.
+        Expect_Every_Control_Kept(qids.Edit, "QID_Name", {QStringLiteral("Miss_Percent_Reduction")});
+        TShown_Editor<TCompound_Edit> compounds;
+        Expect_Every_Control_Kept(compounds.Edit, "Compound_Name", {QStringLiteral("Range")});
     }
 
     void The_Item_Editor_Suggests_Cost_And_Weight_As_Its_Inputs_Change() {
@@ -148,6 +212,55 @@ class TCatalogue_Editors_Test : public QObject {
         expect(compounds, "Base_Damage_Low", "Base_Damage_High",
                {{"Base_Damage_High", 8, 0, 8}, {"Base_Damage_Low", 5, 5, 8}, {"Base_Damage_High", 3, 3, 3}});
         expect(compounds, "Age_Low", "Age_High", {{"Age_Low", -5, -5, 0}, {"Age_High", -7, -7, -7}});
+    }
+
+    // Typing "12" into a high box passes through "1": the low box must not follow it there.
+    void Typing_Into_Every_Pair_Never_Moves_The_Low_Box() {
+        TShown_Editor<TArmor_Edit> items;
+        TShown_Editor<TQID_Edit> qids;
+        TShown_Editor<TCompound_Edit> compounds;
+        for (TRecord_Edit_Dialog* editor :
+             std::initializer_list<TRecord_Edit_Dialog*>{&items.Edit, &qids.Edit, &compounds.Edit}) {
+            editor->Clear_Record();
+            editor->show();
+            editor->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(editor));
+            int typed = 0;
+            Type_Twelve_Into_Every_High_Box(editor, typed);
+            QVERIFY(typed > 0);
+            editor->hide();
+        }
+    }
+
+    // Letters the files cannot hold are refused with a note, never stored as "?".
+    void Letters_The_Files_Cannot_Hold_Are_Refused_With_A_Note() {
+        TShown_Editor<TArmor_Edit> items;
+        items.Edit.Clear_Record();
+        items.Edit.show();
+        auto* name = Find<QLineEdit>(&items.Edit, "Armor_Name");
+        Type_Characters(name, QStringLiteral("Łukasz"));
+        QVERIFY(!items.Button("OK_Button")->isEnabled());
+        auto* note = Find<QLabel>(&items.Edit, "Name_Note");
+        QVERIFY(note->isVisibleTo(&items.Edit));
+        QCOMPARE(note->text(),
+                 QStringLiteral("Ł cannot be stored: the game's files hold Western European letters only."));
+        name->clear();
+        Type_Characters(name, QStringLiteral("Ωmega blade"));
+        QCOMPARE(note->text(),
+                 QStringLiteral("Ω cannot be stored: the game's files hold Western European letters only."));
+        name->clear();
+        Type_Characters(name, QStringLiteral("Zoë's blade"));
+        QVERIFY(items.Button("OK_Button")->isEnabled());
+        // A text box takes the edit back and says why beside it.
+        auto* description = Find<QPlainTextEdit>(&items.Edit, "Description");
+        Type_Characters(description, QStringLiteral("Forged in Łódź"));
+        QCOMPARE(description->toPlainText(), QStringLiteral("Forged in ód"));
+        QCOMPARE(QToolTip::text(),
+                 QStringLiteral("ź cannot be stored: the game's files hold Western European letters only."));
+        items.Store();
+        const TItem_Template* stored = items.Services.Catalogues.Items.Get("Zo\xEB's blade");
+        QVERIFY(stored);
+        QCOMPARE(To_QString(stored->Get_Description()), QStringLiteral("Forged in ód"));
     }
 
     void The_QID_Editor_Maps_No_Miss_And_Opens_The_Area_Only_For_An_Area() {

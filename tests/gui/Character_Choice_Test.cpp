@@ -11,13 +11,16 @@
 #include "shell/possessions/Inventory_Dialog.h"
 #include "widgets/Text_Convert.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace Vexlor::Test {
@@ -114,6 +117,8 @@ class TCharacter_Choice_Test : public QObject {
         QCOMPARE(shown.Characters()->currentRow(), 0);
         QCOMPARE(From_QString(shown.Characters()->currentItem()->text()),
                  Read_Party_Members(parties[0].Stored)[0].Text);
+        // The new character's classes show at once, after its name and a tab.
+        QVERIFY(!shown.Characters()->currentItem()->text().section(QLatin1Char('\t'), 1).isEmpty());
         QVERIFY(shown.Character_Buttons_Enabled());
 
         // Shown again, the file is read afresh: each party once.
@@ -154,8 +159,7 @@ class TCharacter_Choice_Test : public QObject {
         prompts.Answer_Yes_No(false);
         QTest::keyClick(shown.Characters(), Qt::Key_Delete);
         QCOMPARE(prompts.Asked.back().Caption, QStringLiteral("Really delete"));
-        QCOMPARE(prompts.Asked.back().Text,
-                 QStringLiteral("Do you really want to delete Rex\tCommando, Medic?"));
+        QCOMPARE(prompts.Asked.back().Text, QStringLiteral("Do you really want to delete Rex?"));
         QCOMPARE(prompts.Asked.back().Default_Answer, TAnswer::No);
         QCOMPARE(shown.Characters()->count(), 2);
         QCOMPARE(shown.Party_File(), Two_Parties);
@@ -195,6 +199,14 @@ class TCharacter_Choice_Test : public QObject {
         prompts.Answer_Text(std::nullopt);
         shown.Button("New_Party_Button")->click();
         QCOMPARE(shown.Parties()->count(), 2);
+        // A name the party file cannot hold is refused with a note, never stored as "?ód? Crew".
+        prompts.Answer_Text(QStringLiteral("Łódź Crew"));
+        shown.Button("New_Party_Button")->click();
+        QCOMPARE(prompts.Messages(),
+                 QStringList{QStringLiteral(
+                     "Ł, ź cannot be stored: the game's files hold Western European letters only.")});
+        QCOMPARE(shown.Parties()->count(), 2);
+        QCOMPARE(Read_Parties(shown.Party_File()).size(), std::size_t{2});
     }
 
     void Save_To_RTF_Writes_The_Sheet_And_Reports_An_Unwritable_Target() {
@@ -205,6 +217,7 @@ class TCharacter_Choice_Test : public QObject {
         prompts.Answer_File_Name(shown.Folder.filePath(QStringLiteral("rex")));
         shown.Button("Save_To_RTF_Button")->click();
         QCOMPARE(prompts.Asked.back().File.Title, QStringLiteral("Save character to file"));
+        QCOMPARE(prompts.Asked.back().File.Start, shown.Folder.filePath(QStringLiteral("Rex.rtf")));
         const std::string sheet =
             Read_File(QString_To_Path(shown.Folder.filePath(QStringLiteral("rex.rtf")))).value_or("");
         QVERIFY(sheet.starts_with("{\\rtf"));
@@ -250,7 +263,7 @@ class TCharacter_Choice_Test : public QObject {
         shown.Button("Create_Character_Button")->click();
         QTRY_VERIFY(creating->Driven());
         QCOMPARE(shown.Entries(shown.Characters()),
-                 (QStringList{QStringLiteral("Ann"), QStringLiteral("Rex\tCommando, Medic"),
+                 (QStringList{QStringLiteral("Ann\tChemist"), QStringLiteral("Rex\tCommando, Medic"),
                               QStringLiteral("Una")}));
         QCOMPARE(shown.Characters()->currentRow(), 0);
         const std::string stored = Read_Party_Members(Read_Parties(shown.Party_File())[0].Stored)[0].Stored;
@@ -305,6 +318,57 @@ class TCharacter_Choice_Test : public QObject {
         QCOMPARE(shown.Entries(shown.Characters()), QStringList{QStringLiteral("Max\tMercenary")});
         const std::string stored = Read_Party_Members(Read_Parties(shown.Party_File())[0].Stored)[0].Stored;
         QVERIFY(stored.find("<#level1=6>") != std::string::npos);
+    }
+
+    // Tab goes down the parties column, the characters list and the column of buttons, as the
+    // columns stand from left to right; every button has its accelerator; Enter on a character
+    // edits it; the party chosen last is chosen again when the window opens.
+    void The_Window_Works_By_Keyboard_And_Opens_On_The_Last_Party() {
+        TShown_Parties shown;
+        shown.Write_Party_File(Two_Parties);
+        shown.Prepare();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.Dialog));
+        QList<QWidget*> controls;
+        for (QWidget* control : shown.Dialog.findChildren<QWidget*>())
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisible() && control->isEnabled() &&
+                !control->focusProxy())
+                controls << control;
+        std::sort(controls.begin(), controls.end(), [](const QWidget* a, const QWidget* b) {
+            const QPoint pa = a->mapTo(a->window(), QPoint()), pb = b->mapTo(b->window(), QPoint());
+            return std::pair(pa.x(), pa.y()) < std::pair(pb.x(), pb.y());
+        });
+        QStringList by_place, by_tab;
+        for (const QWidget* control : controls)
+            by_place << control->objectName();
+        shown.Parties()->setFocus(Qt::TabFocusReason);
+        for (qsizetype step = 0; step < controls.size(); ++step) {
+            by_tab << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(by_tab, by_place);
+        QCOMPARE(by_place.first(), QStringLiteral("Parties_List"));
+        QCOMPARE(by_place[1], QStringLiteral("New_Party_Button"));
+        QSet<QChar> accelerators;
+        for (QPushButton* button : shown.Dialog.findChildren<QPushButton*>()) {
+            const qsizetype at = button->text().indexOf(QLatin1Char('&'));
+            QVERIFY2(at >= 0, qPrintable(button->text()));
+            accelerators << button->text()[at + 1].toUpper();
+        }
+        QCOMPARE(accelerators.size(), shown.Dialog.findChildren<QPushButton*>().size());
+
+        shown.Characters()->setFocus();
+        const auto editing = When_Modal([](QWidget* window) {
+            QVERIFY(qobject_cast<TCharacter_Wizard_Form*>(window));
+            Find<QPushButton>(window, "Cancel_Button")->click();
+        });
+        QTest::keyClick(shown.Characters(), Qt::Key_Return);
+        QTRY_VERIFY(editing->Driven());
+
+        Pick(shown.Parties(), QStringLiteral("Beta team"));
+        shown.Dialog.accept();
+        shown.Prepare();
+        QCOMPARE(shown.Parties()->currentItem()->text(), QStringLiteral("Beta team"));
+        QCOMPARE(shown.Entries(shown.Characters()), QStringList{QStringLiteral("Zed")});
     }
 
     // A party of a long campaign: 10,000 characters with inventories.

@@ -1,18 +1,19 @@
 #include "Gui_Test.h"
 #include "Test_Services.h"
+#include "Typing.h"
 
 #include "catalogues/Catalogue_Registry.h"
 #include "foundations/Random.h"
 #include "roster/Character_Pages.h"
+#include "roster/New_Character.h"
 #include "shell/characters/CWF.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTest>
 
 namespace Vexlor::Test {
@@ -40,11 +41,14 @@ template <class T> T* Page_Control(const TCharacter_Wizard_Form& wizard, const c
     return Find<T>(&wizard, name);
 }
 
-// The wizard shown over a character without running modally, at a given step.
+// The wizard shown over a character without running modally, at a given step; its scores allow
+// every class and three vocations.
 struct TShown_Wizard {
     TShown_Wizard() {
         Services.Catalogues.Load_Starter();
         Clear_Classes(Character);
+        for (int* score : {&Character.Cognitive, &Character.Perception, &Character.Wisdom})
+            *score = 6;
         Wizard.Set_Character(&Character);
     }
     void Start_At(int step) {
@@ -98,6 +102,16 @@ class TCharacter_Wizard_Test : public QObject {
         QCOMPARE(shown.Services.Prompts.Beeps(), 1);
         QCOMPARE(shown.Wizard.Get_Step(), 0);
 
+        // A name the party file cannot hold is refused with its note, never stored as "?ukasz ?ó??".
+        shown.Get<QLineEdit>("Name_Edit")->clear();
+        Type_Characters(shown.Get<QLineEdit>("Name_Edit"), QStringLiteral("Łukasz Żółć"));
+        QCOMPARE(shown.Get<QLabel>("Error_Label")->text(),
+                 QStringLiteral(
+                     "Ł, Ż, ł, ć cannot be stored: the game's files hold Western European letters only."));
+        QVERIFY(!shown.Next()->isEnabled());
+        shown.Get<QLineEdit>("Name_Edit")->clear();
+        QTest::keyClicks(shown.Get<QLineEdit>("Name_Edit"), QStringLiteral("una "));
+
         QTest::keyClick(shown.Get<QLineEdit>("Name_Edit"), Qt::Key_Backspace);
         QTest::keyClicks(shown.Get<QLineEdit>("Name_Edit"), QStringLiteral("x"));
         QCOMPARE(shown.Get<QLabel>("Error_Label")->text(), QString());
@@ -134,18 +148,20 @@ class TCharacter_Wizard_Test : public QObject {
         chemist.Character.Set_Class(1, Class_Chemist);
         chemist.Start_At(5);
         QCOMPARE(chemist.Wizard.Get_Step(), 5);
-        // A right click on a compound opens its help window, which holds the description.
+        // A right click on a compound opens its help window, which holds the description; the
+        // compound picked stays picked.
         auto* compounds = chemist.Get<QListWidget>("Compound_List");
-        const QPoint entry = compounds->visualItemRect(compounds->item(0)).center();
+        Choose(compounds, compounds->item(0)->text());
         const auto help = When_Modal([&](QWidget* window) {
-            QCOMPARE(window->windowTitle(), compounds->item(0)->text());
+            QCOMPARE(window->windowTitle(), compounds->item(1)->text());
             QVERIFY(Find<QLabel>(window, "Time_Label")->isHidden());
             QVERIFY(Find<QLabel>(window, "Duration_Label")->text().startsWith(QStringLiteral("Duration: ")));
             window->close();
         });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, entry, compounds->viewport()->mapToGlobal(entry));
-        QApplication::sendEvent(compounds->viewport(), &click);
+        Right_Click(compounds->viewport(), compounds->visualItemRect(compounds->item(1)).center());
         QTRY_VERIFY(help->Driven());
+        QCOMPARE(compounds->currentRow(), 0);
+        QVERIFY(chemist.Next()->isEnabled());
         QTest::mouseClick(chemist.Get<QPushButton>("Back_Button"), Qt::LeftButton);
         QCOMPARE(chemist.Wizard.Get_Step(), 2);
     }
@@ -207,6 +223,51 @@ class TCharacter_Wizard_Test : public QObject {
         QCOMPARE(Hair_Colour(shown.Character), THair_Colour::Black);
         QCOMPARE(Unnamed_Controls(&shown.Wizard), QStringList());
         Save_Picture_If_Asked(&shown.Wizard, QStringLiteral("Wizard_Appearance_Page.png"));
+    }
+
+    // Scores that no longer allow the class chosen (Regenerate, Back, a change of gender) clear it
+    // when the next step is entered, with a note on the class page, and Next waits for a class.
+    void A_Class_The_New_Scores_Do_Not_Allow_Is_Cleared_With_A_Note() {
+        TShown_Wizard shown;
+        shown.Character.Set_Class(1, Class_Medic);
+        shown.Start_At(1);
+        shown.Character.Cognitive = 2; // as a Regenerate might leave it: one vocation, and a Medic takes two
+        shown.Next()->click();
+        QCOMPARE(shown.Wizard.Get_Step(), 2);
+        QCOMPARE(shown.Character.Get_Class(1), -1);
+        QCOMPARE(shown.Get<QLabel>("Class_Note")->text(),
+                 QStringLiteral("The scores no longer allow Medic: choose again."));
+        QVERIFY(shown.Get<QLabel>("Class_Note")->isVisible());
+        QVERIFY(!shown.Next()->isEnabled());
+        Save_Picture_If_Asked(&shown.Wizard, QStringLiteral("Wizard_Class_Cleared.png"));
+        Choose(shown.Get<QListWidget>("Class1"), QStringLiteral("Historian"));
+        QVERIFY(shown.Next()->isEnabled());
+        QVERIFY(shown.Get<QLabel>("Class_Note")->isHidden());
+    }
+
+    // The build rolled before the wizard is what the appearance page shows, and the character
+    // keeps what the page shows, also of a build outside the boxes' range.
+    void The_Appearance_Page_Shows_The_Build_The_Character_Keeps() {
+        TShown_Wizard shown;
+        {
+            TFunction_Random lowest([](int) { return 0; });
+            TRandom_Override override(lowest);
+            Roll_Before_Wizard(shown.Character);
+        }
+        shown.Start_At(7);
+        QCOMPARE(shown.Get<QSpinBox>("Weight_Edit")->value(), 174);
+        QCOMPARE(shown.Get<QSpinBox>("Height_Edit")->value(), 70);
+        QCOMPARE(shown.Character.Weight, 174);
+        auto* weight = shown.Get<QSpinBox>("Weight_Edit");
+        weight->setFocus();
+        QTest::keyClick(weight, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(weight, QStringLiteral("150"));
+        QCOMPARE(shown.Character.Weight, 150);
+
+        shown.Character.Height = 0; // a stored character of old
+        shown.Wizard.Restart_At(7);
+        QCOMPARE(shown.Get<QSpinBox>("Height_Edit")->value(), 1);
+        QCOMPARE(shown.Character.Height, 1);
     }
 
     void Interactive_Creation_Returns_The_Character_With_Its_QIDs_And_Compound() {

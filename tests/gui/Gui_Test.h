@@ -48,9 +48,16 @@ template <class T> T* Find(const QObject* root, const char* name) {
     return child;
 }
 
+// A right click at position in widget as the windowing system delivers it: the right button
+// pressed and released, then the context-menu event.
+void Right_Click(QWidget* widget, QPoint position);
+
 // The controls of window a user can work (buttons, boxes, lists, edits, tabs) that carry no
 // object name, described by class and text; parts inside Qt's own composite controls are left out.
 QStringList Unnamed_Controls(const QWidget* window);
+
+// A caption as the user reads it: the & marking its accelerator left out, && read as one &.
+QString Shown_Caption(QString caption);
 
 // Saves a picture of window, shown and on screen, as file_name in the folder VEXLOR_PICTURES
 // names, when it names one, so that a test run makes pictures only when asked to; a picture that

@@ -8,11 +8,13 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -137,6 +139,12 @@ void Report_Missing(const char* name) {
                  __LINE__);
 }
 
+void Right_Click(QWidget* widget, QPoint position) {
+    QTest::mouseClick(widget, Qt::RightButton, {}, position);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
+    QApplication::sendEvent(widget, &click);
+}
+
 QStringList Unnamed_Controls(const QWidget* window) {
     QStringList unnamed;
     for (const QWidget* widget : window->findChildren<QWidget*>())
@@ -146,6 +154,11 @@ QStringList Unnamed_Controls(const QWidget* window) {
                            (button ? button->text() : QString());
         }
     return unnamed;
+}
+
+QString Shown_Caption(QString caption) {
+    static const QRegularExpression marker(QStringLiteral("&(.)"));
+    return caption.replace(marker, QStringLiteral("\\1"));
 }
 
 void Save_Picture_If_Asked(QWidget* window, const QString& file_name) {

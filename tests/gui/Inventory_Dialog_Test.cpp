@@ -128,7 +128,7 @@ class TInventory_Dialog_Test : public QObject {
             (QStringList{QStringLiteral("Bland QID"), QStringLiteral("Change QID"), QStringLiteral("PID")}));
         auto* pages = Find<QTabWidget>(&shown.Dialog, "Catalogue_Pages");
         shown.Double_Click("Held_List", "PID");
-        QCOMPARE(pages->tabText(pages->currentIndex()), QStringLiteral("Plans"));
+        QCOMPARE(Shown_Caption(pages->tabText(pages->currentIndex())), QStringLiteral("Plans"));
         for (int page = 0; page < pages->count(); ++page)
             QCOMPARE(pages->isTabEnabled(page), page == pages->currentIndex());
         shown.Double_Click("Plans_List", "Condense");
@@ -138,6 +138,26 @@ class TInventory_Dialog_Test : public QObject {
         shown.Button("Back_Button")->click();
         for (int page = 0; page < pages->count(); ++page)
             QVERIFY(pages->isTabEnabled(page));
+    }
+
+    // A right click on a QID carried opens the QID's help window, and leaves the selection as it was.
+    void A_Right_Click_On_A_Carried_QID_Opens_Its_Help_Window() {
+        TShown_Inventory shown{std::string()};
+        shown.Dialog.Add_QIDs("Heal|");
+        shown.Click("Held_List", "PID");
+        QListWidget* held = shown.List("Held_List");
+        const auto help = When_Modal([](QWidget* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Heal"));
+            QCOMPARE(Find<QLabel>(window, "Level_Label")->text(), QStringLiteral("Level: 1"));
+            QCOMPARE(Find<QLabel>(window, "Time_Label")->text(), QStringLiteral("Activation time: 1"));
+            QCOMPARE(Find<QLabel>(window, "Duration_Label")->text(),
+                     QStringLiteral("Duration: Instantaneous"));
+            window->close();
+        });
+        Right_Click(held->viewport(), shown.Entry_Area(held, "Heal QID").center());
+        QTRY_VERIFY(help->Driven());
+        QCOMPARE(held->currentItem()->text(), QStringLiteral("PID"));
+        QVERIFY(shown.Services.Prompts.Messages().isEmpty());
     }
 
     void OK_And_Cancel_Give_Their_Results() {

@@ -18,6 +18,14 @@ std::optional<TScripted_Prompts::TScripted> TScripted_Prompts::Next(TQuestion_Ki
     return next;
 }
 
+void TScripted_Prompts::Answer_Text(std::optional<QString> text) {
+    Script.push_back({TQuestion_Kind::Text, std::move(text)});
+}
+
+void TScripted_Prompts::Answer_File_Name(std::optional<QString> name) {
+    Script.push_back({TQuestion_Kind::File_Name, std::move(name)});
+}
+
 bool TScripted_Prompts::Ask_Yes_No(const QString& caption, const QString& text, TAnswer default_answer) {
     Asked.push_back({TQuestion_Kind::Yes_No, caption, text, default_answer, {}, {}});
     const auto next = Next(TQuestion_Kind::Yes_No, caption + QStringLiteral(": ") + text);

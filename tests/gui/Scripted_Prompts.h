@@ -29,12 +29,9 @@ class TScripted_Prompts : public TUser_Prompts {
     void Answer_Yes_No(bool answer) {
         Script.push_back({TQuestion_Kind::Yes_No, answer ? QStringLiteral("y") : QString()});
     }
-    void Answer_Text(std::optional<QString> text) {
-        Script.push_back({TQuestion_Kind::Text, std::move(text)});
-    }
-    void Answer_File_Name(std::optional<QString> name) {
-        Script.push_back({TQuestion_Kind::File_Name, std::move(name)});
-    }
+    // Out of line: inlined, a cancelled answer trips the compiler's maybe-uninitialized warning.
+    void Answer_Text(std::optional<QString> text);
+    void Answer_File_Name(std::optional<QString> name);
 
     bool Ask_Yes_No(const QString& caption, const QString& text, TAnswer default_answer) override;
     std::optional<QString> Ask_Text(const QString& caption, const QString& prompt,

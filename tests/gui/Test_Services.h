@@ -44,9 +44,21 @@ struct TMemory_Catalogues {
     TMemory_Catalogues(const TMemory_Catalogues&) = delete;
     TMemory_Catalogues& operator=(const TMemory_Catalogues&) = delete;
     TCatalogues Get() {
-        return {
-            &Items, &Creatures, &QIDs, &Compounds, &Effects, &Poisons, [this] { return Store.Last_Failure; }};
+        return {&Items,
+                &Creatures,
+                &QIDs,
+                &Compounds,
+                &Effects,
+                &Poisons,
+                [this] { return Store.Last_Failure; },
+                {},
+                [this](const std::string& catalogue, const std::vector<std::string>& texts, bool replace,
+                       TRecords_Stored& stored) { return Store_Records(catalogue, texts, replace, stored); }};
     }
+    // Stores an exchange file's records as the catalogue library does: all of them, or none while
+    // the store fails.
+    std::string Store_Records(const std::string& catalogue, const std::vector<std::string>& texts,
+                              bool replace, TRecords_Stored& stored);
     // Every record of the starter catalogue shipped in data/catalogues.
     void Load_Starter();
 };

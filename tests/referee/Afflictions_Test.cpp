@@ -251,7 +251,7 @@ TEST_F(Poisoning_Test, Roll_Adds_Miss_Line_Before_Hit_Line) {
     const auto random = Roll_Poisoning(Referee, "<Random>").Lines;
     ASSERT_EQ(random.size(), 21u);
     EXPECT_EQ(random[1], "Type Dreamleaf: unconscious.  ");
-    EXPECT_EQ(random[2], "Type Grey Dust: ");
+    EXPECT_EQ(random[2], "Type Grey Dust: effect \"Lost effect\" is not in the catalogue");
 }
 
 TEST_F(Poisoning_Test, Effect_Beyond_Whole_Numbers_Stops_The_Roll) {

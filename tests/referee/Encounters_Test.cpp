@@ -179,5 +179,23 @@ TEST_F(Encounter_Roll, Chosen_Creature_And_Largest_Group) {
     EXPECT_EQ(std::count(swarm.Lines[2].begin(), swarm.Lines[2].end(), '\n'), 999);
 }
 
+// A creature whose hit points the rolls cannot hold is named in its encounter; the others follow.
+TEST_F(Encounter_Roll, A_Creature_Too_Large_To_Roll_Is_Named_And_The_Next_Encounter_Follows) {
+    TCreature_Profile* titan = Profile("Titan", "Giant", 1, 1);
+    titan->Set_Fixed_HP(0);
+    titan->Set_Add_HP(2147483600);
+    Creatures.Add(titan);
+    TFunction_Random dice([](int) { return 0; });
+    TRandom_Override use(dice);
+    const TRoll_Result result = Encounters.Roll(TEncounter_Choices{.Level = 1, .Creature = "Titan"});
+    EXPECT_EQ(result.Error, "");
+    ASSERT_EQ(result.Lines.size(), 30u);
+    EXPECT_EQ(result.Lines[0], "Titan");
+    EXPECT_EQ(
+        result.Lines[1],
+        "The creature \"Titan\" could not be rolled (Arithmetic overflow): one of its numbers is too large.");
+    EXPECT_EQ(result.Lines[29], "----------");
+}
+
 } // namespace
 } // namespace Vexlor

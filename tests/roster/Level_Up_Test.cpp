@@ -59,6 +59,16 @@ TEST(Level_Up_Summary, A_Level_That_Changes_Only_Hit_Points_Shows_Just_That_Line
     EXPECT_EQ(Level_Up_Summary(before, character), (Lines{"Hit points = 19 (+-1)", ""}));
 }
 
+// An engineer going from level 18 to 19 gains one QID of the tenth level and nothing else.
+TEST(Level_Up_Summary, A_Change_Of_The_Tenth_QID_Level_Is_Told) {
+    With_Scores character(3);
+    Give_Class(character, 1, Class_General_Engineer, 18);
+    const TLevel_Up_Snapshot before = Take_Level_Up_Snapshot(character);
+    Give_Class(character, 1, Class_General_Engineer, 19);
+    EXPECT_EQ(Level_Up_Summary(before, character),
+              (Lines{"Hit points = 20 (+0)", "", "Level 10 QIDs = 8 (+1)"}));
+}
+
 TEST(Level_Up_Summary, A_Non_Rogue_Level_Up_Line_By_Line) {
     With_Scores character(3);
     Give_Class(character, 1, Class_Mercenary, 5);
@@ -126,7 +136,9 @@ TEST(Class_Up_Choices, Gaps_Lowest_Level_Preselection_And_The_Alternate_Header) 
         const char* Header;
     };
     const TCase cases[] = {
-        {{{1, Class_Chemist, 3}, {3, Class_Medic, 2}, {4, Class_Historian, 2}}, 7, 3, true, ""},
+        {{{1, Class_Chemist, 3}, {3, Class_Medic, 2}, {4, Class_Historian, 2}}, 8, 3, true, ""},
+        // Four vocations: the Medic takes two of them, so none is left to add.
+        {{{1, Class_Chemist, 3}, {3, Class_Medic, 2}, {4, Class_Historian, 2}}, 7, 3, false, ""},
         {{{2, Class_Chemist, 3}, {5, Class_Medic, 2}}, 1, 5, false, "You are about to level up as a Medic"},
         {{{1, Class_Chemist, 2}, {2, Class_Medic, 2}}, 1, 1, false, ""},
         {{{1, Class_Rogue, 2}}, 6, 1, false, "You are about to level up as a Rogue"},
@@ -151,6 +163,7 @@ TEST(Class_Up_Choices, Gaps_Lowest_Level_Preselection_And_The_Alternate_Header) 
 
 TEST(New_Vocation, Goes_Into_The_First_Gap_At_Level_0_And_Back_Takes_It_Away) {
     With_Scores character(6);
+    character.Cognitive = 7; // four vocations: the Chemist and the Medic (who counts twice) leave one
     Give_Class(character, 1, Class_Chemist, 3);
     Give_Class(character, 2, Class_Historian, 4);
     Give_Class(character, 3, Class_Medic, 2);

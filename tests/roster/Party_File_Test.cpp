@@ -122,6 +122,7 @@ TEST(Party_File, Display_Text_Is_Name_Tab_And_The_Classes_Of_Slots_One_To_Four) 
     const TRoster_List party = {{"Rex\tCommando", ""}, {"Una", ""}, {"Zed\tMedic, Rogue", ""}};
     EXPECT_EQ(Member_Names(party, 1), (std::vector<std::string>{"Rex", "Zed"}));
     EXPECT_EQ(Member_Names(party, -1), (std::vector<std::string>{"Rex", "Una", "Zed"}));
+    EXPECT_EQ(Sheet_File_Name(Display_Name("Zo\xEB \"Ace\" D/3\tMedic")), "Zo\xEB _Ace_ D_3.rtf");
 }
 
 } // namespace

@@ -20,6 +20,15 @@ TEST(Position_File, Reads_Back_What_It_Writes) {
     TWindow_Bounds read;
     Read_Position_File(Position_File_Text(written), read, 100, 100);
     EXPECT_EQ(read, written);
+    EXPECT_EQ(Remembered_Party(Position_File_Text(written)), "");
+
+    // The party selected last rides beside the position, written as the party file writes names.
+    const std::string with_party = Position_File_Text(written, "Team \"A\" <one> & two");
+    EXPECT_EQ(with_party, "<vexlor><header>V1.0</header><body><#position=-12,40,784,480><#party=\"Team "
+                          "&#34;A&#34; &lt;one&gt; &amp; two\"></body></vexlor>\r\n");
+    EXPECT_EQ(Remembered_Party(with_party), "Team \"A\" <one> & two");
+    Read_Position_File(with_party, read, 100, 100);
+    EXPECT_EQ(read, written);
 }
 
 struct TPosition_Case {

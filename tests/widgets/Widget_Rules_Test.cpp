@@ -1,6 +1,9 @@
+#include "tests/Test_Folder.h"
 #include "widgets/Dual_List_Rule.h"
+#include "widgets/File_Target_Rule.h"
 #include "widgets/Low_High_Rule.h"
 #include "widgets/Screen_Fit.h"
+#include "widgets/Visual_Order.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,25 @@ TEST(Screen_Fit, Help_Opens_Beside_Its_Dialog) {
               (TScreen_Rect{0, 0, 600, 500})); // roomier left
 }
 
+// A label-less picture of a dialog: a tall list with its buttons column beside it, a row of a box
+// and a button whose tops differ by a few pixels, two columns of boxes, and a last row.
+TEST(Visual_Order, Rows_Top_To_Bottom_Each_Left_To_Right) {
+    const std::vector<TScreen_Rect> controls = {
+        {300, 200, 80, 30},  // 0: second row, right: the button, a little taller
+        {10, 203, 200, 24},  // 1: second row, left: the box
+        {10, 10, 200, 150},  // 2: first row: the list
+        {400, 10, 200, 150}, // 3: first row: the other list
+        {250, 40, 40, 25},   // 4: between the lists, upper button
+        {250, 70, 40, 25},   // 5: between the lists, lower button
+        {10, 300, 80, 24},   // 6: third row, left column
+        {10, 330, 80, 24},   // 7: fourth row, left column
+        {200, 330, 80, 24},  // 8: fourth row, right column
+        {200, 300, 80, 24},  // 9: third row, right column
+    };
+    EXPECT_EQ(Visual_Order(controls), (std::vector<std::size_t>{2, 4, 5, 3, 1, 0, 6, 9, 7, 8}));
+    EXPECT_TRUE(Visual_Order({}).empty());
+}
+
 TEST(Low_High_Rule, Each_Side_Moves_The_Other_Only_When_It_Must) {
     EXPECT_EQ(Set_Low({2, 8}, 3), (TLow_High{3, 8}));
     EXPECT_EQ(Set_Low({2, 8}, 10), (TLow_High{10, 10}));
@@ -69,6 +91,25 @@ TEST(Dual_List_Rule, Moves_Keep_Order_And_Never_Double) {
     EXPECT_EQ(to, (std::vector<std::string>{"Cold", "Blind", "Daze"}));
     Move_Entries(from, to, {});
     EXPECT_EQ(from, (std::vector<std::string>{"Acid"}));
+}
+
+// A file the user names: the campaign's own files are refused in any case and behind a link, a
+// folder is refused, an existing file is asked about unless it is only appended to.
+TEST(File_Target_Rule, Own_Files_Are_Refused_And_Existing_Ones_Asked_About) {
+    Testing::TTemporary_Folder folder;
+    folder.Write("notes.txt", "kept");
+    std::filesystem::create_symlink(folder.Path / "Characters.master", folder.Path / "party.txt");
+    for (const char* own : {"TABLES.TXT", "tables.txt", "Vexlor.catalogue", "characters.MASTER.bak", "cfg",
+                            "MALE.NAM", "Vexlor.hlp", "party.txt"})
+        EXPECT_EQ(Check_File_Target(folder.Path / own, TWrite_Mode::Replace), TFile_Target::Refuse_Own_File)
+            << own;
+    EXPECT_EQ(Check_File_Target(folder.Path / "TABLES.TXT", TWrite_Mode::Append),
+              TFile_Target::Refuse_Own_File);
+    EXPECT_EQ(Check_File_Target(folder.Path / "notes.txt", TWrite_Mode::Replace), TFile_Target::Ask_Replace);
+    EXPECT_EQ(Check_File_Target(folder.Path / "notes.txt", TWrite_Mode::Append), TFile_Target::Write);
+    EXPECT_EQ(Check_File_Target(folder.Path / "new.txt", TWrite_Mode::Replace), TFile_Target::Write);
+    EXPECT_EQ(Check_File_Target(folder.Path, TWrite_Mode::Replace), TFile_Target::Refuse_Folder);
+    EXPECT_EQ(Check_File_Target(folder.Path / "sub" / "", TWrite_Mode::Append), TFile_Target::Refuse_Folder);
 }
 
 } // namespace

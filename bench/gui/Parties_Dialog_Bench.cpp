@@ -1,0 +1,139 @@
+// The parties window over the party file of a long campaign: one party of 10,000 characters with
+// their inventories (about 20 MB) beside a party of one. Showing the window (the party file read,
+// the large party's characters listed with their names' column fitted) and selecting the large
+// party from the small one, each next to the bare read of the same file in the same run. The
+// window's widgets are real and shown on the offscreen platform; times in milliseconds.
+#include "foundations/Files.h"
+#include "referee/Output_File.h"
+#include "referee/Tables.h"
+#include "roster/Party_File.h"
+#include "shell/characters/CharacterChoice.h"
+#include "widgets/Help_System.h"
+#include "widgets/User_Prompts.h"
+
+#include <QApplication>
+#include <QListWidget>
+
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+using namespace Vexlor;
+namespace fs = std::filesystem;
+
+constexpr int Party_Size = 10000;
+
+// A character who has played for months: scores, a class, and a pack of weapons, armour and gear.
+std::string Stored_Text(int number) {
+    std::string text = "<name>Mara Voss " + std::to_string(number) +
+                       "</name><#strength=" + std::to_string(3 + number % 16) + "><#class1=\"" +
+                       Class_Name[number % Max_Classes] + "\"><#level1=" + std::to_string(1 + number % 9) +
+                       "><items>";
+    for (int item = 0; item < 16; ++item)
+        text +=
+            "<item>Laser Pistol Mk " + std::to_string(item) + "</item><item>Plate Armor &amp; Helmet</item>";
+    return text + "<item>PID<item>Heal plan</item></item></items><equip>Laser Pistol Mk 1</equip>";
+}
+
+// The campaign folder, the working folder of the whole run, with its party file, and the window
+// over it, shown.
+class TCampaign {
+  public:
+    TCampaign()
+        : Folder(Make_Folder()),
+          Help(Folder, "Vexlor.hlp", Prompts), Services{{Help, Prompts}, TCatalogues{}, Tables, Output},
+          Window(Services) {
+        Window.Prepare();
+        Window.show();
+        QApplication::processEvents();
+    }
+    ~TCampaign() {
+        fs::current_path(fs::temp_directory_path());
+        fs::remove_all(Folder);
+    }
+
+    QListWidget* List(const char* name) { return Window.findChild<QListWidget*>(QString::fromLatin1(name)); }
+
+    const fs::path Folder;
+    TTable Tables;
+    TOutput_File Output{[](const std::string&) {}};
+    TQt_User_Prompts Prompts;
+    THelp_System Help;
+    TServices Services;
+    TCharacter_Choice_Dialog Window;
+
+  private:
+    static fs::path Make_Folder() {
+        const fs::path folder =
+            fs::temp_directory_path() / ("vexlor_parties_bench_" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        TRoster_List characters;
+        for (int number = 0; number < Party_Size; ++number) {
+            TVexlor_Character character;
+            character.Deserialize(Stored_Text(number).c_str());
+            characters.push_back({Character_Display_Text(character), Stored_Text(number)});
+        }
+        const TRoster_List parties{{"Alpha team", Party_Text(characters)},
+                                   {"Beta team", Party_Text({characters.front()})}};
+        if (const TResult written = Write_File_Atomic(folder / Party_File_Name, Party_File_Text(parties));
+            !written.Ok())
+            throw std::runtime_error(written.Problem());
+        fs::current_path(folder);
+        return folder;
+    }
+};
+
+// Made on first use and gone before the application is.
+std::unique_ptr<TCampaign> Shared_Campaign;
+
+TCampaign& Campaign() {
+    if (!Shared_Campaign)
+        Shared_Campaign = std::make_unique<TCampaign>();
+    return *Shared_Campaign;
+}
+
+void Party_File_Read(benchmark::State& state) {
+    const fs::path file = Campaign().Folder / Party_File_Name;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Read_File(file));
+}
+
+void Show_Parties_Window(benchmark::State& state) {
+    for (auto _ : state) {
+        Campaign().Window.Prepare();
+        QApplication::processEvents();
+    }
+    state.counters["characters"] = Campaign().List("Characters_List")->count();
+}
+
+void Select_Large_Party(benchmark::State& state) {
+    QListWidget* parties = Campaign().List("Parties_List");
+    for (auto _ : state) {
+        state.PauseTiming();
+        parties->setCurrentRow(1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        parties->setCurrentRow(0);
+        QApplication::processEvents();
+    }
+    state.counters["characters"] = Campaign().List("Characters_List")->count();
+}
+
+BENCHMARK(Party_File_Read)->Unit(benchmark::kMillisecond);
+BENCHMARK(Show_Parties_Window)->Unit(benchmark::kMillisecond);
+BENCHMARK(Select_Large_Party)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// The widgets need an application on the offscreen platform before the first benchmark runs.
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Shared_Campaign.reset();
+    return 0;
+}

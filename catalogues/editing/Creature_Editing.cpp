@@ -1,6 +1,10 @@
 #include "catalogues/editing/Creature_Editing.h"
 
 #include "catalogues/editing/Editor_Texts.h"
+#include "foundations/CommonUt.h"
+
+#include <charconv>
+#include <stdexcept>
 
 namespace Vexlor {
 
@@ -104,6 +108,35 @@ void Store_Slots(const TState& state, TProfile& profile) {
     }
 }
 
+// Whether every piece of a chance text between its commas is a whole number a chance code holds;
+// blanks around a number do not count.
+bool Chances_Readable(const std::string& text) {
+    std::size_t from = 0;
+    for (;;) {
+        const auto comma = text.find(',', from);
+        const std::string piece =
+            Edit(text.substr(from, comma == std::string::npos ? std::string::npos : comma - from), Edit_Trim);
+        int chance = 0;
+        const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), chance);
+        if (piece.empty() || error != std::errc() || end != piece.data() + piece.size() || chance < 0 ||
+            chance > 255)
+            return false;
+        if (comma == std::string::npos)
+            return true;
+        from = comma + 1;
+    }
+}
+
+// The chance codes of a chance text; a blank text holds no chance at all.
+std::string Checked_Chances(const std::string& typed, const char* which) {
+    const std::string text = Edit(typed, Edit_Trim);
+    if (!text.empty() && !Chances_Readable(text))
+        throw std::invalid_argument("The " + std::string(which) + " treasure chance \"" + text +
+                                    "\" cannot be stored: chances are whole numbers from 0 to 255 "
+                                    "separated by \",\".");
+    return Chances_Of(text);
+}
+
 } // namespace
 
 std::vector<std::string> Poison_Type_Choices() {
@@ -179,9 +212,9 @@ std::unique_ptr<TCreature_Profile> Build_Creature(const TCreature_Editor_State& 
     profile->Set_Poison_Hide(Poison_Of(state.Poison_Hide));
     profile->Set_Nature(static_cast<TNature>(state.Nature));
     profile->Set_Treasure_Type_Carried(state.Treasure_Carried.c_str());
-    profile->Set_Treasure_Type_Carried_Percentages(Chances_Of(state.Carried_Chance));
+    profile->Set_Treasure_Type_Carried_Percentages(Checked_Chances(state.Carried_Chance, "carried"));
     profile->Set_Treasure_Type_In_Lair(state.Treasure_In_Lair.c_str());
-    profile->Set_Treasure_Type_In_Lair_Percentages(Chances_Of(state.Lair_Chance));
+    profile->Set_Treasure_Type_In_Lair_Percentages(Checked_Chances(state.Lair_Chance, "in-lair"));
     profile->Set_Description(Memo_Lines_Joined(state.Description).c_str());
     Store_Slots(state, *profile);
     return profile;

@@ -109,7 +109,9 @@ TCreature_Editor_State New_Creature_State();
 TCreature_Editor_State Creature_State(const TCreature_Profile& profile);
 
 // The profile the editor builds: a copy of the edited one (null for a new creature) with every
-// property the editor shows overwritten from state.
+// property the editor shows overwritten from state. A treasure chance text that is not whole
+// numbers from 0 to 255 (the codes a chance is kept in) separated by "," is refused with
+// std::invalid_argument naming it, rather than stored as 0 or cut to 255.
 std::unique_ptr<TCreature_Profile> Build_Creature(const TCreature_Editor_State& state,
                                                   const TCreature_Profile* edited);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace Vexlor {
 namespace {
 
@@ -42,11 +44,26 @@ TEST(Creature_Editing, TreasureChancesShownAsDecimalCodes) {
     EXPECT_EQ(state.Lair_Chance, "");
 
     auto typed = state;
-    typed.Carried_Chance = "25, 300,x";
+    typed.Carried_Chance = " 25, 255,0 ";
     typed.Lair_Chance = "75";
     const auto built = Build_Creature(typed, &profile);
     EXPECT_EQ(built->Get_Treasure_Type_Carried_Percentages(), std::string("\x19\xff\0", 3));
     EXPECT_EQ(built->Get_Treasure_Type_In_Lair_Percentages(), "K");
+    typed.Lair_Chance = " ";
+    EXPECT_EQ(Build_Creature(typed, &profile)->Get_Treasure_Type_In_Lair_Percentages(), "");
+
+    // A chance that would be stored as another number is refused, naming it.
+    for (const char* refused : {"abc", "50,,100", "50,", "256", "-1", "25x", "99999999999"}) {
+        typed.Lair_Chance = refused;
+        try {
+            (void)Build_Creature(typed, &profile);
+            ADD_FAILURE() << refused;
+        } catch (const std::invalid_argument& error) {
+            EXPECT_EQ(error.what(), "The in-lair treasure chance \"" + std::string(refused) +
+                                        "\" cannot be stored: chances are whole numbers from 0 to 255 "
+                                        "separated by \",\".");
+        }
+    }
 }
 
 TEST(Creature_Editing, ShownFormsOfStoredValues) {

@@ -39,7 +39,7 @@ TFile_Target Check_File_Target(const fs::path& path, TWrite_Mode mode) {
     if (fs::is_directory(path, error) || !path.has_filename())
         return TFile_Target::Refuse_Folder;
     if (mode == TWrite_Mode::Replace && fs::exists(path, error))
-        return TFile_Target::Ask_Replace;
+        return fs::is_regular_file(path, error) ? TFile_Target::Ask_Replace : TFile_Target::Refuse_Special;
     return TFile_Target::Write;
 }
 
@@ -51,6 +51,8 @@ std::string_view File_Target_Text(TFile_Target target) {
         return "%1 is one of the campaign's own files and is never written over. Choose another name.";
     case TFile_Target::Refuse_Folder:
         return "%1 is a folder. Type the name of a file in it.";
+    case TFile_Target::Refuse_Special:
+        return "%1 is a device or a pipe, not a file, and is never replaced. Choose another name.";
     case TFile_Target::Write:
         break;
     }

@@ -110,6 +110,8 @@ TEST(File_Target_Rule, Own_Files_Are_Refused_And_Existing_Ones_Asked_About) {
     EXPECT_EQ(Check_File_Target(folder.Path / "new.txt", TWrite_Mode::Replace), TFile_Target::Write);
     EXPECT_EQ(Check_File_Target(folder.Path, TWrite_Mode::Replace), TFile_Target::Refuse_Folder);
     EXPECT_EQ(Check_File_Target(folder.Path / "sub" / "", TWrite_Mode::Append), TFile_Target::Refuse_Folder);
+    EXPECT_EQ(Check_File_Target("/dev/full", TWrite_Mode::Replace), TFile_Target::Refuse_Special);
+    EXPECT_EQ(Check_File_Target("/dev/full", TWrite_Mode::Append), TFile_Target::Write);
 }
 
 } // namespace

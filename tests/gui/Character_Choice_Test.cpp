@@ -13,12 +13,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <algorithm>
 #include <memory>
@@ -369,6 +371,29 @@ class TCharacter_Choice_Test : public QObject {
         shown.Prepare();
         QCOMPARE(shown.Parties()->currentItem()->text(), QStringLiteral("Beta team"));
         QCOMPARE(shown.Entries(shown.Characters()), QStringList{QStringLiteral("Zed")});
+    }
+
+    // A name shows whole as far as the middle of the list, with the classes just past the
+    // longest one; a longer name is cut short and shows whole in its tool tip.
+    void A_Name_Too_Long_For_Its_Column_Shows_Whole_In_A_Tool_Tip() {
+        TShown_Parties shown;
+        const std::string long_name = "Zo\xEB \"Ace\" Delacroix-Montgomery of the Outer Rim Freight Guild";
+        const std::string short_name = "Zo\xEB \"Ace\" Dune";
+        shown.Write_Party_File(Party_File_Text(
+            {{"P", Party_Text({{long_name + "\tChemist", "<name>" + long_name + "</name>"},
+                               {short_name + "\tMedic", "<name>" + short_name + "</name>"}})}}));
+        shown.Prepare();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.Dialog));
+        QListWidget* list = shown.Characters();
+        const auto tip = [list](int row) {
+            const QPoint at = list->visualItemRect(list->item(row)).center();
+            QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &help);
+            return help.isAccepted() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Zo\u00EB \"Ace\" Dune\tMedic"));
+        QCOMPARE(tip(1), QString());
+        QCOMPARE(tip(0), To_QString(long_name));
     }
 
     // A party of a long campaign: 10,000 characters with inventories.

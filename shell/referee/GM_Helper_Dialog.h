@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class QChart;
 class QChartView;
 class QCheckBox;
 class QComboBox;
@@ -81,6 +82,7 @@ class TGM_Helper_Form : public TKit_Dialog {
     QWidget* Make_Odds_Panel(QWidget* parent);
     void Show_Odds();
     void Draw_Odds();
+    QChart* Odds_Chart();
     // The Tables tab's "Check": the findings in Table_Results; a double click on one, or Enter on
     // it, shows its line of the table file. Made after Table_Results.
     QPushButton* Make_Check_Button(QWidget* tab);
@@ -106,7 +108,8 @@ class TGM_Helper_Form : public TKit_Dialog {
     QPlainTextEdit* Table_Results = nullptr;
     QListWidget* Table_List = nullptr;
     TOdds_Report Odds;
-    QChartView* Odds_Chart = nullptr;
+    QWidget* Odds_Chart_Place = nullptr; // holds the chart once the first odds are shown
+    QChartView* Odds_Chart_View = nullptr;
     QRadioButton* Odds_At_Least = nullptr;
     QListWidget* Odds_Figures = nullptr;
     TTable_Check Last_Check;

@@ -50,11 +50,12 @@ QPushButton* TGM_Helper_Form::Make_Odds_Button(QWidget* tab) {
 QWidget* TGM_Helper_Form::Make_Odds_Panel(QWidget* parent) {
     auto* panel = new QWidget(parent);
     Set_Help_Context(panel, Help_Dice_Odds);
-    Odds_Chart = Make_Named<QChartView>(panel, "Odds_Chart");
-    Odds_Chart->setFocusPolicy(Qt::NoFocus);
-    Odds_Chart->setRenderHint(QPainter::Antialiasing);
-    Odds_Chart->setMinimumSize(360, 240);
-    Odds_Chart->chart()->legend()->hide();
+    // The chart is made on the first Odds: making the first chart of a run takes longer than the
+    // rest of the GM Helper, and the window is made when the program starts.
+    Odds_Chart_Place = new QWidget(panel);
+    Odds_Chart_Place->setMinimumSize(360, 240);
+    new QVBoxLayout(Odds_Chart_Place);
+    Odds_Chart_Place->layout()->setContentsMargins(0, 0, 0, 0);
     auto* exactly = Make_Named<QRadioButton>(panel, "Odds_Exactly", tr("e&xactly"));
     exactly->setChecked(true);
     Odds_At_Least = Make_Named<QRadioButton>(panel, "Odds_At_Least", tr("a&t least"));
@@ -62,7 +63,7 @@ QWidget* TGM_Helper_Form::Make_Odds_Panel(QWidget* parent) {
     Set_Tab_Stops(Odds_Figures, Figure_Tab_Stops);
 
     auto* chart_column = new QVBoxLayout;
-    chart_column->addWidget(Odds_Chart, 1);
+    chart_column->addWidget(Odds_Chart_Place, 1);
     chart_column->addLayout(Make_Row({exactly, Odds_At_Least}));
     auto* columns = new QHBoxLayout(panel);
     columns->setContentsMargins(0, 0, 0, 0);
@@ -84,8 +85,21 @@ void TGM_Helper_Form::Show_Odds() {
 }
 
 // The bars of the last odds, of exactly each value or of at least it, in percent.
+QChart* TGM_Helper_Form::Odds_Chart() {
+    if (!Odds_Chart_View) {
+        Odds_Chart_View = Make_Named<QChartView>(Odds_Chart_Place, "Odds_Chart");
+        Odds_Chart_View->setFocusPolicy(Qt::NoFocus);
+        Odds_Chart_View->setRenderHint(QPainter::Antialiasing);
+        Odds_Chart_View->chart()->legend()->hide();
+        Odds_Chart_Place->layout()->addWidget(Odds_Chart_View);
+    }
+    return Odds_Chart_View->chart();
+}
+
 void TGM_Helper_Form::Draw_Odds() {
-    QChart* chart = Odds_Chart->chart();
+    if (Odds.Bars.empty() && !Odds_Chart_View)
+        return;
+    QChart* chart = Odds_Chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);

@@ -394,6 +394,7 @@ class TCharacter_Choice_Test : public QObject {
         QCOMPARE(list->item(1)->text(), QStringLiteral("Zo\u00EB \"Ace\" Dune\tMedic"));
         QCOMPARE(tip(1), QString());
         QCOMPARE(tip(0), To_QString(long_name));
+        Save_Picture_If_Asked(&shown.Dialog, QStringLiteral("Parties_Long_Name.png"));
     }
 
     // A party of a long campaign: 10,000 characters with inventories.

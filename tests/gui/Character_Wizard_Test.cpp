@@ -258,6 +258,7 @@ class TCharacter_Wizard_Test : public QObject {
         QCOMPARE(shown.Get<QSpinBox>("Weight_Edit")->value(), 174);
         QCOMPARE(shown.Get<QSpinBox>("Height_Edit")->value(), 70);
         QCOMPARE(shown.Character.Weight, 174);
+        Save_Picture_If_Asked(&shown.Wizard, QStringLiteral("Wizard_Appearance_Rolled.png"));
         auto* weight = shown.Get<QSpinBox>("Weight_Edit");
         weight->setFocus();
         QTest::keyClick(weight, Qt::Key_A, Qt::ControlModifier);

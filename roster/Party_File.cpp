@@ -25,10 +25,11 @@ std::string Element_Name(std::string_view token, std::size_t prefix_length) {
 
 // The elements "<name=\"text\">stored</name>" of text, in order; text between tags (the line
 // breaks between parties) is ignored. Whitespace is preserved: the tab of a display text and
-// the blanks of stored texts are part of what the game master typed. When the text ends inside
-// an element, cut (if given) receives its name, or "" when it ends inside a tag.
+// the blanks of stored texts are part of what the game master typed. end (if given) tells where
+// the text ended.
+enum class TText_End { Whole, In_Tag, In_Last_Element };
 TRoster_List Read_Elements(std::string_view text, std::string_view prefix, const std::string& name,
-                           std::optional<std::string>* cut = nullptr) {
+                           TText_End* end = nullptr) {
     TRoster_List list;
     TSHTML_Parser parser;
     parser.Preserve_Whitespace = true;
@@ -40,13 +41,13 @@ TRoster_List Read_Elements(std::string_view text, std::string_view prefix, const
             continue;
         // A tag cut off by the end of the file names no party: nothing of it can be trusted.
         if (token.back() != '>') {
-            if (cut)
-                *cut = "";
+            if (end)
+                *end = TText_End::In_Tag;
         } else if (token.size() >= prefix.size() && Same_Text(token.substr(0, prefix.size()), prefix)) {
             std::string entry_text = Element_Name(token, prefix.size());
             std::string stored = parser.Read_Section(end_tag, start_prefix);
-            if (cut && !parser.Section_Closed)
-                *cut = entry_text;
+            if (end && !parser.Section_Closed)
+                *end = TText_End::In_Last_Element;
             list.push_back({std::move(entry_text), std::move(stored)});
         } else {
             Skip_Unknown_Tag(parser, token);
@@ -71,10 +72,44 @@ void Append_Element(std::string& out, std::string_view prefix, const TRoster_Ent
     out += end_tag;
 }
 
+// Whether a party of this text, written with a party after it, reads back as written: a tag left
+// open would otherwise take in the end tags and the parties written after it.
+bool Writes_Back_Whole(const std::string& party_text) {
+    const TRoster_List read =
+        Read_Elements(Party_File_Text({{"p", party_text}, {"q", {}}}), Party_Prefix, "party");
+    return read.size() == 2 && read.front().Stored == party_text;
+}
+
+// The text of a party the end of the file cut short, as it is written back: the characters that
+// could be read, each element closed, without the tag the end cut in two. A character whose text
+// would still leave a tag open (tags of parties inside it, which only a hand-made file holds) is
+// left out with those after it.
+std::string Whole_Party_Text(std::string_view party_text) {
+    TText_End end = TText_End::Whole;
+    TRoster_List characters = Read_Elements(party_text, Character_Prefix, "character", &end);
+    if (end == TText_End::In_Last_Element) {
+        std::string& stored = characters.back().Stored;
+        const auto closed = stored.rfind('>');
+        if (const auto open = stored.find('<', closed == std::string::npos ? 0 : closed + 1);
+            open != std::string::npos)
+            stored.erase(open);
+    }
+    std::string text = Party_Text(characters);
+    while (!Writes_Back_Whole(text)) {
+        characters.pop_back();
+        text = Party_Text(characters);
+    }
+    return text;
+}
+
 } // namespace
 
 TRoster_List Read_Parties(std::string_view file_text) {
-    return Read_Elements(file_text, Party_Prefix, "party");
+    TText_End end = TText_End::Whole;
+    TRoster_List parties = Read_Elements(file_text, Party_Prefix, "party", &end);
+    if (end == TText_End::In_Last_Element)
+        parties.back().Stored = Whole_Party_Text(parties.back().Stored);
+    return parties;
 }
 
 TRoster_List Read_Party_Members(std::string_view party_text) {
@@ -82,20 +117,25 @@ TRoster_List Read_Party_Members(std::string_view party_text) {
 }
 
 std::optional<std::string> Cut_Short_Element(std::string_view file_text) {
-    std::optional<std::string> party;
-    const TRoster_List parties = Read_Elements(file_text, Party_Prefix, "party", &party);
-    if (!party)
+    TText_End party_end = TText_End::Whole;
+    const TRoster_List parties = Read_Elements(file_text, Party_Prefix, "party", &party_end);
+    if (party_end == TText_End::Whole)
         return std::nullopt;
-    if (party->empty())
+    if (party_end == TText_End::In_Tag)
         return "a party";
-    std::optional<std::string> character;
-    Read_Elements(parties.back().Stored, Character_Prefix, "character", &character);
-    const std::string named_party = "the party \"" + *party + "\"";
-    if (!character)
+    TText_End character_end = TText_End::Whole;
+    const TRoster_List characters =
+        Read_Elements(parties.back().Stored, Character_Prefix, "character", &character_end);
+    const std::string named_party = "the party \"" + parties.back().Text + "\"";
+    switch (character_end) {
+    case TText_End::Whole:
         return named_party;
-    if (character->empty())
+    case TText_End::In_Tag:
         return "a character of " + named_party;
-    return "the character \"" + character->substr(0, character->find('\t')) + "\" of " + named_party;
+    case TText_End::In_Last_Element:
+        break;
+    }
+    return "the character \"" + Display_Name(characters.back().Text) + "\" of " + named_party;
 }
 
 std::string Party_Text(const TRoster_List& characters) {

@@ -23,7 +23,9 @@ struct TRoster_Entry {
 };
 using TRoster_List = std::vector<TRoster_Entry>;
 
-// The parties of a party file's text in file order; none when the text holds no party.
+// The parties of a party file's text in file order; none when the text holds no party. A party the
+// end of the text cuts short holds the characters that could be read, each a whole element, so
+// that writing it back closes what was left open.
 TRoster_List Read_Parties(std::string_view file_text);
 
 // The characters of a party's stored text in stored order.

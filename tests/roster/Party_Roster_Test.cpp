@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 namespace Vexlor {
 namespace {
@@ -237,6 +238,25 @@ TEST_F(Party_Roster_Test, A_File_Cut_Short_Loads_What_It_Can_And_Is_Kept) {
         Folder.Write("Characters.master", "<party=\"Alpha\"></party>\r\n" + std::string(end));
         EXPECT_THAT(Roster.Load().Problem(), HasSubstr("Characters.master ends in the middle of "));
         EXPECT_THAT(Roster.Parties().front().Text, "Alpha");
+    }
+}
+
+// A file cut inside a tag is written back whole at the next change: the tag cut in two would
+// otherwise take in the end tags written after it, and the parties after it would be lost.
+TEST_F(Party_Roster_Test, A_Party_Cut_Inside_A_Tag_Is_Written_Back_Whole) {
+    const std::pair<const char*, const char*> cuts[] = {{"<character=\"Una\tMe", "[Bo]"},
+                                                        {"<character=\"Una\"><name>U", "[Bo][Una]"},
+                                                        {"<character=\"Una\"><name>Una</na", "[Bo][Una]"}};
+    for (const auto& [end, kept] : cuts) {
+        Folder.Write("Characters.master",
+                     "<party=\"Alpha\"></party>\r\n<party=\"Beta\"><character=\"Bo\">b</character>" +
+                         std::string(end));
+        EXPECT_FALSE(Roster.Load().Ok());
+        EXPECT_TRUE(Roster.New_Party("Gamma").Ok());
+        EXPECT_TRUE(Roster.Load().Ok()) << end;
+        EXPECT_EQ(Texts(Roster.Parties()), "[Alpha][Beta][Gamma]") << end;
+        Roster.Select_Party(1);
+        EXPECT_EQ(Texts(Roster.Characters()), kept) << end;
     }
 }
 

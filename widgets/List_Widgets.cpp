@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QPainter>
@@ -14,6 +15,8 @@
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QToolTip>
+
+#include <cmath>
 
 namespace Vexlor {
 namespace {
@@ -135,13 +138,27 @@ void Fit_First_Column(QListWidget* list) {
     auto* delegate = dynamic_cast<TTab_Stop_Delegate*>(list->itemDelegate());
     if (!delegate)
         return;
-    const QFontMetrics metrics = list->fontMetrics();
-    int widest = 0;
-    for (int row = 0; row < list->count(); ++row)
-        widest = std::max(
-            widest, metrics.horizontalAdvance(list->item(row)->text().section(QLatin1Char('\t'), 0, 0)));
+    // Each first column is measured letter by letter, each letter's advance looked up once, so
+    // that a party of thousands of characters is measured in a moment rather than shaped name by
+    // name; the blank after the widest covers what kerning may add.
+    const QFontMetricsF metrics(list->font());
+    QHash<QChar, qreal> advances;
+    qreal widest = 0;
+    for (int row = 0; row < list->count(); ++row) {
+        qreal width = 0;
+        for (const QChar letter : list->item(row)->text()) {
+            if (letter == QLatin1Char('\t'))
+                break;
+            auto advance = advances.constFind(letter);
+            if (advance == advances.cend())
+                advance = advances.insert(letter, metrics.horizontalAdvance(letter));
+            width += *advance;
+        }
+        widest = std::max(widest, width);
+    }
     // A blank's width between the widest first column and the next.
-    delegate->Fit_First_Stop(widest + metrics.horizontalAdvance(QLatin1Char(' ')));
+    delegate->Fit_First_Stop(
+        static_cast<int>(std::ceil(widest + metrics.horizontalAdvance(QLatin1Char(' ')))));
     list->viewport()->update();
 }
 

@@ -29,8 +29,8 @@ constexpr int Party_Size = 10000;
 std::string Stored_Text(int number) {
     std::string text = "<name>Mara Voss " + std::to_string(number) +
                        "</name><#strength=" + std::to_string(3 + number % 16) + "><#class1=\"" +
-                       Class_Name[number % Max_Classes] + "\"><#level1=" + std::to_string(1 + number % 9) +
-                       "><items>";
+                       std::string(Class_Name[number % Max_Classes]) +
+                       "\"><#level1=" + std::to_string(1 + number % 9) + "><items>";
     for (int item = 0; item < 16; ++item)
         text +=
             "<item>Laser Pistol Mk " + std::to_string(item) + "</item><item>Plate Armor &amp; Helmet</item>";

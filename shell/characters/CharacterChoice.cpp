@@ -390,8 +390,10 @@ void TCharacter_Choice_Dialog::Read_Position() {
     Read_Position_File(*text, bounds, minimumWidth(), minimumHeight());
     move(bounds.Left, bounds.Top);
     resize(bounds.Width, bounds.Height);
-    // The party selected last is selected again; a party since deleted leaves the first selected.
-    if (const int party = Find_Roster_Entry(Roster.Parties(), Remembered_Party(*text)); party >= 0)
+    // The party selected last is selected again (its characters read once more only when it is
+    // not the first, which is read already); a party since deleted leaves the first selected.
+    if (const int party = Find_Roster_Entry(Roster.Parties(), Remembered_Party(*text));
+        party >= 0 && party != Roster.Selected_Party())
         Roster.Select_Party(party);
 }
 

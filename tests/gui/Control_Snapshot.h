@@ -3,6 +3,8 @@
 // happens to set.
 #pragma once
 
+#include "Gui_Test.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,9 +12,11 @@
 #include <QListWidget>
 #include <QMap>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStringList>
+#include <QTest>
 
 #include <algorithm>
 #include <string>
@@ -109,6 +113,22 @@ inline QStringList Changed_Lines(const QStringList& before, const QStringList& a
         if (!after.contains(line))
             changed << line;
     return changed;
+}
+
+// Every control set to a value of its own, stored, and the record opened again: each control shows
+// what it showed before OK, but those in left_out, which the record does not keep.
+template <class Editor>
+void Expect_Every_Control_Kept(Editor& editor, const char* name_box, const QStringList& left_out = {}) {
+    editor.Clear_Record();
+    editor.show();
+    Set_Every_Control(&editor);
+    Find<QLineEdit>(&editor, name_box)->setText(QStringLiteral("Every Field"));
+    const QStringList before = Snapshot(&editor, left_out);
+    Find<QPushButton>(&editor, "OK_Button")->click();
+    QVERIFY(editor.Store_Built().Ok());
+    editor.Clear_Record();
+    QVERIFY(editor.Fill_Record("Every Field"));
+    QCOMPARE(Changed_Lines(before, Snapshot(&editor, left_out)).join(QStringLiteral("; ")), QString());
 }
 
 } // namespace Vexlor::Test

@@ -46,22 +46,6 @@ void Check_Round_Trip(Registry& registry, Editor& editor) {
     }
 }
 
-// Every control set to a value of its own, stored, and the record opened again: each control shows
-// what it showed before OK, but those in left_out, which the record does not keep.
-template <class Editor>
-void Expect_Every_Control_Kept(Editor& editor, const char* name_box, const QStringList& left_out = {}) {
-    editor.Clear_Record();
-    editor.show();
-    Set_Every_Control(&editor);
-    Find<QLineEdit>(&editor, name_box)->setText(QStringLiteral("Every Field"));
-    const QStringList before = Snapshot(&editor, left_out);
-    Find<QPushButton>(&editor, "OK_Button")->click();
-    QVERIFY(editor.Store_Built().Ok());
-    editor.Clear_Record();
-    QVERIFY(editor.Fill_Record("Every Field"));
-    QCOMPARE(Changed_Lines(before, Snapshot(&editor, left_out)).join(QStringLiteral("; ")), QString());
-}
-
 // The starter records with every whole number of their tags set to value (and every range to
 // value-value when ranges is set), as a file edited elsewhere may hold them.
 template <class Registry> void Push_Every_Number(Registry& registry, const std::string& value, bool ranges) {

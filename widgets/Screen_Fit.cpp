@@ -39,8 +39,13 @@ TScreen_Rect Beside(const TScreen_Rect& window, const TScreen_Rect& dialog, cons
     const long long room_right = Right(screen) - Right(dialog);
     const long long room_left = static_cast<long long>(dialog.Left) - screen.Left;
     const bool right = room_right >= window.Width || (room_left < window.Width && room_right >= room_left);
-    const long long left = right ? Right(dialog) : static_cast<long long>(dialog.Left) - window.Width;
     TScreen_Rect placed = window;
+    // Where neither side holds the whole window, it is narrowed to the roomier side when that
+    // still leaves it readable, rather than laid over the dialog.
+    const long long room = right ? room_right : room_left;
+    if (room < window.Width && room >= std::min(window.Width, Least_Width_Beside))
+        placed.Width = static_cast<int>(room);
+    const long long left = right ? Right(dialog) : static_cast<long long>(dialog.Left) - placed.Width;
     placed.Left = static_cast<int>(std::clamp<long long>(left, screen.Left, Right(screen)));
     placed.Top = dialog.Top;
     return Fit_To_Screen(placed, screen);

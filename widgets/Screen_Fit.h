@@ -25,8 +25,12 @@ TScreen_Rect Fit_To_Screen(TScreen_Rect window, const TScreen_Rect& screen);
 // A window of window's size centred over owner, fitted to screen.
 TScreen_Rect Centred_Over(const TScreen_Rect& window, const TScreen_Rect& owner, const TScreen_Rect& screen);
 
+// The narrowest a window placed beside a dialog is made to keep it off the dialog.
+inline constexpr int Least_Width_Beside = 320;
+
 // A window of window's size beside dialog, its top level with the dialog's: right of it where the
-// screen has room, else left of it, else on the roomier side against the screen's edge, so that it
+// screen has room, else left of it; else on the roomier side, narrowed to that side's room when
+// that is at least Least_Width_Beside, or against the screen's edge at its own width, so that it
 // covers as little of the dialog as the screen allows.
 TScreen_Rect Beside(const TScreen_Rect& window, const TScreen_Rect& dialog, const TScreen_Rect& screen);
 

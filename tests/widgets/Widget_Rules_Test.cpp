@@ -50,9 +50,11 @@ TEST(Screen_Fit, Help_Opens_Beside_Its_Dialog) {
     EXPECT_EQ(Beside(help, {200, 100, 500, 400}, screen), (TScreen_Rect{700, 100, 600, 500}));  // right
     EXPECT_EQ(Beside(help, {1100, 100, 500, 400}, screen), (TScreen_Rect{500, 100, 600, 500})); // left
     EXPECT_EQ(Beside(help, {400, 700, 1000, 400}, screen),
-              (TScreen_Rect{1320, 580, 600, 500})); // roomier right, pushed in
+              (TScreen_Rect{1400, 580, 520, 500})); // roomier right, narrowed, pushed up
     EXPECT_EQ(Beside(help, {500, 0, 1000, 400}, {0, 0, 1024, 768}),
-              (TScreen_Rect{0, 0, 600, 500})); // roomier left
+              (TScreen_Rect{0, 0, 500, 500})); // roomier left, narrowed
+    EXPECT_EQ(Beside(help, {200, 100, 1600, 400}, screen),
+              (TScreen_Rect{0, 100, 600, 500})); // no side readable: roomier left, over the dialog
 }
 
 // A label-less picture of a dialog: a tall list with its buttons column beside it, a row of a box

@@ -68,18 +68,6 @@ void Expect_Unchanged_Through(TShown_Editor<Editor>& shown, Registry& registry) 
     QVERIFY(shown.Services.Prompts.Asked.empty());
 }
 
-// The starter records with every whole number of their tags set to value (and every range to
-// value-value when ranges is set), as a file edited elsewhere may hold them.
-template <class Registry> void Push_Every_Number(Registry& registry, const std::string& value, bool ranges) {
-    std::string lines;
-    for (int index = 0; index < registry.Count(); ++index)
-        lines += std::string(registry.Get(index)->Serialize()) + "\n";
-    while (registry.Count() > 0)
-        registry.Delete(0);
-    lines = Every_Number_Set(lines, value, ranges);
-    Add_Records(registry, lines, [](const auto&) { return true; });
-}
-
 } // namespace
 
 class TCatalogue_Editors_Test : public QObject {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Gui_Test.h"
+#include "Memory_Registry.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -113,6 +114,18 @@ inline QStringList Changed_Lines(const QStringList& before, const QStringList& a
         if (!after.contains(line))
             changed << line;
     return changed;
+}
+
+// The starter records with every whole number of their tags set to value (and every range to
+// value-value when ranges is set), as a file edited elsewhere may hold them.
+template <class Registry> void Push_Every_Number(Registry& registry, const std::string& value, bool ranges) {
+    std::string lines;
+    for (int index = 0; index < registry.Count(); ++index)
+        lines += std::string(registry.Get(index)->Serialize()) + "\n";
+    while (registry.Count() > 0)
+        registry.Delete(0);
+    lines = Every_Number_Set(lines, value, ranges);
+    Add_Records(registry, lines, [](const auto&) { return true; });
 }
 
 // Every control set to a value of its own, stored, and the record opened again: each control shows

@@ -46,16 +46,14 @@ void Check_Round_Trip(Registry& registry, Editor& editor) {
     }
 }
 
-// The starter records with every whole number of their tags set to value (and every range to
-// value-value when ranges is set), as a file edited elsewhere may hold them.
-template <class Registry> void Push_Every_Number(Registry& registry, const std::string& value, bool ranges) {
-    std::string lines;
-    for (int index = 0; index < registry.Count(); ++index)
-        lines += std::string(registry.Get(index)->Serialize()) + "\n";
-    while (registry.Count() > 0)
-        registry.Delete(0);
-    lines = Every_Number_Set(lines, value, ranges);
-    Add_Records(registry, lines, [](const auto&) { return true; });
+// Every creature, effect and poison of the catalogues through its editor, untouched.
+void Check_Round_Trip_Through_Each_Editor(TTest_Services& services) {
+    TCreature_Edit creatures(services.Get());
+    Check_Round_Trip<TCreature_Profile>(services.Catalogues.Creatures, creatures);
+    TEffect_Edit effects(services.Get());
+    Check_Round_Trip<TEffect_Template>(services.Catalogues.Effects, effects);
+    TPoison_Edit poisons(services.Get());
+    Check_Round_Trip<TPoison_Template>(services.Catalogues.Poisons, poisons);
 }
 
 } // namespace
@@ -67,12 +65,7 @@ class TCreature_Effect_Editors_Test : public QObject {
     void The_Starter_Catalogue_Goes_Through_Each_Editor_Unchanged() {
         TTest_Services services;
         services.Catalogues.Load_Starter();
-        TCreature_Edit creatures(services.Get());
-        Check_Round_Trip<TCreature_Profile>(services.Catalogues.Creatures, creatures);
-        TEffect_Edit effects(services.Get());
-        Check_Round_Trip<TEffect_Template>(services.Catalogues.Effects, effects);
-        TPoison_Edit poisons(services.Get());
-        Check_Round_Trip<TPoison_Template>(services.Catalogues.Poisons, poisons);
+        Check_Round_Trip_Through_Each_Editor(services);
     }
 
     // Values past every box's range, as another program may store them: open and OK keep them.
@@ -83,12 +76,7 @@ class TCreature_Effect_Editors_Test : public QObject {
             Push_Every_Number(services.Catalogues.Creatures, value, ranges);
             Push_Every_Number(services.Catalogues.Effects, value, ranges);
             Push_Every_Number(services.Catalogues.Poisons, value, ranges);
-            TCreature_Edit creatures(services.Get());
-            Check_Round_Trip<TCreature_Profile>(services.Catalogues.Creatures, creatures);
-            TEffect_Edit effects(services.Get());
-            Check_Round_Trip<TEffect_Template>(services.Catalogues.Effects, effects);
-            TPoison_Edit poisons(services.Get());
-            Check_Round_Trip<TPoison_Template>(services.Catalogues.Poisons, poisons);
+            Check_Round_Trip_Through_Each_Editor(services);
         }
     }
 

@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -334,6 +335,32 @@ class TKeyboard_Test : public QObject {
         }
         Report(faults);
         QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + QStringLiteral(" faults")));
+    }
+
+    // Enter on the line chosen with the arrows in a catalogue list opens it, as a double click does.
+    void Enter_On_A_Catalogue_Line_Opens_Its_Editor() {
+        TTest_Services services;
+        services.Catalogues.Load_Starter();
+        const std::unique_ptr<TMain_Form> main_form = Create_Windows(services.Get());
+        const QList<QDialog*> dialogs = Long_Lived_Dialogs(*main_form);
+        const auto items = std::find_if(dialogs.begin(), dialogs.end(), [](const QDialog* dialog) {
+            return dialog->windowTitle() == QStringLiteral("Create/Edit Items");
+        });
+        QVERIFY(items != dialogs.end());
+        qobject_cast<TKit_Dialog*>(*items)->Prepare();
+        (*items)->show();
+        auto* list = Find<QListWidget>(*items, "ListBox1");
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        const QString chosen = list->currentItem()->text();
+        QString opened;
+        const auto editing = Close_Next_Modal(
+            [&opened](QWidget* editor) { opened = Find<QLineEdit>(editor, "Armor_Name")->text(); });
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(editing->Driven());
+        QCOMPARE(opened, chosen);
+        (*items)->hide();
     }
 
     // At the table, in a campaign folder of the shipped table file: a tab is chosen by its

@@ -75,11 +75,11 @@ class TMain_Form_Test : public QObject {
         QCOMPARE(Form->windowTitle(), QStringLiteral("Vexlor RPG Referee Assistant"));
         QCOMPARE(Form->size(), QSize(640, 480));
         QCOMPARE(Describe(*Form->menuBar()).join(u'\n'),
-                 QStringLiteral("menu: &File\nGM Helper...|||on\n-\nE&xit|Exit application|Alt+X|on\n"
+                 QStringLiteral("menu: &File\n&GM Helper...|||on\n-\nE&xit|Exit application|Alt+X|on\n"
                                 "menu: &Edit\n&Parties...|Create/edit parties of characters||on\n"
                                 "&Creatures...|||on\nCompound&s...|||on\n&Effects...|||on\n&Items...|||on\n"
-                                "Poisons...|||on\n&QIDs...|||on\n"
-                                "menu: &Tools\nCreature List...|||on\n"
+                                "P&oisons...|||on\n&QIDs...|||on\n"
+                                "menu: &Tools\n&Creature List...|||on\n"
                                 "menu: &Help\n&Help|Application help||on\n-\n&About...|||on"));
     }
 

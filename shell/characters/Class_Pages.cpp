@@ -149,6 +149,7 @@ TClass_Abilities_Dialog::TClass_Abilities_Dialog(TServices& services, const TVex
     layout->addLayout(grid);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Close_Button"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
     buttons->addButton(Make_Help_Button(), QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
     On(buttons, &QDialogButtonBox::rejected, [this] { reject(); });

@@ -207,6 +207,7 @@ TBonus_Form::TBonus_Form(TServices& services, const TVexlor_Character& character
     layout->addLayout(grid);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Close_Button"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
     buttons->addButton(Make_Help_Button(), QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
     On(buttons, &QDialogButtonBox::rejected, [this] { reject(); });

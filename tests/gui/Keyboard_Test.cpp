@@ -13,6 +13,7 @@
 #include "shell/Startup.h"
 #include "shell/characters/CWF.h"
 #include "shell/characters/LUF.h"
+#include "shell/characters/Wizard_Pages.h"
 #include "shell/referee/GM_Helper_Dialog.h"
 #include "widgets/Keyboard.h"
 #include "widgets/Kit_Dialog.h"
@@ -36,6 +37,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 
 #include <algorithm>
@@ -84,6 +86,12 @@ QStringList Tab_Order_Faults(QWidget* window) {
         QWidget* from = QApplication::focusWidget();
         const qsizetype at = chain.indexOf(from);
         QTest::keyClick(from, Qt::Key_Tab);
+        // A page of text with links (the help) takes Tab from link to link, then lets it go on.
+        for (int link = 0;
+             link < 500 && qobject_cast<QTextBrowser*>(from) && QApplication::focusWidget() == from &&
+             static_cast<QTextBrowser*>(from)->textCursor().hasSelection();
+             ++link)
+            QTest::keyClick(from, Qt::Key_Tab);
         QWidget* reached = QApplication::focusWidget();
         const QString expected = at < 0 ? QStringLiteral("(none)") : Name_Of(chain[(at + 1) % chain.size()]);
         if (!reached || Name_Of(reached) != expected) {
@@ -284,7 +292,30 @@ QStringList Level_Up_Faults(TServices& services) {
     return faults;
 }
 
+// The help window at its contents.
+QStringList Help_Window_Faults(TServices& services) {
+    services.Help.Contents();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("Help_Window") && window->isVisible())
+            if (auto* dialog = qobject_cast<QDialog*>(window))
+                return Dialog_Faults(dialog);
+    return {QStringLiteral("no help window")};
+}
+
+// The read-only tables the ability and class pages open, of a rolled character.
+template <class TTable_Dialog> QStringList Table_Faults(TServices& services, QWidget* parent) {
+    TFunction_Random best([](int n) { return n - 1; });
+    const TRandom_Override dice(best);
+    TVexlor_Character character;
+    Make_Character(character, {Class_General_Engineer, Class_Chemist, Class_Rogue});
+    TTable_Dialog table(services, character, parent);
+    return Dialog_Faults(&table);
+}
+
 const QString Main_Window_Row = QStringLiteral("Main window");
+const QString Help_Row = QStringLiteral("Help window");
+const QString Bonuses_Row = QStringLiteral("Bonuses");
+const QString Class_Abilities_Row = QStringLiteral("Class Abilities");
 const QString Wizard_Row = QStringLiteral("Character wizard with the rogue page");
 const QString Level_Up_Row = QStringLiteral("Level Up with the rogue page");
 
@@ -297,7 +328,8 @@ class TKeyboard_Test : public QObject {
     // One row a window of the program: the main window, each long-lived dialog (the parties
     // window, the inventory, every catalogue list and editor, the creature list, the GM Helper
     // with each of its tabs, the About box), each page of the character wizard and of the
-    // level-up dialog, the rogue page among them.
+    // level-up dialog, the rogue page among them, the tables of bonuses and class abilities, and
+    // the help window.
     void Every_Window_Reads_In_Order_With_Its_Own_Accelerators_data() {
         QTest::addColumn<QString>("window");
         TTest_Services services;
@@ -306,7 +338,7 @@ class TKeyboard_Test : public QObject {
         QStringList rows{Main_Window_Row};
         for (const QDialog* dialog : Long_Lived_Dialogs(*main_form))
             rows << dialog->windowTitle();
-        rows << Wizard_Row << Level_Up_Row;
+        rows << Wizard_Row << Level_Up_Row << Bonuses_Row << Class_Abilities_Row << Help_Row;
         for (const QString& row : rows)
             QTest::newRow(qPrintable(row)) << row;
     }
@@ -325,6 +357,12 @@ class TKeyboard_Test : public QObject {
             faults << Wizard_Faults(services.Get());
         } else if (window == Level_Up_Row) {
             faults << Level_Up_Faults(services.Get());
+        } else if (window == Bonuses_Row) {
+            faults << Table_Faults<TBonus_Form>(services.Get(), main_form.get());
+        } else if (window == Class_Abilities_Row) {
+            faults << Table_Faults<TClass_Abilities_Dialog>(services.Get(), main_form.get());
+        } else if (window == Help_Row) {
+            faults << Help_Window_Faults(services.Get());
         } else {
             const QList<QDialog*> dialogs = Long_Lived_Dialogs(*main_form);
             const auto dialog = std::find_if(dialogs.begin(), dialogs.end(), [&window](const QDialog* d) {

@@ -141,7 +141,9 @@ TPick_Dialog::TPick_Dialog(TServices& services, const QString& caption,
     layout->addWidget(buttons);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("OK_Button"));
+    ok->setText(tr("&OK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel_Button"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     ok->setEnabled(false);
     On(Pick_List, &QListWidget::currentRowChanged, [ok](int row) { ok->setEnabled(row >= 0); });
     On(Pick_List, &QListWidget::itemDoubleClicked, [this] { accept(); });

@@ -33,6 +33,7 @@ class TPlan_Help_Dialog : public TKit_Dialog {
         layout->addWidget(description, 1);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
         buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Close_Button"));
+        buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
         layout->addWidget(buttons);
         On(buttons, &QDialogButtonBox::rejected, [this] { reject(); });
         resize(360, 280);

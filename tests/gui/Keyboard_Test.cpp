@@ -14,6 +14,7 @@
 #include "shell/characters/CWF.h"
 #include "shell/characters/LUF.h"
 #include "shell/characters/Wizard_Pages.h"
+#include "shell/possessions/Plan_Help_Dialog.h"
 #include "shell/referee/GM_Helper_Dialog.h"
 #include "widgets/Keyboard.h"
 #include "widgets/Kit_Dialog.h"
@@ -312,7 +313,28 @@ template <class TTable_Dialog> QStringList Table_Faults(TServices& services, QWi
     return Dialog_Faults(&table);
 }
 
+// The list a new vocation is chosen from.
+QStringList Pick_Faults(TServices& services, QWidget* parent) {
+    TPick_Dialog pick(services, QStringLiteral("Choose a new vocation"), {"Chemist", "Rogue"}, parent);
+    return Dialog_Faults(&pick);
+}
+
+// The help window of the first QID plan of the catalogue, a modal window.
+QStringList Plan_Help_Faults(TServices& services, QWidget* parent) {
+    QStringList faults;
+    const auto walking = When_Modal([&faults](QWidget* window) {
+        faults << Keyboard_Faults(window, window->windowTitle());
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Escape);
+    });
+    Show_QID_Help(services, *services.Catalogues.QIDs->Get(0), parent);
+    if (!QTest::qWaitFor([&walking] { return walking->Driven(); }))
+        faults << QStringLiteral("the plan's help never shown");
+    return faults;
+}
+
 const QString Main_Window_Row = QStringLiteral("Main window");
+const QString Pick_Row = QStringLiteral("Choose a new vocation");
+const QString Plan_Help_Row = QStringLiteral("QID plan help");
 const QString Help_Row = QStringLiteral("Help window");
 const QString Bonuses_Row = QStringLiteral("Bonuses");
 const QString Class_Abilities_Row = QStringLiteral("Class Abilities");
@@ -328,8 +350,8 @@ class TKeyboard_Test : public QObject {
     // One row a window of the program: the main window, each long-lived dialog (the parties
     // window, the inventory, every catalogue list and editor, the creature list, the GM Helper
     // with each of its tabs, the About box), each page of the character wizard and of the
-    // level-up dialog, the rogue page among them, the tables of bonuses and class abilities, and
-    // the help window.
+    // level-up dialog, the rogue page among them, the tables of bonuses and class abilities, the
+    // list a new vocation is picked from, a plan's help window, and the help window.
     void Every_Window_Reads_In_Order_With_Its_Own_Accelerators_data() {
         QTest::addColumn<QString>("window");
         TTest_Services services;
@@ -338,7 +360,8 @@ class TKeyboard_Test : public QObject {
         QStringList rows{Main_Window_Row};
         for (const QDialog* dialog : Long_Lived_Dialogs(*main_form))
             rows << dialog->windowTitle();
-        rows << Wizard_Row << Level_Up_Row << Bonuses_Row << Class_Abilities_Row << Help_Row;
+        rows << Wizard_Row << Level_Up_Row << Bonuses_Row << Class_Abilities_Row << Pick_Row << Plan_Help_Row
+             << Help_Row;
         for (const QString& row : rows)
             QTest::newRow(qPrintable(row)) << row;
     }
@@ -361,6 +384,10 @@ class TKeyboard_Test : public QObject {
             faults << Table_Faults<TBonus_Form>(services.Get(), main_form.get());
         } else if (window == Class_Abilities_Row) {
             faults << Table_Faults<TClass_Abilities_Dialog>(services.Get(), main_form.get());
+        } else if (window == Pick_Row) {
+            faults << Pick_Faults(services.Get(), main_form.get());
+        } else if (window == Plan_Help_Row) {
+            faults << Plan_Help_Faults(services.Get(), main_form.get());
         } else if (window == Help_Row) {
             faults << Help_Window_Faults(services.Get());
         } else {

@@ -11,6 +11,8 @@
 #include "widgets/Help_System.h"
 #include "widgets/User_Prompts.h"
 
+#include "bench/gui/Window_Bench.h"
+
 #include <QApplication>
 #include <QCheckBox>
 
@@ -52,13 +54,8 @@ class TItem_List {
     TCatalogue_Choice_Dialog Window;
 };
 
-// Made on first use and gone before the application is.
-std::unique_ptr<TItem_List> Shared_List;
-
 TItem_List& List() {
-    if (!Shared_List)
-        Shared_List = std::make_unique<TItem_List>();
-    return *Shared_List;
+    return Bench::Fixture<TItem_List>();
 }
 
 void Listing_Alone(benchmark::State& state) {
@@ -82,13 +79,6 @@ BENCHMARK(Window_Opening)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// The widgets need an application on the offscreen platform before the first benchmark runs.
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Shared_List.reset();
-    return 0;
+    return Vexlor::Bench::Run_Window_Benchmarks<TItem_List>(argc, argv);
 }

@@ -11,6 +11,8 @@
 #include "widgets/Help_System.h"
 #include "widgets/User_Prompts.h"
 
+#include "bench/gui/Window_Bench.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
@@ -76,13 +78,8 @@ class TCampaign {
     }
 };
 
-// Made on first use and gone before the application is.
-std::unique_ptr<TCampaign> Shared_Campaign;
-
 TCampaign& Campaign() {
-    if (!Shared_Campaign)
-        Shared_Campaign = std::make_unique<TCampaign>();
-    return *Shared_Campaign;
+    return Bench::Fixture<TCampaign>();
 }
 
 void Dice_Tool(benchmark::State& state) {
@@ -126,13 +123,6 @@ BENCHMARK(Treasure_Window)->Unit(benchmark::kMicrosecond)->MinTime(2);
 
 } // namespace
 
-// The widgets need an application on the offscreen platform before the first benchmark runs.
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Shared_Campaign.reset();
-    return 0;
+    return Vexlor::Bench::Run_Window_Benchmarks<TCampaign>(argc, argv);
 }

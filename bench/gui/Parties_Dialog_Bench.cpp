@@ -11,6 +11,8 @@
 #include "widgets/Help_System.h"
 #include "widgets/User_Prompts.h"
 
+#include "bench/gui/Window_Bench.h"
+
 #include <QApplication>
 #include <QListWidget>
 
@@ -85,13 +87,8 @@ class TCampaign {
     }
 };
 
-// Made on first use and gone before the application is.
-std::unique_ptr<TCampaign> Shared_Campaign;
-
 TCampaign& Campaign() {
-    if (!Shared_Campaign)
-        Shared_Campaign = std::make_unique<TCampaign>();
-    return *Shared_Campaign;
+    return Bench::Fixture<TCampaign>();
 }
 
 void Party_File_Read(benchmark::State& state) {
@@ -127,13 +124,6 @@ BENCHMARK(Select_Large_Party)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// The widgets need an application on the offscreen platform before the first benchmark runs.
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Shared_Campaign.reset();
-    return 0;
+    return Vexlor::Bench::Run_Window_Benchmarks<TCampaign>(argc, argv);
 }

@@ -1,3 +1,4 @@
+#include "GM_Helper_Test_Base.h"
 #include "Gui_Test.h"
 #include "Test_Services.h"
 
@@ -66,19 +67,12 @@ QStringList File_Lines(const QString& path) {
 
 } // namespace
 
-class TGM_Helper_Dialog_Test : public QObject {
+class TGM_Helper_Dialog_Test : public TGM_Helper_Test_Base {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> Campaign;
-    QString Previous_Folder;
-    std::unique_ptr<TTest_Services> Services;
-    std::unique_ptr<TGM_Helper_Form> Form;
-
-    template <class T> T* Control(const char* name) { return Find<T>(Form.get(), name); }
     void Press(const char* button) { QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton); }
     QStringList Dice() { return Entries(Control<QListWidget>("Dice_List")); }
-    QString Path(const char* name) const { return Campaign->filePath(QString::fromLatin1(name)); }
     void Type_Output(const QString& name) {
         auto* box = Control<QLineEdit>("Output_Filename");
         QTest::mouseClick(box, Qt::LeftButton);
@@ -100,23 +94,11 @@ class TGM_Helper_Dialog_Test : public QObject {
     // Each test in a campaign folder of its own holding the shipped table file, over the
     // starter catalogue.
     void init() {
-        Campaign = std::make_unique<QTemporaryDir>();
-        QVERIFY(Campaign->isValid());
-        Previous_Folder = QDir::currentPath();
-        QVERIFY(QFile::copy(QStringLiteral(VEXLOR_DATA_FOLDER "/TABLES.TXT"), Path("TABLES.TXT")));
-        QVERIFY(QDir::setCurrent(Campaign->path()));
-        Master_Table.Done();
-        Services = std::make_unique<TTest_Services>();
-        Services->Catalogues.Load_Starter();
-        Form = std::make_unique<TGM_Helper_Form>(Services->Get());
+        QFile shipped(QStringLiteral(VEXLOR_DATA_FOLDER "/TABLES.TXT"));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        Open_Campaign(shipped.readAll(), true);
     }
-    void cleanup() {
-        Form.reset();
-        Services.reset();
-        Master_Table.Done();
-        QDir::setCurrent(Previous_Folder);
-        Campaign.reset();
-    }
+    void cleanup() { Close_Campaign(); }
 
     void The_Window_Its_Tabs_And_Names() {
         Show();

@@ -1,4 +1,5 @@
 // The GM Helper's "Odds" on the Dice tab and "Check" on the Tables tab, as a person uses them.
+#include "GM_Helper_Test_Base.h"
 #include "Gui_Test.h"
 #include "Test_Services.h"
 
@@ -89,16 +90,10 @@ const char* const Mistakes_File =
 
 } // namespace
 
-class TGM_Helper_Odds_Check_Test : public QObject {
+class TGM_Helper_Odds_Check_Test : public TGM_Helper_Test_Base {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> Campaign;
-    QString Previous_Folder;
-    std::unique_ptr<TTest_Services> Services;
-    std::unique_ptr<TGM_Helper_Form> Form;
-
-    template <class T> T* Control(const char* name) { return Find<T>(Form.get(), name); }
     void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
     void Type_Dice(const char* dice) {
         auto* box = Control<QLineEdit>("Die_Roll");
@@ -127,28 +122,12 @@ class TGM_Helper_Odds_Check_Test : public QObject {
 
   private slots:
     void init() {
-        Campaign = std::make_unique<QTemporaryDir>();
-        QVERIFY(Campaign->isValid());
-        Previous_Folder = QDir::currentPath();
-        QFile tables(Campaign->filePath(QStringLiteral("TABLES.TXT")));
-        QVERIFY(tables.open(QIODevice::WriteOnly));
-        tables.write(Mistakes_File);
-        tables.close();
-        QVERIFY(QDir::setCurrent(Campaign->path()));
-        Master_Table.Done();
-        Services = std::make_unique<TTest_Services>();
-        Form = std::make_unique<TGM_Helper_Form>(Services->Get());
+        Open_Campaign(Mistakes_File, false);
         Form->Prepare();
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
     }
-    void cleanup() {
-        Form.reset();
-        Services.reset();
-        Master_Table.Done();
-        QDir::setCurrent(Previous_Folder);
-        Campaign.reset();
-    }
+    void cleanup() { Close_Campaign(); }
 
     void Odds_Draw_The_Dice_Box_Exactly_Or_At_Least() {
         QVERIFY(!Form->findChild<QChartView*>()); // made on the first Odds, not at start

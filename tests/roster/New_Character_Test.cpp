@@ -6,6 +6,7 @@
 #include "roster/New_Character.h"
 
 #include "tests/characters/Test_Support.h"
+#include "tests/roster/Recording_Edit.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ namespace {
 
 using Testing::Clear_Classes;
 using Testing::Give_Class;
+using Testing::TRecording_Edit;
 
 // A character as the wizard starts it, with every score 5 (Intellect 15, two vocations).
 struct TNew : TVexlor_Character {
@@ -25,14 +27,6 @@ struct TNew : TVexlor_Character {
                            &Comeliness, &Will})
             *score = 5;
     }
-};
-
-class TRecording_Edit final : public TCharacter_Edit_Interface {
-  public:
-    void Items() override {}
-    void QIDs(const char* text) override { Calls.push_back(std::string("QIDs ") + text); }
-    void Compounds(const char* text) override { Calls.push_back(std::string("Compounds ") + text); }
-    std::vector<std::string> Calls;
 };
 
 // With every die at its lowest and at its highest face, a Mercenary made in the wizard gets the

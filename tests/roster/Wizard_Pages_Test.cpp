@@ -7,6 +7,7 @@
 #include "catalogues/QID_Plan.h"
 #include "tests/Memory_Registry.h"
 #include "tests/characters/Test_Support.h"
+#include "tests/roster/Recording_Edit.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@ namespace {
 
 using Testing::Clear_Classes;
 using Testing::Give_Class;
+using Testing::TRecording_Edit;
 
 // A character as the wizard starts it: no class, every score 5.
 void Make_New(TVexlor_Character& character) {
@@ -373,14 +375,6 @@ TEST(Appearance_Page, Eyes_Skin_And_Features_Have_Their_Own_Bits) {
 }
 
 // ---- QID and compound pages ----
-
-class TRecording_Edit final : public TCharacter_Edit_Interface {
-  public:
-    void Items() override {}
-    void QIDs(const char* text) override { Calls.push_back(std::string("QIDs ") + text); }
-    void Compounds(const char* text) override { Calls.push_back(std::string("Compounds ") + text); }
-    std::vector<std::string> Calls;
-};
 
 TEST(Plan_Picks, Engineers_Pick_Two_QIDs_That_Reach_The_Inventory_Once_On_Finishing) {
     TQID_Picks picks;

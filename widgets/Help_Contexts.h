@@ -47,6 +47,8 @@ inline constexpr int Help_QID_Choice = 302;
 inline constexpr int Help_Compound_Choice = 303;
 inline constexpr int Help_Effect_Choice = 304;
 inline constexpr int Help_Poison_Choice = 305;
+// Export... and Import... of every catalogue list.
+inline constexpr int Help_Catalogue_Exchange = 306;
 inline constexpr int Help_Item_Edit = 310;
 inline constexpr int Help_QID_Edit = 311;
 inline constexpr int Help_Compound_Edit = 312;
@@ -57,18 +59,18 @@ inline constexpr int Help_Creature_List = 316;
 
 // Every context the program opens, so the help document can be checked against them.
 inline constexpr std::array Help_Contexts = {
-    Help_Main_Window,      Help_Parties,          Help_Inventory,        Help_Character_Wizard,
-    Help_Name_Page,        Help_Ability_Page,     Help_Bonus_Table,      Help_Class_Page,
-    Help_Class_Abilities,  Help_QID_Page,         Help_Compound_Page,    Help_Appearance_Page,
-    Help_Pick_Dialog,      Help_Plan_Help,        Help_Bonus_First + 0,  Help_Bonus_First + 1,
-    Help_Bonus_First + 2,  Help_Bonus_First + 3,  Help_Bonus_First + 4,  Help_Bonus_First + 5,
-    Help_Bonus_First + 6,  Help_Bonus_First + 7,  Help_Bonus_First + 8,  Help_Bonus_First + 9,
-    Help_Bonus_First + 10, Help_Bonus_First + 11, Help_Bonus_First + 12, Help_Bonus_First + 13,
-    Help_Bonus_First + 14, Help_Bonus_First + 15, Help_Rogue_Page,       Help_Level_Up,
-    Help_Class_Up,         Help_Level_Up_Summary, Help_Item_Choice,      Help_Creature_Choice,
-    Help_QID_Choice,       Help_Compound_Choice,  Help_Effect_Choice,    Help_Poison_Choice,
-    Help_Item_Edit,        Help_QID_Edit,         Help_Compound_Edit,    Help_Creature_Edit,
-    Help_Effect_Edit,      Help_Poison_Edit,      Help_Creature_List,    Help_GM_Helper,
-    Help_Table_Check,      Help_Dice_Odds};
+    Help_Main_Window,      Help_Parties,          Help_Inventory,         Help_Character_Wizard,
+    Help_Name_Page,        Help_Ability_Page,     Help_Bonus_Table,       Help_Class_Page,
+    Help_Class_Abilities,  Help_QID_Page,         Help_Compound_Page,     Help_Appearance_Page,
+    Help_Pick_Dialog,      Help_Plan_Help,        Help_Bonus_First + 0,   Help_Bonus_First + 1,
+    Help_Bonus_First + 2,  Help_Bonus_First + 3,  Help_Bonus_First + 4,   Help_Bonus_First + 5,
+    Help_Bonus_First + 6,  Help_Bonus_First + 7,  Help_Bonus_First + 8,   Help_Bonus_First + 9,
+    Help_Bonus_First + 10, Help_Bonus_First + 11, Help_Bonus_First + 12,  Help_Bonus_First + 13,
+    Help_Bonus_First + 14, Help_Bonus_First + 15, Help_Rogue_Page,        Help_Level_Up,
+    Help_Class_Up,         Help_Level_Up_Summary, Help_Item_Choice,       Help_Creature_Choice,
+    Help_QID_Choice,       Help_Compound_Choice,  Help_Effect_Choice,     Help_Poison_Choice,
+    Help_Item_Edit,        Help_QID_Edit,         Help_Compound_Edit,     Help_Creature_Edit,
+    Help_Effect_Edit,      Help_Poison_Edit,      Help_Creature_List,     Help_GM_Helper,
+    Help_Table_Check,      Help_Dice_Odds,        Help_Catalogue_Exchange};
 
 } // namespace Vexlor

@@ -8,8 +8,10 @@
 #include "catalogues/QID_Plan.h"
 #include "shell/catalogues/Catalogue_Exchange_Actions.h"
 #include "shell/catalogues/Record_Edit_Dialog.h"
+#include "widgets/Context_Help.h"
 #include "widgets/Help_Contexts.h"
 #include "widgets/List_Widgets.h"
+#include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 #include "widgets/User_Prompts.h"
 
@@ -91,23 +93,17 @@ TCatalogue_Choice_Dialog::TCatalogue_Choice_Dialog(TServices& services, TCatalog
     list_column->addWidget(List, 1);
 
     // "C&reate Item...": the C belongs to "&Close".
-    auto* create = new QPushButton(Text(entry.Kind.Create_Caption).insert(1, u'&'), this);
-    create->setObjectName(QStringLiteral("Create_Button"));
-    Edit_Button = new QPushButton(tr("&Edit"), this);
-    Edit_Button->setObjectName(QStringLiteral("Edit_Button"));
+    auto* create = Make_Button(this, "Create_Button", Text(entry.Kind.Create_Caption).insert(1, u'&'));
+    Edit_Button = Make_Button(this, "Edit_Button", tr("&Edit"));
     Edit_Button->setEnabled(false);
-    auto* export_button = new QPushButton(tr("E&xport..."), this);
-    export_button->setObjectName(QStringLiteral("Export_Button"));
-    auto* import_button = new QPushButton(tr("&Import..."), this);
-    import_button->setObjectName(QStringLiteral("Import_Button"));
-    auto* close = new QPushButton(tr("&Close"), this);
-    close->setObjectName(QStringLiteral("Close_Button"));
+    auto* export_button = Make_Button(this, "Export_Button", tr("E&xport..."));
+    auto* import_button = Make_Button(this, "Import_Button", tr("&Import..."));
+    for (QPushButton* exchange : {export_button, import_button})
+        Set_Help_Context(exchange, Help_Catalogue_Exchange);
+    auto* close = Make_Button(this, "Close_Button", tr("&Close"));
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button :
-         {create, Edit_Button, export_button, import_button, Make_Help_Button(), close}) {
-        button->setAutoDefault(false);
+    for (QPushButton* button : {create, Edit_Button, export_button, import_button, Make_Help_Button(), close})
         buttons->addWidget(button);
-    }
     buttons->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);

@@ -6,6 +6,8 @@
 #include "shell/catalogues/Catalogue_Choice_Dialog.h"
 #include "shell/catalogues/Compound_Plan_Form.h"
 #include "shell/catalogues/QID_Plan_Form.h"
+#include "widgets/Context_Help.h"
+#include "widgets/Help_Contexts.h"
 #include "widgets/Text_Convert.h"
 
 #include <QCheckBox>
@@ -219,6 +221,8 @@ class TCatalogue_Dialogs_Test : public QObject {
         QCOMPARE(Lines(shown.List()),
                  (QStringList{QStringLiteral("Aura"), QStringLiteral("Blink"), QStringLiteral("Chill"),
                               QStringLiteral("Dazzle"), QStringLiteral("Ember")}));
+        for (const char* button : {"Export_Button", "Import_Button"})
+            QCOMPARE(Help_Context_Of(shown.Button(button)), Help_Catalogue_Exchange);
         Save_Picture_If_Asked(&shown.Dialog, QStringLiteral("Catalogue_Exchange.png"));
         QVERIFY(shown.Services.Prompts.All_Answered());
     }

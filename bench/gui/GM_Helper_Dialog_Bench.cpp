@@ -19,8 +19,6 @@
 
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <stdexcept>
-#include <unistd.h>
 
 namespace {
 using namespace Vexlor;
@@ -65,16 +63,8 @@ class TCampaign {
 
   private:
     static fs::path Make_Folder() {
-        const fs::path folder =
-            fs::temp_directory_path() / ("vexlor_gm_helper_bench_" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        if (const TResult written =
-                Write_File_Atomic(folder / Table_File_Name,
-                                  Read_File(fs::path(VEXLOR_DATA_FOLDER) / Table_File_Name).value_or(""));
-            !written.Ok())
-            throw std::runtime_error(written.Problem());
-        fs::current_path(folder);
-        return folder;
+        return Bench::Campaign_Folder("gm_helper", Table_File_Name,
+                                      Read_File(fs::path(VEXLOR_DATA_FOLDER) / Table_File_Name).value_or(""));
     }
 };
 

@@ -18,8 +18,6 @@
 
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <stdexcept>
-#include <unistd.h>
 
 namespace {
 using namespace Vexlor;
@@ -68,9 +66,6 @@ class TCampaign {
 
   private:
     static fs::path Make_Folder() {
-        const fs::path folder =
-            fs::temp_directory_path() / ("vexlor_parties_bench_" + std::to_string(::getpid()));
-        fs::create_directories(folder);
         TRoster_List characters;
         for (int number = 0; number < Party_Size; ++number) {
             TVexlor_Character character;
@@ -79,11 +74,7 @@ class TCampaign {
         }
         const TRoster_List parties{{"Alpha team", Party_Text(characters)},
                                    {"Beta team", Party_Text({characters.front()})}};
-        if (const TResult written = Write_File_Atomic(folder / Party_File_Name, Party_File_Text(parties));
-            !written.Ok())
-            throw std::runtime_error(written.Problem());
-        fs::current_path(folder);
-        return folder;
+        return Bench::Campaign_Folder("parties", Party_File_Name, Party_File_Text(parties));
     }
 };
 

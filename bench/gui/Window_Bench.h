@@ -3,16 +3,35 @@
 // offscreen platform.
 #pragma once
 
+#include "foundations/Files.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
+#include <filesystem>
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
 
 namespace Vexlor::Bench {
 
 template <class T> std::unique_ptr<T>& Made_Once() {
     static std::unique_ptr<T> made;
     return made;
+}
+
+// A campaign folder of the benchmark named bench in the temporary folder, made the working folder,
+// holding file_name with bytes; the fixture removes it when it goes.
+inline std::filesystem::path Campaign_Folder(const std::string& bench, const std::filesystem::path& file_name,
+                                             const std::string& bytes) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("vexlor_" + bench + "_bench_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    if (const TResult written = Write_File_Atomic(folder / file_name, bytes); !written.Ok())
+        throw std::runtime_error(written.Problem());
+    std::filesystem::current_path(folder);
+    return folder;
 }
 
 // The benchmarks' window with what it needs, made on first use.

@@ -36,25 +36,26 @@ TFile_Bytes Read_Bytes(const std::filesystem::path& file) {
 }
 
 // What is wrong with a party file of these bytes; empty when it reads whole.
-std::string Damage_Of(const TFile_Bytes& file, const TRoster_List& parties, const std::string& name) {
+std::string Damage_Of(const TFile_Bytes& file, const TParties_Reading& read, const std::string& name) {
     if (!file.Problem.empty())
         return file.Problem;
     if (!file.Bytes)
         return {};
-    if (parties.empty() && !Holds_Only_Blanks(*file.Bytes))
+    if (read.Parties.empty() && !Holds_Only_Blanks(*file.Bytes))
         return "No party found while reading " + name;
-    if (const auto cut = Cut_Short_Element(*file.Bytes))
-        return name + " ends in the middle of " + *cut + ": what could be read of it is shown";
+    if (read.Cut_In)
+        return name + " ends in the middle of " + *read.Cut_In + ": what could be read of it is shown";
     return {};
 }
 
 TParty_File_Reading Read(const std::filesystem::path& file, TFile_Bytes& bytes) {
     bytes = Read_Bytes(file);
-    TParty_File_Reading reading;
+    TParties_Reading read;
     if (bytes.Bytes)
-        reading.Parties = Read_Parties(*bytes.Bytes);
+        read = Read_Parties_Noting_Cut(*bytes.Bytes);
     const std::string name = file.filename().string();
-    reading.Damage = Damage_Of(bytes, reading.Parties, name);
+    std::string damage = Damage_Of(bytes, read, name);
+    TParty_File_Reading reading{std::move(read.Parties), std::move(damage)};
     if (!reading.Damage.empty())
         reading.Damage += ".\n" + name + " is kept as it is and copied to " +
                           Backup_File(file).filename().string() + " before it is written again.";

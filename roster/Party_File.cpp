@@ -80,62 +80,60 @@ bool Writes_Back_Whole(const std::string& party_text) {
     return read.size() == 2 && read.front().Stored == party_text;
 }
 
-// The text of a party the end of the file cut short, as it is written back: the characters that
-// could be read, each element closed, without the tag the end cut in two. A character whose text
-// would still leave a tag open (tags of parties inside it, which only a hand-made file holds) is
-// left out with those after it.
-std::string Whole_Party_Text(std::string_view party_text) {
+// A party the end of the file cut short, mended as it is written back (the characters that could
+// be read, each element closed, without the tag the end cut in two), and where the cut fell, as
+// the game master is told it. A character whose text would still leave a tag open (tags of
+// parties inside it, which only a hand-made file holds) is left out with those after it.
+struct TMended_Party {
+    std::string Text;
+    std::string Cut_In;
+};
+TMended_Party Mend_Cut_Party(const TRoster_Entry& party) {
     TText_End end = TText_End::Whole;
-    TRoster_List characters = Read_Elements(party_text, Character_Prefix, "character", &end);
+    TRoster_List characters = Read_Elements(party.Stored, Character_Prefix, "character", &end);
+    const std::string named_party = "the party \"" + party.Text + "\"";
+    TMended_Party mended{{}, named_party};
+    // A cut inside a character's own opening tag leaves its name cut too: the game master is not
+    // shown a name the file may never have held.
+    if (end == TText_End::In_Tag)
+        mended.Cut_In = "a character of " + named_party;
     if (end == TText_End::In_Last_Element) {
         std::string& stored = characters.back().Stored;
+        mended.Cut_In = "the character \"" + Display_Name(characters.back().Text) + "\" of " + named_party;
         const auto closed = stored.rfind('>');
         if (const auto open = stored.find('<', closed == std::string::npos ? 0 : closed + 1);
             open != std::string::npos)
             stored.erase(open);
     }
-    std::string text = Party_Text(characters);
-    while (!Writes_Back_Whole(text)) {
+    mended.Text = Party_Text(characters);
+    while (!Writes_Back_Whole(mended.Text)) {
         characters.pop_back();
-        text = Party_Text(characters);
+        mended.Text = Party_Text(characters);
     }
-    return text;
+    return mended;
 }
 
 } // namespace
 
-TRoster_List Read_Parties(std::string_view file_text) {
+TParties_Reading Read_Parties_Noting_Cut(std::string_view file_text) {
     TText_End end = TText_End::Whole;
-    TRoster_List parties = Read_Elements(file_text, Party_Prefix, "party", &end);
-    if (end == TText_End::In_Last_Element)
-        parties.back().Stored = Whole_Party_Text(parties.back().Stored);
-    return parties;
+    TParties_Reading reading{Read_Elements(file_text, Party_Prefix, "party", &end), std::nullopt};
+    if (end == TText_End::In_Tag)
+        reading.Cut_In = "a party";
+    if (end == TText_End::In_Last_Element) {
+        TMended_Party mended = Mend_Cut_Party(reading.Parties.back());
+        reading.Parties.back().Stored = std::move(mended.Text);
+        reading.Cut_In = std::move(mended.Cut_In);
+    }
+    return reading;
+}
+
+TRoster_List Read_Parties(std::string_view file_text) {
+    return Read_Parties_Noting_Cut(file_text).Parties;
 }
 
 TRoster_List Read_Party_Members(std::string_view party_text) {
     return Read_Elements(party_text, Character_Prefix, "character");
-}
-
-std::optional<std::string> Cut_Short_Element(std::string_view file_text) {
-    TText_End party_end = TText_End::Whole;
-    const TRoster_List parties = Read_Elements(file_text, Party_Prefix, "party", &party_end);
-    if (party_end == TText_End::Whole)
-        return std::nullopt;
-    if (party_end == TText_End::In_Tag)
-        return "a party";
-    TText_End character_end = TText_End::Whole;
-    const TRoster_List characters =
-        Read_Elements(parties.back().Stored, Character_Prefix, "character", &character_end);
-    const std::string named_party = "the party \"" + parties.back().Text + "\"";
-    switch (character_end) {
-    case TText_End::Whole:
-        return named_party;
-    case TText_End::In_Tag:
-        return "a character of " + named_party;
-    case TText_End::In_Last_Element:
-        break;
-    }
-    return "the character \"" + Display_Name(characters.back().Text) + "\" of " + named_party;
 }
 
 std::string Party_Text(const TRoster_List& characters) {

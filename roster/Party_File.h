@@ -25,16 +25,19 @@ using TRoster_List = std::vector<TRoster_Entry>;
 
 // The parties of a party file's text in file order; none when the text holds no party. A party the
 // end of the text cuts short holds the characters that could be read, each a whole element, so
-// that writing it back closes what was left open.
+// that writing it back closes what was left open. Cut_In tells where the text ends before its
+// last element does (a file cut short by a full disk or by hand), as the game master is told it:
+// the character "Rex" of the party "Alpha", the party "Alpha", a character of the party "Alpha",
+// a party. Nothing when it reads whole. The text is read once for both.
+struct TParties_Reading {
+    TRoster_List Parties;
+    std::optional<std::string> Cut_In;
+};
+TParties_Reading Read_Parties_Noting_Cut(std::string_view file_text);
 TRoster_List Read_Parties(std::string_view file_text);
 
 // The characters of a party's stored text in stored order.
 TRoster_List Read_Party_Members(std::string_view party_text);
-
-// Where the text of a party file ends before its last element does (a file cut short by a full
-// disk or by hand), as the game master is told it: the character "Rex" of the party "Alpha",
-// the party "Alpha", a character of the party "Alpha", a party. Nothing when it reads whole.
-std::optional<std::string> Cut_Short_Element(std::string_view file_text);
 
 // A party's stored text: its characters' elements side by side, in list order.
 std::string Party_Text(const TRoster_List& characters);

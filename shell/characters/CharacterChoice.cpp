@@ -22,10 +22,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 namespace Vexlor {
 
@@ -176,11 +179,18 @@ bool TCharacter_Choice_Dialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TCharacter_Choice_Dialog::Prepare() {
-    const TResult result = Roster.Load();
+    Load_Problem = Roster.Load().Problem();
     Read_Position();
     Show_Parties();
     Fit_Window_To_Screen(this);
-    Tell_Problem(result.Problem());
+}
+
+void TCharacter_Choice_Dialog::showEvent(QShowEvent* event) {
+    TKit_Dialog::showEvent(event);
+    if (event->spontaneous() || Load_Problem.empty())
+        return;
+    // Shown from the event loop: the window is mapped by then, so the message stands over it.
+    QTimer::singleShot(0, this, [this, problem = std::exchange(Load_Problem, {})] { Tell_Problem(problem); });
 }
 
 void TCharacter_Choice_Dialog::done(int result) {

@@ -52,9 +52,13 @@ class TCharacter_Choice_Dialog : public TKit_Dialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // What was wrong with the party file is told once the window is on the screen, over it.
+    void showEvent(QShowEvent* event) override;
 
   private:
     TServices& Services;
+    // What loading the party file found wrong, told at the next showing.
+    std::string Load_Problem;
 
     void Build_Layout();
     void Connect_Handlers();

@@ -211,6 +211,25 @@ class TCharacter_Choice_Test : public QObject {
         QCOMPARE(Read_Parties(shown.Party_File()).size(), std::size_t{2});
     }
 
+    // A damaged party file is told once, over the parties window on the screen, not before it
+    // shows over the main window; showing it again without loading again says nothing more.
+    void A_Damaged_Party_File_Is_Told_Once_The_Window_Shows() {
+        TShown_Parties shown;
+        shown.Write_Party_File(Two_Parties + "<party=\"Gamma\"><character=\"Zed\"><name>Z");
+        auto& prompts = shown.Services.Prompts;
+        shown.Dialog.Prepare();
+        QVERIFY(prompts.Messages().isEmpty());
+        shown.Dialog.show();
+        QTRY_COMPARE(prompts.Messages().size(), 1);
+        QVERIFY(shown.Dialog.isVisible());
+        QVERIFY(prompts.Messages()[0].startsWith(QStringLiteral(
+            "Characters.master ends in the middle of the character \"Zed\" of the party \"Gamma\"")));
+        shown.Dialog.hide();
+        shown.Dialog.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(prompts.Messages().size(), 1);
+    }
+
     void Save_To_RTF_Writes_The_Sheet_And_Reports_An_Unwritable_Target() {
         TShown_Parties shown;
         shown.Write_Party_File(Two_Parties);

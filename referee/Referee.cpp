@@ -90,6 +90,7 @@ std::string TReferee::Random_Weapon() {
 }
 
 std::string TReferee::Generate(int n) {
+    const TShared_Roll roll(Tables);
     return Expand(n, 0);
 }
 
@@ -123,11 +124,11 @@ std::string TReferee::Expand(int n, int depth) {
             break;
         case 'W':
             result += Random_Weapon();
-            if (depth < Deepest_Expansion)
+            if (depth < Deepest_Expansion && Tables.Take_Table())
                 result += Expand(Weapon_Extras_Table, depth + 1);
             break;
         default:
-            if (Str_To_Int(code, number) && depth < Deepest_Expansion)
+            if (Str_To_Int(code, number) && depth < Deepest_Expansion && Tables.Take_Table())
                 result += Expand(number, depth + 1);
             break;
         }

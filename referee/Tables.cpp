@@ -191,8 +191,24 @@ const TTable_Record* TTable::Find_Table(int number, const std::string& file_name
 }
 
 void TTable::Start_Roll() {
-    if (Depth == 0)
+    if (Depth == 0 && Shared_Rolls == 0)
         Budget_Used = 0;
+}
+
+void TTable::Begin_Shared_Roll() {
+    Start_Roll();
+    ++Shared_Rolls;
+}
+
+void TTable::End_Shared_Roll() {
+    --Shared_Rolls;
+}
+
+bool TTable::Take_Table() {
+    if (Budget_Used >= Most_Tables_Per_Roll)
+        return false;
+    ++Budget_Used;
+    return true;
 }
 
 bool TTable::Reference_Allowed() {

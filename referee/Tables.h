@@ -50,6 +50,15 @@ class TTable {
     // Forgets the oldest table read.
     virtual void Free_Memory();
 
+    // A roll made of several rolls asked for from outside (a referee tool expanding a result into
+    // further tables): from Begin_Shared_Roll to its End_Shared_Roll they share the budget of
+    // tables of one roll, and Take_Table takes one more table of it, false once it is spent. A
+    // table whose result expands into itself twice then ends in a moment instead of doubling its
+    // work at every step.
+    void Begin_Shared_Roll();
+    void End_Shared_Roll();
+    bool Take_Table();
+
     void Init();
     void Done();
     int Cached_Tables() const { return static_cast<int>(Records.size()); }
@@ -63,8 +72,21 @@ class TTable {
     std::optional<std::string> Text;  // the table file when it is held in memory
     std::list<TTable_Record> Records; // in the order the tables were read
     std::unordered_map<int, TTable_Record*> By_Number;
-    int Depth = 0;       // references being followed right now
-    int Budget_Used = 0; // tables rolled for the current top-level roll
+    int Depth = 0;        // references being followed right now
+    int Budget_Used = 0;  // tables rolled for the current top-level roll
+    int Shared_Rolls = 0; // shared rolls begun and not yet ended
+};
+
+// While it lives, the rolls asked of tables share the budget of one roll (Begin_Shared_Roll).
+class TShared_Roll {
+  public:
+    explicit TShared_Roll(TTable& tables) : Tables(tables) { Tables.Begin_Shared_Roll(); }
+    ~TShared_Roll() { Tables.End_Shared_Roll(); }
+    TShared_Roll(const TShared_Roll&) = delete;
+    TShared_Roll& operator=(const TShared_Roll&) = delete;
+
+  private:
+    TTable& Tables;
 };
 
 // The whole table file from the working folder, whatever the case of its name. Nothing when it

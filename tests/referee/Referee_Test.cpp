@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace Vexlor {
 namespace {
 
@@ -211,7 +213,8 @@ TEST_F(Referee_Test, Table_Tab_Shows_Raw_Results_And_Expansion_Follows_Codes) {
     Campaign.Write("TABLES.TXT", "5\tLoot\n1D1\n1\t@6;a gold ring <2*3> times\n\n"
                                  "6\tCoins\n1D1\n1\t<10*10> credits\n\n"
                                  "7\tNumbers\n1D1\n1\t@x;@;@Q;plain\n\n"
-                                 "8\tLoop\n1D1\n1\t@8;again\n");
+                                 "8\tLoop\n1D1\n1\t@8;again\n\n"
+                                 "9\tTwice\n1D1\n1\t@9;@9;x\n");
     EXPECT_EQ(Referee.Generate_Table(" 5 ")->Lines, (std::vector<std::string>{"@6;a gold ring <2*3> times"}));
     EXPECT_FALSE(Referee.Generate_Table("five"));
     EXPECT_EQ(Referee.Generate(5), "100 credits; a gold ring 6 times");
@@ -220,6 +223,12 @@ TEST_F(Referee_Test, Table_Tab_Shows_Raw_Results_And_Expansion_Follows_Codes) {
     // A table that expands into itself stops after a bounded depth.
     const std::string loop = Referee.Generate(8);
     EXPECT_EQ(loop.substr(loop.size() - 5), "again");
+    // One that expands into itself twice would double its work at every step down: the whole
+    // result shares the tables of one roll instead, so it ends after at most that many.
+    const std::string twice = Referee.Generate(9);
+    const auto expanded = std::count(twice.begin(), twice.end(), 'x');
+    EXPECT_GT(expanded, 64);
+    EXPECT_LE(expanded, 10001);
     EXPECT_EQ(Referee.Generate(99), "");
 }
 

@@ -128,6 +128,7 @@ void TGM_Helper_Form::Draw_Odds() {
         values->setLabelsAngle(-90);
     auto* chances = new QValueAxis;
     chances->setRange(0, at_least ? 100 : std::min(100.0, highest * 1.1));
+    chances->applyNiceNumbers(); // ticks at round chances: 0%, 5%, 10%, not 3.44%, 6.88%
     chances->setLabelFormat(QStringLiteral("%.3g%%"));
     chart->addAxis(values, Qt::AlignBottom);
     chart->addAxis(chances, Qt::AlignLeft);

@@ -221,4 +221,20 @@ void Eval(const std::string& expression, long double& value, long double& imagin
     error = evaluator.Last_Error();
 }
 
+std::optional<std::string> Formula_Reading_Problem(const std::string& formula) {
+    long double value, imaginary;
+    int position, error;
+    Eval(formula, value, imaginary, position, error);
+    switch (error) {
+    case Error_Expected_Comma:
+    case Error_Syntax_Error:
+    case Error_Illegal_Symbol:
+    case Error_Expected_Left_Parenthesis:
+    case Error_Missing_Right_Parenthesis:
+        return EERT(error) + " at position " + std::to_string(position);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace Vexlor

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -233,5 +234,10 @@ std::string EERT(int code);
 // success or where the evaluation failed, error 0 or the error code.
 void Eval(const std::string& expression, long double& value, long double& imaginary, int& position,
           int& error);
+
+// Why formula cannot be read as a formula, as the evaluator says it and where it stopped reading
+// ("Syntax error at position 3"); nothing when it reads. A formula that reads but fails on some
+// rolls only (a division by a die that may come up 0) reads.
+std::optional<std::string> Formula_Reading_Problem(const std::string& formula);
 
 } // namespace Vexlor

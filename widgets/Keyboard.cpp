@@ -6,8 +6,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QVariant>
 #include <QWidget>
 
@@ -176,6 +178,16 @@ bool Handle_Enter(QWidget* window) {
     if (line.isValid() && list->selectionModel() && list->selectionModel()->isSelected(line))
         emit list->doubleClicked(line);
     return true;
+}
+
+void Point_At(QWidget* control) {
+    for (QWidget* page = control; page; page = page->parentWidget())
+        for (QWidget* above = page->parentWidget(); above; above = above->parentWidget())
+            if (auto* tabs = qobject_cast<QTabWidget*>(above); tabs && tabs->indexOf(page) >= 0)
+                tabs->setCurrentWidget(page);
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* box = qobject_cast<QLineEdit*>(control))
+        box->selectAll();
 }
 
 } // namespace Vexlor

@@ -27,4 +27,8 @@ void Enter_Presses(QWidget* box, QAbstractButton* button);
 // so that the window's own Enter goes on.
 bool Handle_Enter(QWidget* window);
 
+// Shows control to the user: the tab pages that hold it are brought forward, and it takes the
+// focus with its text chosen, so that a refused value can be typed again at once.
+void Point_At(QWidget* control);
+
 } // namespace Vexlor

@@ -1,6 +1,7 @@
 #include "catalogues/editing/Effect_Editing.h"
 
 #include "catalogues/Poison_Template.h"
+#include "evaluator/Express.h"
 #include "foundations/CommonUt.h"
 
 #include <algorithm>
@@ -200,6 +201,34 @@ TEffect_Editor_State Effect_State(TEffect_Template& effect, const std::vector<TE
 
 // Kept from the edited template, as the editor does not show them: the experience adjustment, the
 // minimum ability, and each adjustment's "relative" flag and limit.
+std::optional<TFormula_Problem> Unreadable_Formula(const TEffect_Editor_State& state) {
+    struct TFormula_Box {
+        std::string_view Control;
+        std::string_view Caption;
+        const std::string& Text;
+    };
+    std::vector<TFormula_Box> boxes{{"Time", "Onset time", state.Time},
+                                    {"Duration", "Duration", state.Duration},
+                                    {"Effect_Repeat", "Repeat", state.Effect_Repeat}};
+    for (int ability = 0; ability < EA_Count; ++ability)
+        boxes.push_back(
+            {Ability_Controls[ability], Ability_Controls[ability], state.Abilities[ability].Amount});
+    boxes.push_back({"HP", "Hit Points", state.HP});
+    for (const TFormula_Box& box : boxes) {
+        // An amount may end in "%", which rolling takes off before it evaluates the rest.
+        std::string formula = Edit(box.Text, Edit_Trim);
+        if (formula.ends_with('%'))
+            formula.pop_back();
+        if (formula.empty())
+            continue;
+        if (const auto problem = Formula_Reading_Problem(formula))
+            return TFormula_Problem{std::string(box.Control), std::string(box.Caption) + " \"" +
+                                                                  Edit(box.Text, Edit_Trim) +
+                                                                  "\" cannot be rolled: " + *problem + "."};
+    }
+    return std::nullopt;
+}
+
 std::unique_ptr<TEffect_Template> Build_Effect(const TEffect_Editor_State& state,
                                                const TEffect_Template* edited) {
     auto effect = edited ? std::make_unique<TEffect_Template>(*edited) : std::make_unique<TEffect_Template>();

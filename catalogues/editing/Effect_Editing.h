@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -129,6 +130,18 @@ TEffect_Editor_State New_Effect_State(const std::vector<TEffect_Links>& effects,
 
 TEffect_Editor_State Effect_State(TEffect_Template& effect, const std::vector<TEffect_Links>& effects,
                                   const std::vector<std::string>& qid_plans);
+
+// A formula box of the effect editor whose text the dice cannot roll: the box's control name, and
+// what the game master is told, such as: Onset time "2d+" cannot be rolled: Syntax error at
+// position 3.
+struct TFormula_Problem {
+    std::string Control;
+    std::string Message;
+};
+// The first such box in the editor's order (onset time, duration, repeat, the nine abilities, hit
+// points); nothing when every box is empty or reads. A formula that cannot be read would otherwise
+// be stored and do nothing at the table, without a word.
+std::optional<TFormula_Problem> Unreadable_Formula(const TEffect_Editor_State& state);
 
 // The template the editor builds: a copy of the edited one (null for a new effect) with what the
 // editor shows overwritten from state.

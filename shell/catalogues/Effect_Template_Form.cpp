@@ -2,6 +2,7 @@
 
 #include "catalogues/QID_Plan.h"
 #include "widgets/Help_Contexts.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Storable_Text.h"
 #include "widgets/Text_Convert.h"
 
@@ -14,6 +15,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <stdexcept>
 
 namespace Vexlor {
 namespace {
@@ -172,8 +175,14 @@ TState TEffect_Edit::Record_State(TEffect_Template& record) const {
     return Effect_State(record, Effect_Links(), QID_Names());
 }
 
+// A formula the dice cannot roll keeps the editor open on its box, with a message that says why.
 std::unique_ptr<TEffect_Template> TEffect_Edit::Build(const TState& state,
                                                       const TEffect_Template* original) const {
+    if (const auto problem = Unreadable_Formula(state)) {
+        if (auto* box = findChild<QLineEdit*>(To_QString(problem->Control)))
+            Point_At(box);
+        throw std::invalid_argument(problem->Message);
+    }
     return Build_Effect(state, original);
 }
 

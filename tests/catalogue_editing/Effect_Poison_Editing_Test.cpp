@@ -65,6 +65,28 @@ TEST(Effect_Editing, FillingKeepsStoredSubEffectsAndOffersEveryOtherNameOnce) {
     EXPECT_STREQ(built->Get_Diseases(), "Skin|Blood|");
 }
 
+// A formula the dice cannot roll is named with its box; one that reads, even if some rolls of it
+// fail, or an empty box, passes.
+TEST(Effect_Editing, FormulasTheDiceCannotRollAreNamedWithTheirBox) {
+    TEffect_Editor_State state;
+    state.Time = "2d6";
+    state.Duration = "1/(1d2-1)";
+    state.Abilities[EA_Dexterity].Amount = " -(1d4)% ";
+    state.HP = "10";
+    EXPECT_FALSE(Unreadable_Formula(state));
+    state.Abilities[EA_Will].Amount = "-(1d4";
+    state.HP = "3d+";
+    const auto will = Unreadable_Formula(state);
+    ASSERT_TRUE(will);
+    EXPECT_EQ(will->Control, "Will");
+    EXPECT_EQ(will->Message, "Will \"-(1d4\" cannot be rolled: Missing right parenthesis at position 5.");
+    state.Effect_Repeat = "2d+";
+    const auto repeat = Unreadable_Formula(state);
+    ASSERT_TRUE(repeat);
+    EXPECT_EQ(repeat->Control, "Effect_Repeat");
+    EXPECT_EQ(repeat->Message, "Repeat \"2d+\" cannot be rolled: Syntax error at position 3.");
+}
+
 // The HP text and its "Percent" box.
 TEST(Effect_Editing, HitPointPercentages) {
     struct TCase {

@@ -202,6 +202,34 @@ class TCreature_Effect_Editors_Test : public QObject {
         QVERIFY(Find<QAbstractButton>(&editor, "HP_Percent")->isChecked());
     }
 
+    // A typed formula the dice cannot roll keeps the editor open on its box, whatever page is
+    // showing; typed again, the effect is built.
+    void A_Formula_That_Cannot_Be_Rolled_Keeps_The_Editor_Open_On_Its_Box() {
+        TTest_Services services;
+        TEffect_Edit editor(services.Get());
+        editor.Clear_Record();
+        editor.show();
+        QTest::keyClicks(Find<QLineEdit>(&editor, "Armor_Name"), QStringLiteral("Weakness"));
+        auto* duration = Find<QLineEdit>(&editor, "Duration");
+        QTest::keyClicks(duration, QStringLiteral("2d+"));
+        auto* pages = editor.findChild<QTabWidget*>();
+        const int general = pages->currentIndex();
+        pages->setCurrentIndex(pages->count() - 1);
+        QTest::mouseClick(Find<QPushButton>(&editor, "OK_Button"), Qt::LeftButton);
+        QCOMPARE(
+            services.Prompts.Messages(),
+            QStringList{QStringLiteral("Duration \"2d+\" cannot be rolled: Syntax error at position 3.")});
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.Built_Name(), std::string());
+        QCOMPARE(pages->currentIndex(), general);
+        QCOMPARE(editor.focusWidget(), duration);
+        QCOMPARE(duration->selectedText(), QStringLiteral("2d+"));
+        QTest::keyClicks(duration, QStringLiteral("2d6"));
+        QTest::mouseClick(Find<QPushButton>(&editor, "OK_Button"), Qt::LeftButton);
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(editor.Built_Name(), std::string("Weakness"));
+    }
+
     void A_Poison_Keeps_An_Effect_The_List_No_Longer_Holds() {
         TTest_Services services;
         services.Catalogues.Load_Starter();

@@ -14,6 +14,9 @@ namespace {
 constexpr long long Largest_Number = 1'000'000'000'000'000LL;
 // Multiplications worked out for one exact distribution: 100D100 takes about half of them.
 constexpr double Most_Exact_Work = 1e8;
+// Values one exact distribution holds: a single die of a hundred million sides would otherwise
+// take gigabytes to list, for a chart of a few dozen bars.
+constexpr double Most_Exact_Values = 1e6;
 constexpr auto Longest_Sampling = std::chrono::seconds(2);
 // Whole parts beyond this do not fit the whole numbers the tools take; such values count as failures.
 constexpr long double Largest_Value = 9.2e18L;
@@ -160,7 +163,7 @@ std::optional<TDice_Odds> Exact_Odds(const TDice_Sum& sum) {
         // Each die costs the size so far times its sides, and the size grows by sides - 1 a die.
         work += sides * (count * size + (sides - 1) * count * (count - 1) / 2);
         size += count * (sides - 1);
-        if (work > Most_Exact_Work)
+        if (work > Most_Exact_Work || size > Most_Exact_Values)
             return std::nullopt;
     }
     TDense dense;

@@ -55,7 +55,7 @@ struct TDice_Odds {
 inline constexpr int Odds_Samples = 100'000;
 
 // The exact distribution of a dice sum; nothing when working it out would take more than a
-// moment (tens of thousands of dice).
+// moment (tens of thousands of dice) or it would hold more than a million values (1D2000000).
 std::optional<TDice_Odds> Exact_Odds(const TDice_Sum& sum);
 
 // The distribution of samples evaluations of formula. Sampling stops early, with fewer samples,

@@ -99,6 +99,9 @@ TEST(Exact_Odds, Hundred_Dice_Keep_Their_Tails) {
 TEST(Exact_Odds, Too_Many_Dice_To_Work_Out_Are_Refused) {
     EXPECT_FALSE(Exact_Odds(*Read_Dice_Sum("100000D100")).has_value());
     EXPECT_TRUE(Exact_Odds(*Read_Dice_Sum("1000000D1+5")).has_value()); // a constant
+    // One huge die: few multiplications, but a list of values too long to hold.
+    EXPECT_TRUE(Exact_Odds(*Read_Dice_Sum("1D999999")).has_value());
+    EXPECT_FALSE(Exact_Odds(*Read_Dice_Sum("1D100000000")).has_value());
 }
 
 // Twice one die: mean 7, standard deviation 2 * 1.7078; the sample mean lies within five

@@ -120,9 +120,14 @@ std::vector<std::string> List_Entries(const QListWidget* list) {
     return entries;
 }
 
-std::string Current_Entry(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
-    return item ? From_QString(item->text()) : std::string();
+int Chosen_Row(const QListWidget* list) {
+    const QList<QListWidgetItem*> chosen = list->selectedItems();
+    return chosen.isEmpty() ? -1 : list->row(chosen.front());
+}
+
+std::string Chosen_Entry(const QListWidget* list) {
+    const int row = Chosen_Row(list);
+    return row < 0 ? std::string() : From_QString(list->item(row)->text());
 }
 
 int Dialog_Units_To_Pixels(const QWidget* widget, int units) {

@@ -22,8 +22,12 @@ namespace Vexlor {
 void Fill_List(QListWidget* list, const std::vector<std::string>& entries);
 void Fill_Combo(QComboBox* combo, const std::vector<std::string>& entries);
 std::vector<std::string> List_Entries(const QListWidget* list);
-// The text of the current entry of list, empty when none is current.
-std::string Current_Entry(const QListWidget* list);
+// The row the user chose in list: its selected line, -1 when none. The line a list makes current
+// when it takes the focus from the keyboard is only outlined and is no choice, so lists whose line
+// is a choice follow the selection (itemSelectionChanged), not the current row.
+int Chosen_Row(const QListWidget* list);
+// The text of the chosen line of list, empty when none is chosen.
+std::string Chosen_Entry(const QListWidget* list);
 
 // Dialog units across, in the font of widget: a quarter of its average character width.
 int Dialog_Units_To_Pixels(const QWidget* widget, int units);

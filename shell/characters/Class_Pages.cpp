@@ -1,6 +1,7 @@
 #include "roster/Class_Page.h"
 #include "shell/characters/Wizard_Pages.h"
 #include "widgets/Help_Contexts.h"
+#include "widgets/List_Widgets.h"
 #include "widgets/Named_Controls.h"
 #include "widgets/Text_Convert.h"
 
@@ -43,7 +44,8 @@ TClass_Dialog::TClass_Dialog(TServices& services, TCharacter_Edit_Interface* edi
         grid->addWidget(level, 2, slot - 1);
         Class_Lists.push_back(list);
         Level_Labels.push_back(level);
-        On(list, &QListWidget::currentRowChanged, [this, slot](int row) { Class_Chosen(slot, row); });
+        On(list, &QListWidget::itemSelectionChanged,
+           [this, slot, list] { Class_Chosen(slot, Chosen_Row(list)); });
     }
     layout->addLayout(grid, 1);
     Note = Make_Named<QLabel>(this, "Class_Note");

@@ -89,8 +89,8 @@ TCompound_Pick_Dialog::TCompound_Pick_Dialog(TServices& services, std::optional<
     Compound_List = Make_Named<QListWidget>(this, "Compound_List");
     layout->addWidget(Compound_List, 1);
 
-    On(Compound_List, &QListWidget::currentRowChanged, [this](int row) {
-        if (row >= 0)
+    On(Compound_List, &QListWidget::itemSelectionChanged, [this] {
+        if (const int row = Chosen_Row(Compound_List); row >= 0)
             Pick = From_QString(Compound_List->item(row)->text());
         Notify_Validation();
     });
@@ -145,14 +145,15 @@ TPick_Dialog::TPick_Dialog(TServices& services, const QString& caption,
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel_Button"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     ok->setEnabled(false);
-    On(Pick_List, &QListWidget::currentRowChanged, [ok](int row) { ok->setEnabled(row >= 0); });
+    On(Pick_List, &QListWidget::itemSelectionChanged,
+       [this, ok] { ok->setEnabled(Chosen_Row(Pick_List) >= 0); });
     On(Pick_List, &QListWidget::itemDoubleClicked, [this] { accept(); });
     On(buttons, &QDialogButtonBox::accepted, [this] { accept(); });
     On(buttons, &QDialogButtonBox::rejected, [this] { reject(); });
 }
 
 std::string TPick_Dialog::Chosen() const {
-    return Current_Entry(Pick_List);
+    return Chosen_Entry(Pick_List);
 }
 
 } // namespace Vexlor

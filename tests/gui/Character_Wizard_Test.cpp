@@ -245,6 +245,26 @@ class TCharacter_Wizard_Test : public QObject {
         QVERIFY(shown.Get<QLabel>("Class_Note")->isHidden());
     }
 
+    // A class list taking the focus from the keyboard outlines its first class: that is no choice
+    // until the game master moves to a class or clicks it.
+    void Focus_On_A_Class_List_Chooses_No_Class() {
+        TShown_Wizard shown;
+        shown.Start_At(2);
+        shown.Wizard.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shown.Wizard));
+        auto* classes = shown.Get<QListWidget>("Class1");
+        classes->setFocus(Qt::TabFocusReason);
+        QVERIFY(classes->currentItem());
+        QCOMPARE(shown.Character.Get_Class(1), -1);
+        QVERIFY(!shown.Next()->isEnabled());
+        const QString second = classes->item(1)->text();
+        QTest::keyClick(classes, Qt::Key_Down);
+        QCoreApplication::processEvents();
+        QVERIFY(shown.Character.Get_Class(1) >= 0);
+        QCOMPARE(shown.Get<QListWidget>("Class1")->selectedItems().value(0)->text(), second);
+        QVERIFY(shown.Next()->isEnabled());
+    }
+
     // The build rolled before the wizard is what the appearance page shows, and the character
     // keeps what the page shows, also of a build outside the boxes' range.
     void The_Appearance_Page_Shows_The_Build_The_Character_Keeps() {

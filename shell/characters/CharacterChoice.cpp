@@ -17,6 +17,7 @@
 #include "widgets/Window_Fit.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -347,9 +348,10 @@ void TCharacter_Choice_Dialog::Save_To_RTF() {
     question.Filters = tr("Rich text (*.rtf);;All files (*)");
     question.Default_Suffix = QStringLiteral("rtf");
     const TRoster_Entry& entry = Roster.Characters()[static_cast<std::size_t>(selected)];
-    // The campaign folder is the working folder.
-    question.Start =
-        Path_To_QString(std::filesystem::current_path() / Sheet_File_Name(Display_Name(entry.Text)));
+    // The campaign folder is the working folder. The character's name is game text, so it is
+    // decoded before it joins the folder's path.
+    question.Start = QDir(Path_To_QString(std::filesystem::current_path()))
+                         .filePath(To_QString(Sheet_File_Name(Display_Name(entry.Text))));
     const auto name = Prompts().Ask_File_Name(question);
     if (!name || !May_Write_File(Prompts(), tr("Save to RTF"), *name, TWrite_Mode::Replace))
         return;

@@ -252,6 +252,15 @@ class TCharacter_Choice_Test : public QObject {
         QVERIFY(prompts.Messages()[0].startsWith(
             QStringLiteral("Path not found while writing ") +
             shown.Folder.filePath(QStringLiteral("no such folder/rex.rtf"))));
+
+        // The name proposed keeps the character's letters: the party file holds "é" as one byte.
+        shown.Write_Party_File("<party=\"Alpha team\"><character=\"Ren\xE9"
+                               "e\"><name>Ren\xE9"
+                               "e</name></character></party>\r\n");
+        shown.Prepare();
+        prompts.Answer_File_Name(std::nullopt);
+        shown.Button("Save_To_RTF_Button")->click();
+        QCOMPARE(prompts.Asked.back().File.Start, shown.Folder.filePath(QStringLiteral("Renée.rtf")));
     }
 
     void Create_Character_Runs_The_Wizard_With_An_Empty_Inventory() {

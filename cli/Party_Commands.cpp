@@ -224,7 +224,7 @@ void Random_Character(const TCli_Context& context, const TCharacter_Options& opt
         Write_User_File(*sheet_path, sheet, options.Force);
     }
     if (!party.empty())
-        Change_Parties({Add_Character(party, {character->_Get_Name(), character->Serialize()})});
+        Change_Parties({Add_Character(party, {Character_Display_Text(*character), character->Serialize()})});
     const std::vector<std::string> description = Short_Description(*character);
     if (context.Json()) {
         TJson json;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -130,10 +131,13 @@ TEST_F(Cli_Test, A_Random_Character_Joins_The_Party_The_Parties_Window_Reads) {
     roster.Select_Party(party);
     ASSERT_EQ(roster.Characters().size(), 2u);
     const std::string name = made.Out.substr(9, made.Out.find('"', 9) - 9); // {"name":"...
-    EXPECT_GE(Find_Roster_Entry(roster.Characters(), name), 0) << made.Out;
+    const std::vector<std::string> names = Member_Names(roster.Characters(), -1);
+    EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << made.Out;
+    // The list shows such a character as it shows one the parties window made: name, tab, classes.
     TVexlor_Character character;
     character.Deserialize(roster.Characters()[0].Stored.c_str());
-    EXPECT_EQ(character._Get_Name(), roster.Characters()[0].Text);
+    EXPECT_EQ(roster.Characters()[0].Text, Character_Display_Text(character));
+    EXPECT_NE(roster.Characters()[0].Text.find('\t'), std::string::npos);
 }
 
 // A campaign whose catalogue file holds the six catalogues, all empty.

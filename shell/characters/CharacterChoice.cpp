@@ -199,6 +199,8 @@ void TCharacter_Choice_Dialog::done(int result) {
     TKit_Dialog::done(result);
 }
 
+// Every change reads the party file afresh, so after one the window lists whatever parties another
+// program (a second copy, vexlor-cli) stored meanwhile, not only the characters of the party shown.
 void TCharacter_Choice_Dialog::Show_Parties() {
     {
         const TFill_Guard filling = Begin_Fill();
@@ -268,7 +270,7 @@ void TCharacter_Choice_Dialog::Delete_Character() {
     if (!Prompts().Ask_Yes_No(tr("Really delete"), question, TAnswer::No))
         return;
     const TResult result = Roster.Delete_Character();
-    Show_Characters();
+    Show_Parties();
     Tell_Problem(result.Problem());
 }
 
@@ -285,7 +287,7 @@ void TCharacter_Choice_Dialog::Create_Interactively() {
     std::string stored = character->Serialize();
     stored += Inventory_Dialog().Serialize();
     const TResult result = Roster.Add_Character(Character_Display_Text(*character), std::move(stored));
-    Show_Characters();
+    Show_Parties();
     Tell_Problem(result.Problem());
 }
 
@@ -294,7 +296,7 @@ void TCharacter_Choice_Dialog::Create_At_Random() {
     if (!character)
         return;
     const TResult result = Roster.Add_Character(Character_Display_Text(*character), character->Serialize());
-    Show_Characters();
+    Show_Parties();
     Tell_Problem(result.Problem());
 }
 
@@ -333,7 +335,7 @@ void TCharacter_Choice_Dialog::Store_Edited(TVexlor_Character& character) {
     std::string stored = character.Serialize();
     stored += Inventory_Dialog().Serialize();
     const TResult result = Roster.Replace_Character(Character_Display_Text(character), std::move(stored));
-    Show_Characters();
+    Show_Parties();
     Tell_Problem(result.Problem());
 }
 

@@ -186,6 +186,22 @@ class TCharacter_Choice_Test : public QObject {
         QVERIFY(prompts.All_Answered());
     }
 
+    // A party another program stored while the window was open is listed after the window's next
+    // change, which reads the file afresh.
+    void A_Party_Stored_Meanwhile_Is_Listed_After_The_Next_Change() {
+        TShown_Parties shown;
+        shown.Write_Party_File(Two_Parties);
+        shown.Prepare();
+        shown.Write_Party_File(Two_Parties + "<party=\"Zulu\"></party>\r\n");
+        shown.Services.Prompts.Answer_Yes_No(true);
+        QTest::keyClick(shown.Characters(), Qt::Key_Delete);
+        QCOMPARE(shown.Entries(shown.Parties()),
+                 (QStringList{QStringLiteral("Alpha team"), QStringLiteral("Beta team"),
+                              QStringLiteral("Empty"), QStringLiteral("Zulu")}));
+        QCOMPARE(shown.Parties()->currentRow(), 0);
+        QCOMPARE(shown.Entries(shown.Characters()), QStringList{QStringLiteral("Una")});
+    }
+
     void Insert_Opens_New_Party() {
         TShown_Parties shown;
         shown.Prepare();

@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -233,14 +234,18 @@ void TCharacter_Choice_Dialog::Tell_Problem(const std::string& problem) {
         Prompts().Show_Message(TMessage_Kind::Error, windowTitle(), To_QString(problem));
 }
 
+// A name with letters the party file cannot hold is refused with a note, and asked for again with
+// what was typed, so that one letter can be mended without typing the whole name again.
 void TCharacter_Choice_Dialog::New_Party() {
-    const auto answer =
-        Prompts().Ask_Text(tr("New Party"), tr("What is the name of your new Party"), QString());
-    if (!answer)
-        return;
-    if (const QString unstorable = Unstorable_Note(*answer); !unstorable.isEmpty()) {
+    std::optional<QString> answer = QString();
+    for (;;) {
+        answer = Prompts().Ask_Text(tr("New Party"), tr("What is the name of your new Party"), *answer);
+        if (!answer)
+            return;
+        const QString unstorable = Unstorable_Note(*answer);
+        if (unstorable.isEmpty())
+            break;
         Prompts().Show_Message(TMessage_Kind::Error, tr("New Party"), unstorable);
-        return;
     }
     const TResult result = Roster.New_Party(From_QString(*answer));
     Show_Parties();

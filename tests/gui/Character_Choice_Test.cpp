@@ -217,12 +217,15 @@ class TCharacter_Choice_Test : public QObject {
         prompts.Answer_Text(std::nullopt);
         shown.Button("New_Party_Button")->click();
         QCOMPARE(shown.Parties()->count(), 2);
-        // A name the party file cannot hold is refused with a note, never stored as "?ód? Crew".
+        // A name the party file cannot hold is refused with a note, never stored as "?ód? Crew", and
+        // asked for again with what was typed.
         prompts.Answer_Text(QStringLiteral("Łódź Crew"));
+        prompts.Answer_Text(std::nullopt);
         shown.Button("New_Party_Button")->click();
         QCOMPARE(prompts.Messages(),
                  QStringList{QStringLiteral(
                      "Ł, ź cannot be stored: the game's files hold Western European letters only.")});
+        QCOMPARE(prompts.Asked.back().Default_Text, QStringLiteral("Łódź Crew"));
         QCOMPARE(shown.Parties()->count(), 2);
         QCOMPARE(Read_Parties(shown.Party_File()).size(), std::size_t{2});
     }

@@ -27,21 +27,20 @@ void TScripted_Prompts::Answer_File_Name(std::optional<QString> name) {
 }
 
 bool TScripted_Prompts::Ask_Yes_No(const QString& caption, const QString& text, TAnswer default_answer) {
-    Asked.push_back({TQuestion_Kind::Yes_No, caption, text, default_answer, {}, {}});
+    Asked.push_back({TQuestion_Kind::Yes_No, caption, text, default_answer, {}, {}, {}});
     const auto next = Next(TQuestion_Kind::Yes_No, caption + QStringLiteral(": ") + text);
     return next && next->Answer && !next->Answer->isEmpty();
 }
 
 std::optional<QString> TScripted_Prompts::Ask_Text(const QString& caption, const QString& prompt,
                                                    const QString& default_text) {
-    Asked.push_back({TQuestion_Kind::Text, caption, prompt, TAnswer::No, {}, {}});
-    Q_UNUSED(default_text);
+    Asked.push_back({TQuestion_Kind::Text, caption, prompt, TAnswer::No, {}, {}, default_text});
     const auto next = Next(TQuestion_Kind::Text, caption + QStringLiteral(": ") + prompt);
     return next ? next->Answer : std::nullopt;
 }
 
 std::optional<QString> TScripted_Prompts::Ask_File_Name(const TFile_Question& question) {
-    Asked.push_back({TQuestion_Kind::File_Name, QString(), question.Title, TAnswer::No, {}, question});
+    Asked.push_back({TQuestion_Kind::File_Name, QString(), question.Title, TAnswer::No, {}, question, {}});
     const auto next = Next(TQuestion_Kind::File_Name, question.Title);
     if (!next || !next->Answer)
         return std::nullopt;
@@ -49,11 +48,11 @@ std::optional<QString> TScripted_Prompts::Ask_File_Name(const TFile_Question& qu
 }
 
 void TScripted_Prompts::Show_Message(TMessage_Kind kind, const QString& caption, const QString& text) {
-    Asked.push_back({TQuestion_Kind::Message, caption, text, TAnswer::No, kind, {}});
+    Asked.push_back({TQuestion_Kind::Message, caption, text, TAnswer::No, kind, {}, {}});
 }
 
 void TScripted_Prompts::Beep() {
-    Asked.push_back({TQuestion_Kind::Beep, {}, {}, TAnswer::No, {}, {}});
+    Asked.push_back({TQuestion_Kind::Beep, {}, {}, TAnswer::No, {}, {}, {}});
 }
 
 QStringList TScripted_Prompts::Messages() const {

@@ -21,7 +21,8 @@ struct TAsked {
     QString Text;                         // the question's text, the prompt, or the file dialog's title
     TAnswer Default_Answer = TAnswer::No; // for Yes/No questions
     TMessage_Kind Message_Kind = TMessage_Kind::Information;
-    TFile_Question File; // for file names
+    TFile_Question File;  // for file names
+    QString Default_Text; // for texts: what the box held when it was shown
 };
 
 class TScripted_Prompts : public TUser_Prompts {

@@ -89,7 +89,7 @@ QWidget* TClass_Up_Form::Active_Control() {
     for (QRadioButton* radio : CheckBoxes)
         if (radio->isChecked() && radio->isVisibleTo(this))
             return radio;
-    return nullptr;
+    return TWizard_Form::Active_Control();
 }
 
 int TClass_Up_Form::Chosen_Slot() const {

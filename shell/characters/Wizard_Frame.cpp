@@ -2,6 +2,7 @@
 
 #include "roster/Wizard_Steps.h"
 #include "widgets/Help_System.h"
+#include "widgets/Keyboard.h"
 #include "widgets/Named_Controls.h"
 #include "widgets/User_Prompts.h"
 
@@ -110,6 +111,10 @@ void TStep_Frame::Set_Step(int n) {
         return;
     }
     Show_Page(std::move(shown));
+}
+
+QWidget* TWizard_Form::Active_Control() {
+    return Reading_Order_Chain(this).value(0, nullptr);
 }
 
 void TStep_Frame::Restart_At(int n) {

@@ -51,8 +51,10 @@ class TWizard_Form : public TKit_Page {
     virtual std::optional<TPopup_Text> Describe(QWidget* /*widget*/, QPoint /*position*/) {
         return std::nullopt;
     }
-    // The control that takes the focus when the page is shown; none by default.
-    virtual QWidget* Active_Control() { return nullptr; }
+    // The control that takes the focus when the page is shown: by default the page's first control
+    // in reading order, so that the game master can choose or type at once, without tabbing past
+    // the frame's buttons.
+    virtual QWidget* Active_Control();
 
     // Stores the character (borrowed) and fills the page from it.
     void Set_Character(TVexlor_Character* character);

@@ -30,13 +30,22 @@ class TTab_Stop_Delegate : public QStyledItemDelegate {
     // The first stop just past first_column pixels, and never past the middle of the list.
     void Fit_First_Stop(int first_column) { Fitted_First = first_column; }
 
-    // A first column cut short shows whole in a tool tip.
+    // The parts of an entry cut short show whole in a tool tip, one a line: a long name, or the
+    // classes of a character of many classes.
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override {
-        if (event->type() == QEvent::ToolTip && Fitted_First >= 0) {
-            const QString first = index.data(Qt::DisplayRole).toString().section(QLatin1Char('\t'), 0, 0);
-            if (option.fontMetrics.horizontalAdvance(first) > Stop_Pixels(option.widget, 1) - Column_Gap) {
-                QToolTip::showText(event->globalPos(), first, view);
+        if (event->type() == QEvent::ToolTip) {
+            QStyleOptionViewItem item = option;
+            initStyleOption(&item, index);
+            const QStringList parts = item.text.split(QLatin1Char('\t'));
+            const std::vector<QRect> cells = Part_Cells(item, parts.size());
+            QStringList cut;
+            for (qsizetype part = 0; part < parts.size(); ++part)
+                if (item.fontMetrics.horizontalAdvance(parts[part]) >
+                    cells[static_cast<std::size_t>(part)].width())
+                    cut << parts[part];
+            if (!cut.isEmpty()) {
+                QToolTip::showText(event->globalPos(), cut.join(QLatin1Char('\n')), view);
                 return true;
             }
         }
@@ -48,22 +57,18 @@ class TTab_Stop_Delegate : public QStyledItemDelegate {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
         const QStringList parts = item.text.split(QLatin1Char('\t'));
+        const std::vector<QRect> cells = Part_Cells(item, parts.size());
         item.text.clear();
         const QWidget* widget = item.widget;
         QStyle* style = widget ? widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
-        const QRect text_area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
         painter->save();
         painter->setFont(item.font);
         const bool selected = item.state & QStyle::State_Selected;
         painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         for (qsizetype part = 0; part < parts.size(); ++part) {
-            const int left = text_area.left() + Stop_Pixels(widget, part);
-            const int right = part + 1 < parts.size()
-                                  ? text_area.left() + Stop_Pixels(widget, part + 1) - Column_Gap
-                                  : text_area.right();
-            const QRect cell(left, text_area.top(), std::max(right - left, 0), text_area.height());
+            const QRect& cell = cells[static_cast<std::size_t>(part)];
             painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                               item.fontMetrics.elidedText(parts[part], Qt::ElideRight, cell.width()));
         }
@@ -81,6 +86,23 @@ class TTab_Stop_Delegate : public QStyledItemDelegate {
 
   private:
     static constexpr int Column_Gap = 4; // pixels between a column's text and the next stop
+
+    // Where each of an entry's parts is drawn: from its stop to the next stop, the last to the
+    // entry's right edge. item holds the entry with its text.
+    std::vector<QRect> Part_Cells(QStyleOptionViewItem item, qsizetype parts) const {
+        item.text.clear();
+        const QWidget* widget = item.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const QRect text_area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+        std::vector<QRect> cells;
+        for (qsizetype part = 0; part < parts; ++part) {
+            const int left = text_area.left() + Stop_Pixels(widget, part);
+            const int right = part + 1 < parts ? text_area.left() + Stop_Pixels(widget, part + 1) - Column_Gap
+                                               : text_area.right();
+            cells.emplace_back(left, text_area.top(), std::max(right - left, 0), text_area.height());
+        }
+        return cells;
+    }
 
     int Stop_Pixels(const QWidget* widget, qsizetype part) const {
         if (part == 1 && Fitted_First >= 0)

@@ -421,14 +421,17 @@ class TCharacter_Choice_Test : public QObject {
     }
 
     // A name shows whole as far as the middle of the list, with the classes just past the
-    // longest one; a longer name is cut short and shows whole in its tool tip.
+    // longest one; a longer name, or classes too many for their column, are cut short and show
+    // whole in the line's tool tip.
     void A_Name_Too_Long_For_Its_Column_Shows_Whole_In_A_Tool_Tip() {
         TShown_Parties shown;
         const std::string long_name = "Zo\xEB \"Ace\" Delacroix-Montgomery of the Outer Rim Freight Guild";
         const std::string short_name = "Zo\xEB \"Ace\" Dune";
-        shown.Write_Party_File(Party_File_Text(
-            {{"P", Party_Text({{long_name + "\tChemist", "<name>" + long_name + "</name>"},
-                               {short_name + "\tMedic", "<name>" + short_name + "</name>"}})}}));
+        const std::string many_classes = "Physicist, Weapons Spc., E. Engineer, Biologist";
+        shown.Write_Party_File(
+            Party_File_Text({{"P", Party_Text({{long_name + "\tChemist", "<name>" + long_name + "</name>"},
+                                               {short_name + "\tMedic", "<name>" + short_name + "</name>"},
+                                               {"Ace\t" + many_classes, "<name>Ace</name>"}})}}));
         shown.Prepare();
         QVERIFY(QTest::qWaitForWindowExposed(&shown.Dialog));
         QListWidget* list = shown.Characters();
@@ -438,9 +441,10 @@ class TCharacter_Choice_Test : public QObject {
             QApplication::sendEvent(list->viewport(), &help);
             return help.isAccepted() ? QToolTip::text() : QString();
         };
-        QCOMPARE(list->item(1)->text(), QStringLiteral("Zo\u00EB \"Ace\" Dune\tMedic"));
-        QCOMPARE(tip(1), QString());
-        QCOMPARE(tip(0), To_QString(long_name));
+        QCOMPARE(list->item(2)->text(), QStringLiteral("Zo\u00EB \"Ace\" Dune\tMedic"));
+        QCOMPARE(tip(2), QString());
+        QCOMPARE(tip(1), To_QString(long_name));
+        QCOMPARE(tip(0), To_QString(many_classes));
         Save_Picture_If_Asked(&shown.Dialog, QStringLiteral("Parties_Long_Name.png"));
     }
 

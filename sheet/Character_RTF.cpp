@@ -175,18 +175,28 @@ std::optional<TSheet_Row> Carried_Row(const std::string& name, const TCatalogues
     return TSheet_Row{name};
 }
 
-// The QIDs, compounds, plans and recipes held at this level and inside its containers (the
-// "PID" among them), in held order, each once.
-void Add_Carried_Rows(const TInventory_List& list, const TCatalogues& catalogues, std::set<std::string>& seen,
+// Whether a held name is the QID or compound itself rather than its plan or recipe.
+bool Is_Device(std::string_view name) {
+    return name.ends_with(" QID") || name.ends_with(" compound");
+}
+
+// The QIDs and compounds held at this level and inside its containers (the "PID" among them), in
+// held order, one row each: a QID carried with its plan is one row, named after the QID, since
+// both give the same level, duration and activation; a plan or recipe carried alone has its own.
+void Add_Carried_Rows(const TInventory_List& list, const TCatalogues& catalogues,
+                      std::map<std::pair<int, std::string>, std::size_t>& row_of_plan,
                       std::vector<TSheet_Row>& rows) {
     for (const TInventory_Entry& entry : list) {
-        if (!seen.contains(entry.Name))
-            if (auto row = Carried_Row(entry.Name, catalogues)) {
-                seen.insert(entry.Name);
+        if (auto row = Carried_Row(entry.Name, catalogues)) {
+            const TCarried_Plan carried = Carried_Plan(entry.Name);
+            const auto [held, added] = row_of_plan.try_emplace({carried.Kind, carried.Plan}, rows.size());
+            if (added)
                 rows.push_back(std::move(*row));
-            }
+            else if (Is_Device(entry.Name))
+                rows[held->second][0] = entry.Name;
+        }
         if (entry.Contents)
-            Add_Carried_Rows(*entry.Contents, catalogues, seen, rows);
+            Add_Carried_Rows(*entry.Contents, catalogues, row_of_plan, rows);
     }
 }
 
@@ -218,8 +228,8 @@ void Add_Possessions(const TVexlor_Character& character, const TInventory& inven
                {"Weapon Name", "Fire Rate", "Range", "Damage", "Rounds", "Enhancements"}, Weapon_Rows,
                values);
     std::vector<TSheet_Row> qids = Selection_Rows(character, selections);
-    std::set<std::string> seen;
-    Add_Carried_Rows(inventory.Items(), catalogues, seen, qids);
+    std::map<std::pair<int, std::string>, std::size_t> row_of_plan;
+    Add_Carried_Rows(inventory.Items(), catalogues, row_of_plan, qids);
     Fill_Table(std::move(qids), {"QID", "Level", "Duration", "Activation"}, QID_Rows, values);
 }
 

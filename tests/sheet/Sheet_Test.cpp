@@ -340,20 +340,21 @@ TEST_F(Possessions_Test, Armour_And_Weapons_Come_From_The_Inventory_And_The_Cata
               "Morphable: Vibroblade, Surveillance, Sense QIDs");
 }
 
-// The QIDs, compounds, plans and recipes carried, in the "PID" too, with the catalogue's level,
-// duration and activation time; a QID the catalogue lacks shows its name; a sixth QID is counted
+// The QIDs and compounds carried, in the "PID" too, one row each with the catalogue's level,
+// duration and activation time: a QID and its plan make one row named after the QID, a plan
+// carried alone a row of its own; a QID the catalogue lacks shows its name; a sixth QID is counted
 // in the last row.
 TEST_F(Possessions_Test, Carried_QIDs_And_Compounds_Fill_Five_Rows_And_Count_The_Rest) {
     const auto made = Plain_Character("Oren Tal");
-    TInventory inventory = Inventory_Of("");
+    TInventory inventory = Inventory_Of("<items><item>Heal QID plan</item></items>");
     inventory.Add_QIDs("Sleep");
     inventory.Add_Compounds("Smoke Pellet");
     const std::string head = "\\b QIDS & Compounds:\\b0 ";
     EXPECT_EQ(Rows_After(Sheet(*made, inventory, Catalogues), head, 5),
-              (TRows{{"Sleep plan", "1", "5 + 1/level", "1"},
-                     {"Smoke Pellet recipe", "1", "3-6 + 1/level", ""},
+              (TRows{{"Heal QID plan", "1", "Instantaneous", "1"},
                      {"Sleep QID", "1", "5 + 1/level", "1"},
                      {"Smoke Pellet compound", "1", "3-6 + 1/level", ""},
+                     {"", "", "", ""},
                      {"", "", "", ""}}));
 
     const TInventory six =

@@ -4,6 +4,7 @@
 #include "catalogues/Catalogue_Ownership.h"
 #include "foundations/Code_Page.h"
 #include "foundations/Files.h"
+#include "foundations/UStrings.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -59,6 +60,12 @@ TCatalogues TCli_Context::Catalogues() const {
 std::string Game_Text(const std::string& argument, std::string_view what) {
     if (auto text = UTF8_To_Windows_1252(argument))
         return *std::move(text);
+    // The letters are named as the windows name them, so the game master knows which to mend.
+    if (const auto unstorable = Unstorable_UTF8_Characters(argument); unstorable && !unstorable->empty())
+        throw TCli_Failure(Exit_Bad_Input,
+                           "In the " + std::string(what) + ", " +
+                               Replace(std::string(Unstorable_Note_Text), "%1", *unstorable),
+                           TCli_Failure::In_UTF8);
     Refuse("The " + std::string(what) + " holds a character that the game's files cannot hold.");
 }
 

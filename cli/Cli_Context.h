@@ -3,6 +3,8 @@
 // Windows-1252 text, and the files it writes for the game master.
 #pragma once
 
+#include "foundations/Code_Page.h"
+
 #include "catalogues/Catalogue_Registry.h"
 
 #include <cstdint>
@@ -21,10 +23,17 @@ class TJson;
 inline constexpr int Exit_Findings = 1;  // done, but a check found errors or input lines were skipped
 inline constexpr int Exit_Bad_Input = 2; // nothing done: bad input, or a file that could not be used
 
-// Ends a command with its status and a one-line message for the error output (game text).
+// Ends a command with its status and a one-line message for the error output. The message is
+// game text (Windows-1252), or UTF-8 when it quotes what the user typed that the game's text
+// cannot hold; what() gives it in UTF-8, as the terminal takes it.
 class TCli_Failure : public std::runtime_error {
   public:
-    TCli_Failure(int status, const std::string& message) : std::runtime_error(message), Status(status) {}
+    struct TUTF8 {};
+    static constexpr TUTF8 In_UTF8{};
+    TCli_Failure(int status, const std::string& message)
+        : TCli_Failure(status, Windows_1252_To_UTF8(message), In_UTF8) {}
+    TCli_Failure(int status, const std::string& utf8_message, TUTF8)
+        : std::runtime_error(utf8_message), Status(status) {}
     const int Status;
 };
 

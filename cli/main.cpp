@@ -16,9 +16,10 @@ namespace {
 
 // The one line that goes to the error output when a command fails; a message of several lines
 // is joined into one.
+// Writes the one-line message (UTF-8) to the error output.
 int Fail(int status, std::string message) {
     std::replace(message.begin(), message.end(), '\n', ' ');
-    std::fputs(("vexlor-cli: " + Vexlor::Windows_1252_To_UTF8(message) + "\n").c_str(), stderr);
+    std::fputs(("vexlor-cli: " + message + "\n").c_str(), stderr);
     return status;
 }
 
@@ -62,7 +63,8 @@ int main(int argc, char* argv[]) {
     } catch (const TCli_Failure& failure) {
         return Fail(failure.Status, failure.what());
     } catch (const std::exception& error) {
-        return Fail(Exit_Bad_Input, error.what());
+        // The rules' own failures speak game text.
+        return Fail(Exit_Bad_Input, Windows_1252_To_UTF8(error.what()));
     }
     return std::fflush(stdout) == 0 ? 0 : Fail(Exit_Bad_Input, "The results could not be written.");
 }

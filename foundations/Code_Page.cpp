@@ -19,8 +19,13 @@ void Append_UTF8(std::string& out, char32_t character) {
     } else if (character < 0x800) {
         out += static_cast<char>(0xC0 | (character >> 6));
         out += static_cast<char>(0x80 | (character & 0x3F));
-    } else {
+    } else if (character < 0x10000) {
         out += static_cast<char>(0xE0 | (character >> 12));
+        out += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (character & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (character >> 18));
+        out += static_cast<char>(0x80 | ((character >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (character & 0x3F));
     }
@@ -99,6 +104,23 @@ std::u32string Unstorable_Characters(std::u32string_view text) {
         if (!Windows_1252_Code(character) && unstorable.find(character) == std::u32string::npos)
             unstorable += character;
     return unstorable;
+}
+
+std::optional<std::string> Unstorable_UTF8_Characters(std::string_view text) {
+    std::u32string characters;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::optional<char32_t> character = Next_UTF8(text, at);
+        if (!character)
+            return std::nullopt;
+        characters += *character;
+    }
+    std::string named;
+    for (const char32_t character : Unstorable_Characters(characters)) {
+        if (!named.empty())
+            named += ", ";
+        Append_UTF8(named, character);
+    }
+    return named;
 }
 
 } // namespace Vexlor

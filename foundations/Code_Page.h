@@ -24,6 +24,9 @@ std::optional<std::string> UTF8_To_Windows_1252(std::string_view text);
 // The characters of text that Windows-1252 cannot hold, each once, in the order they first come:
 // what a box of text the game stores must refuse rather than store as "?".
 std::u32string Unstorable_Characters(std::u32string_view text);
+// The characters of UTF-8 text that Windows-1252 cannot hold, as Unstorable_Characters finds
+// them, in UTF-8 and joined by ", " as the note names them; nothing when the text is not UTF-8.
+std::optional<std::string> Unstorable_UTF8_Characters(std::string_view text);
 // What the game master is told beside a box that holds them; %1 stands for the characters.
 inline constexpr std::string_view Unstorable_Note_Text =
     "%1 cannot be stored: the game's files hold Western European letters only.";

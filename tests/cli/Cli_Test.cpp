@@ -131,6 +131,11 @@ TEST_F(Cli_Test, A_Random_Character_Joins_The_Party_The_Parties_Window_Reads) {
     roster.Select_Party(party);
     ASSERT_EQ(roster.Characters().size(), 2u);
     const std::string name = made.Out.substr(9, made.Out.find('"', 9) - 9); // {"name":"...
+    const TRun refused = Run({"character", "--random", "--party", "\u0141\u00F3d\u017A Crew"});
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_EQ(refused.Err,
+              "vexlor-cli: In the party name, \u0141, \u017A cannot be stored: the game's files hold "
+              "Western European letters only.\n");
     const std::vector<std::string> names = Member_Names(roster.Characters(), -1);
     EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << made.Out;
     // The list shows such a character as it shows one the parties window made: name, tab, classes.

@@ -24,6 +24,10 @@ TEST(Code_Page, Characters_A_Stored_Text_Cannot_Hold_Are_Named_Once_In_Order) {
               U"\u0141\u017B\u0142\u0107");
     EXPECT_EQ(Unstorable_Characters(U"Zo\u00EB \u20AC5\ttab\nline"), U"");
     EXPECT_EQ(Unstorable_Characters(U"\U0001F3B2 \u03A9"), U"\U0001F3B2\u03A9");
+    EXPECT_EQ(Unstorable_UTF8_Characters("\u0141\u00F3d\u017A \u0141 \U0001F3B2"),
+              "\u0141, \u017A, \U0001F3B2");
+    EXPECT_EQ(Unstorable_UTF8_Characters("caf\u00E9"), "");
+    EXPECT_EQ(Unstorable_UTF8_Characters("caf\xE9"), std::nullopt);
 }
 
 } // namespace

@@ -8,6 +8,9 @@
 namespace Vexlor {
 namespace {
 
+// Layouts inside layouts a window holds at most, as a wizard frame holds a page of group boxes.
+constexpr int Deepest_Layout_Nesting = 8;
+
 TScreen_Rect To_Screen_Rect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.width(), rect.height()};
 }
@@ -47,6 +50,23 @@ void Fit_Window_To_Screen(QWidget* window) {
     const TScreen_Rect fitted =
         Fit_To_Screen(To_Screen_Rect(frame), To_Screen_Rect(screen->availableGeometry()));
     Set_Frame(window, fitted, Frame_Of(window, nullptr));
+}
+
+void Grow_About_Centre(QWidget* window, const QRect& before) {
+    if (!window->isVisible())
+        return;
+    // A new page asks its parents for room one layout at a time, each through a posted request:
+    // they are settled now, so that the window's new least size is known before it is placed.
+    for (int level = 0; level < Deepest_Layout_Nesting; ++level)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QMargins frame = Frame_Of(window, nullptr);
+    QRect wanted(QPoint(), window->size().expandedTo(window->minimumSize()).grownBy(frame));
+    if (wanted.width() <= before.width() && wanted.height() <= before.height())
+        return;
+    wanted.moveCenter(before.center());
+    const QScreen* screen = Screen_Of(window);
+    const TScreen_Rect area = To_Screen_Rect(screen ? screen->availableGeometry() : wanted);
+    Set_Frame(window, Fit_To_Screen(To_Screen_Rect(wanted), area), frame);
 }
 
 void Place_Window(QWidget* window, TWindow_Placement& placement) {

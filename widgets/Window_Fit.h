@@ -4,6 +4,7 @@
 
 #include "widgets/Screen_Fit.h"
 
+class QRect;
 class QWidget;
 
 namespace Vexlor {
@@ -12,6 +13,11 @@ namespace Vexlor {
 // the screen under its centre, or of its own screen when none is. A window not shown yet is left
 // alone: Place_Window fits it as it is shown.
 void Fit_Window_To_Screen(QWidget* window);
+
+// Lets window's layout grow it to what its controls now need (a wizard page wider than the last),
+// about the centre of its frame as it stood before (before) rather than to the right and down,
+// still fitted to the screen.
+void Grow_About_Centre(QWidget* window, const QRect& before);
 
 // Places window as it is about to be shown: where placement says, over the active window (the one
 // that opens it) the first time. A window given a place of its own before its first showing (one

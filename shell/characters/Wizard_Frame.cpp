@@ -5,6 +5,7 @@
 #include "widgets/Keyboard.h"
 #include "widgets/Named_Controls.h"
 #include "widgets/User_Prompts.h"
+#include "widgets/Window_Fit.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -123,11 +124,13 @@ void TStep_Frame::Restart_At(int n) {
 }
 
 void TStep_Frame::Show_Page(std::unique_ptr<TWizard_Form> page) {
+    const QRect before = frameGeometry();
     Current_Page = std::move(page);
     Current_Page->setParent(this);
     Page_Area->addWidget(Current_Page.get());
     Current_Page->setVisible(true);
     Current_Page->Update_From_Character();
+    Grow_About_Centre(this, before);
     Next->setEnabled(Current_Page->Valid());
     Current_Page->On_Validation = [this] { Page_Validation(); };
     if (QWidget* control = Current_Page->Active_Control(); control && control->isEnabled())

@@ -4,6 +4,7 @@
 #include "widgets/Context_Help.h"
 #include "widgets/Kit_Dialog.h"
 #include "widgets/List_Widgets.h"
+#include "widgets/Window_Fit.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -170,6 +171,24 @@ class TKit_Test : public QObject {
         QCOMPARE(pair.Get(), (TLow_High{10, 10}));
         high->setValue(4);
         QCOMPARE(pair.Get(), (TLow_High{4, 4}));
+    }
+
+    // A page wider than the last widens its window on both sides, as a wizard's class page does.
+    void A_Window_Grown_By_A_Wider_Page_Keeps_Its_Centre() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(new QLabel(QStringLiteral("Name"), &window));
+        window.setGeometry(300, 200, 300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect before = window.frameGeometry();
+        auto* wide = new QLabel(&window);
+        wide->setMinimumWidth(600);
+        layout->addWidget(wide);
+        wide->show();
+        Grow_About_Centre(&window, before);
+        QVERIFY(window.width() >= 600);
+        QCOMPARE(window.frameGeometry().center(), before.center());
     }
 };
 

@@ -379,7 +379,8 @@ class TEvening_Test : public QObject {
             }
         });
         const std::string log = Read_File(QString_To_Path(Path("evening.txt"))).value_or(std::string());
-        for (const char* heading : {"Dice rolls", "Diseases", "Lost", "Creature venom", "Treasure", "Encounters"})
+        for (const char* heading :
+             {"Dice rolls", "Diseases", "Lost", "Creature venom", "Treasure", "Encounters"})
             QVERIFY2(log.find(heading) != std::string::npos, heading);
     }
 

@@ -31,6 +31,13 @@ QMargins Frame_Of(const QWidget* window, const QWidget* other) {
             frame.bottom() - client.bottom()};
 }
 
+// The size of window's frame around its client area as it stands, at the origin.
+TScreen_Rect Framed_Size(const QWidget* window, const QMargins& frame) {
+    const QRect client = window->geometry();
+    return {0, 0, client.width() + frame.left() + frame.right(),
+            client.height() + frame.top() + frame.bottom()};
+}
+
 // Puts window's frame at place, the client area shrunk where the frame had to be.
 void Set_Frame(QWidget* window, const TScreen_Rect& place, const QMargins& frame) {
     window->resize(std::max(place.Width - frame.left() - frame.right(), window->minimumWidth()),
@@ -79,9 +86,7 @@ void Place_Window(QWidget* window, TWindow_Placement& placement) {
     if (!screen)
         return;
     const QMargins frame = Frame_Of(window, owner);
-    const QRect client = window->geometry();
-    const TScreen_Rect size{0, 0, client.width() + frame.left() + frame.right(),
-                            client.height() + frame.top() + frame.bottom()};
+    const TScreen_Rect size = Framed_Size(window, frame);
     const TScreen_Rect area = To_Screen_Rect(screen->availableGeometry());
     const TScreen_Rect opener = owner ? To_Screen_Rect(owner->frameGeometry()) : area;
     Set_Frame(window, placement.Place(size, opener, area), frame);
@@ -96,13 +101,10 @@ void Place_Beside(QWidget* window, const QWidget* dialog) {
     if (!screen)
         return;
     const QMargins frame = Frame_Of(window, dialog);
-    const QRect client = window->geometry();
-    const TScreen_Rect size{0, 0, client.width() + frame.left() + frame.right(),
-                            client.height() + frame.top() + frame.bottom()};
-    Set_Frame(
-        window,
-        Beside(size, To_Screen_Rect(dialog->frameGeometry()), To_Screen_Rect(screen->availableGeometry())),
-        frame);
+    Set_Frame(window,
+              Beside(Framed_Size(window, frame), To_Screen_Rect(dialog->frameGeometry()),
+                     To_Screen_Rect(screen->availableGeometry())),
+              frame);
 }
 
 } // namespace Vexlor

@@ -67,9 +67,7 @@ void Listing_Alone(benchmark::State& state) {
 void Window_Opening(benchmark::State& state) {
     TCatalogue_Choice_Dialog& window = List().Window;
     for (auto _ : state) {
-        window.Prepare();
-        window.show();
-        QApplication::processEvents();
+        Bench::Show_Prepared(window);
         window.hide();
     }
 }

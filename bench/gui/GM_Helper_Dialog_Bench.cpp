@@ -29,19 +29,14 @@ namespace fs = std::filesystem;
 class TCampaign {
   public:
     TCampaign()
-        : Folder(Make_Folder()),
-          Catalogues(Folder / "Vexlor.catalogue", fs::path(VEXLOR_DATA_FOLDER) / "catalogues"),
+        : Folder("gm_helper", Table_File_Name,
+                 Read_File(fs::path(VEXLOR_DATA_FOLDER) / Table_File_Name).value_or("")),
+          Catalogues(Folder.Path / "Vexlor.catalogue", fs::path(VEXLOR_DATA_FOLDER) / "catalogues"),
           Registries{&Catalogues.Items,     &Catalogues.Creatures, &Catalogues.QIDs,
                      &Catalogues.Compounds, &Catalogues.Effects,   &Catalogues.Poisons},
-          Help(Folder, "Vexlor.hlp", Prompts), Services{{Help, Prompts}, Registries, Tables, Output},
+          Help(Folder.Path, "Vexlor.hlp", Prompts), Services{{Help, Prompts}, Registries, Tables, Output},
           Referee(Tables, Registries, Output), Window(Services) {
-        Window.Prepare();
-        Window.show();
-        QApplication::processEvents();
-    }
-    ~TCampaign() {
-        fs::current_path(fs::temp_directory_path());
-        fs::remove_all(Folder);
+        Bench::Show_Prepared(Window);
     }
 
     void Press(const char* button) { Window.findChild<QPushButton*>(QString::fromLatin1(button))->click(); }
@@ -50,7 +45,7 @@ class TCampaign {
         combo->setCurrentIndex(combo->findText(QString::fromLatin1(choice)));
     }
 
-    fs::path Folder;
+    const Bench::TCampaign_Folder Folder;
     TVexlor_Catalogues Catalogues;
     TCatalogues Registries;
     TTable Tables;
@@ -60,12 +55,6 @@ class TCampaign {
     TServices Services;
     TReferee Referee;
     TGM_Helper_Form Window;
-
-  private:
-    static fs::path Make_Folder() {
-        return Bench::Campaign_Folder("gm_helper", Table_File_Name,
-                                      Read_File(fs::path(VEXLOR_DATA_FOLDER) / Table_File_Name).value_or(""));
-    }
 };
 
 TCampaign& Campaign() {

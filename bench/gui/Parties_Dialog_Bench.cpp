@@ -42,21 +42,15 @@ std::string Stored_Text(int number) {
 class TCampaign {
   public:
     TCampaign()
-        : Folder(Make_Folder()),
-          Help(Folder, "Vexlor.hlp", Prompts), Services{{Help, Prompts}, TCatalogues{}, Tables, Output},
+        : Folder("parties", Party_File_Name, Party_File_Contents()),
+          Help(Folder.Path, "Vexlor.hlp", Prompts), Services{{Help, Prompts}, TCatalogues{}, Tables, Output},
           Window(Services) {
-        Window.Prepare();
-        Window.show();
-        QApplication::processEvents();
-    }
-    ~TCampaign() {
-        fs::current_path(fs::temp_directory_path());
-        fs::remove_all(Folder);
+        Bench::Show_Prepared(Window);
     }
 
     QListWidget* List(const char* name) { return Window.findChild<QListWidget*>(QString::fromLatin1(name)); }
 
-    const fs::path Folder;
+    const Bench::TCampaign_Folder Folder;
     TTable Tables;
     TOutput_File Output{[](const std::string&) {}};
     TQt_User_Prompts Prompts;
@@ -65,7 +59,7 @@ class TCampaign {
     TCharacter_Choice_Dialog Window;
 
   private:
-    static fs::path Make_Folder() {
+    static std::string Party_File_Contents() {
         TRoster_List characters;
         for (int number = 0; number < Party_Size; ++number) {
             TVexlor_Character character;
@@ -74,7 +68,7 @@ class TCampaign {
         }
         const TRoster_List parties{{"Alpha team", Party_Text(characters)},
                                    {"Beta team", Party_Text({characters.front()})}};
-        return Bench::Campaign_Folder("parties", Party_File_Name, Party_File_Text(parties));
+        return Party_File_Text(parties);
     }
 };
 
@@ -83,7 +77,7 @@ TCampaign& Campaign() {
 }
 
 void Party_File_Read(benchmark::State& state) {
-    const fs::path file = Campaign().Folder / Party_File_Name;
+    const fs::path file = Campaign().Folder.Path / Party_File_Name;
     for (auto _ : state)
         benchmark::DoNotOptimize(Read_File(file));
 }

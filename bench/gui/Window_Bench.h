@@ -22,16 +22,33 @@ template <class T> std::unique_ptr<T>& Made_Once() {
 }
 
 // A campaign folder of the benchmark named bench in the temporary folder, made the working folder,
-// holding file_name with bytes; the fixture removes it when it goes.
-inline std::filesystem::path Campaign_Folder(const std::string& bench, const std::filesystem::path& file_name,
-                                             const std::string& bytes) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("vexlor_" + bench + "_bench_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    if (const TResult written = Write_File_Atomic(folder / file_name, bytes); !written.Ok())
-        throw std::runtime_error(written.Problem());
-    std::filesystem::current_path(folder);
-    return folder;
+// holding file_name with bytes; it is removed with everything in it when it goes.
+class TCampaign_Folder {
+  public:
+    TCampaign_Folder(const std::string& bench, const std::filesystem::path& file_name,
+                     const std::string& bytes)
+        : Path(std::filesystem::temp_directory_path() /
+               ("vexlor_" + bench + "_bench_" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(Path);
+        if (const TResult written = Write_File_Atomic(Path / file_name, bytes); !written.Ok())
+            throw std::runtime_error(written.Problem());
+        std::filesystem::current_path(Path);
+    }
+    ~TCampaign_Folder() {
+        std::filesystem::current_path(std::filesystem::temp_directory_path());
+        std::filesystem::remove_all(Path);
+    }
+    TCampaign_Folder(const TCampaign_Folder&) = delete;
+    TCampaign_Folder& operator=(const TCampaign_Folder&) = delete;
+
+    const std::filesystem::path Path;
+};
+
+// Shows window as the main window does: brought up to date, shown, and its first paint done.
+template <class W> void Show_Prepared(W& window) {
+    window.Prepare();
+    window.show();
+    QApplication::processEvents();
 }
 
 // The benchmarks' window with what it needs, made on first use.

@@ -50,13 +50,10 @@ class TTable {
     // Forgets the oldest table read.
     virtual void Free_Memory();
 
-    // A roll made of several rolls asked for from outside (a referee tool expanding a result into
-    // further tables): from Begin_Shared_Roll to its End_Shared_Roll they share the budget of
-    // tables of one roll, and Take_Table takes one more table of it, false once it is spent. A
-    // table whose result expands into itself twice then ends in a moment instead of doubling its
-    // work at every step.
-    void Begin_Shared_Roll();
-    void End_Shared_Roll();
+    // Takes one more table of the current roll's budget; false once it is spent. Within a shared
+    // roll (TShared_Roll) a referee tool expanding a result into further tables takes them here,
+    // so that a table whose result expands into itself twice ends in a moment instead of doubling
+    // its work at every step.
     bool Take_Table();
 
     void Init();
@@ -64,6 +61,12 @@ class TTable {
     int Cached_Tables() const { return static_cast<int>(Records.size()); }
 
   private:
+    friend class TShared_Roll;
+    // From Begin_Shared_Roll to its End_Shared_Roll, the rolls asked for from outside share the
+    // budget of tables of one roll.
+    void Begin_Shared_Roll();
+    void End_Shared_Roll();
+
     std::string Resolve_References(const std::string& text, const std::string& file_name);
     // A roll asked for from outside starts with the whole budget of tables.
     void Start_Roll();

@@ -102,13 +102,8 @@ std::string Change_Members(TRoster_List& parties, const std::string& name, Chang
     return note;
 }
 
-// The character's name in a display text: the text up to its tab.
-std::string Name_Of(std::string_view text) {
-    return std::string(text.substr(0, text.find('\t')));
-}
-
 std::string Changed_Meanwhile(const std::string& text) {
-    return "\"" + Name_Of(text) + "\" was changed by another program since this window showed it";
+    return "\"" + Display_Name(text) + "\" was changed by another program since this window showed it";
 }
 
 } // namespace
@@ -203,7 +198,7 @@ TParty_Change Delete_Character(const std::string& party, const TRoster_Entry& se
             }
             const bool gone =
                 std::none_of(characters.begin(), characters.end(), [&](const TRoster_Entry& held) {
-                    return Same_Text(Name_Of(held.Text), Name_Of(seen.Text));
+                    return Same_Text(Display_Name(held.Text), Display_Name(seen.Text));
                 });
             return gone ? std::string() : Changed_Meanwhile(seen.Text) + ", and is not deleted.";
         });

@@ -199,8 +199,6 @@ TEffect_Editor_State Effect_State(TEffect_Template& effect, const std::vector<TE
     return state;
 }
 
-// Kept from the edited template, as the editor does not show them: the experience adjustment, the
-// minimum ability, and each adjustment's "relative" flag and limit.
 std::optional<TFormula_Problem> Unreadable_Formula(const TEffect_Editor_State& state) {
     struct TFormula_Box {
         std::string_view Control;
@@ -215,20 +213,20 @@ std::optional<TFormula_Problem> Unreadable_Formula(const TEffect_Editor_State& s
             {Ability_Controls[ability], Ability_Controls[ability], state.Abilities[ability].Amount});
     boxes.push_back({"HP", "Hit Points", state.HP});
     for (const TFormula_Box& box : boxes) {
+        const std::string typed = Edit(box.Text, Edit_Trim);
         // An amount may end in "%", which rolling takes off before it evaluates the rest.
-        std::string formula = Edit(box.Text, Edit_Trim);
-        if (formula.ends_with('%'))
-            formula.pop_back();
+        const std::string formula = typed.ends_with('%') ? typed.substr(0, typed.size() - 1) : typed;
         if (formula.empty())
             continue;
         if (const auto problem = Formula_Reading_Problem(formula))
-            return TFormula_Problem{std::string(box.Control), std::string(box.Caption) + " \"" +
-                                                                  Edit(box.Text, Edit_Trim) +
+            return TFormula_Problem{std::string(box.Control), std::string(box.Caption) + " \"" + typed +
                                                                   "\" cannot be rolled: " + *problem + "."};
     }
     return std::nullopt;
 }
 
+// Kept from the edited template, as the editor does not show them: the experience adjustment, the
+// minimum ability, and each adjustment's "relative" flag and limit.
 std::unique_ptr<TEffect_Template> Build_Effect(const TEffect_Editor_State& state,
                                                const TEffect_Template* edited) {
     auto effect = edited ? std::make_unique<TEffect_Template>(*edited) : std::make_unique<TEffect_Template>();
